@@ -1,0 +1,498 @@
+#include "nmea/ValidatedProperty.h"
+
+#include <QAbstractEventDispatcher>
+#include <QDebug>
+#include <QDoubleValidator>
+#include <QIntValidator>
+#include <QLocale>
+#include <QMetaType>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// One timer for every property of the process: several hundred properties tick together
+// instead of each keeping a timer of its own.
+QTimer *sharedValidityTimer = nullptr;
+
+void startSharedTimerWhenPossible()
+{
+    // A property built before the event loop's thread has a dispatcher (during static
+    // initialisation) cannot start the timer yet; the next property built later does.
+    if (!sharedValidityTimer->isActive() && QAbstractEventDispatcher::instance(sharedValidityTimer->thread()))
+        sharedValidityTimer->start();
+}
+
+template <typename Kind>
+const Kind *sameKind(const ValidatedProperty *self, const ValidatedProperty *other, const char *operation)
+{
+    const Kind *kind = qobject_cast<const Kind *>(other);
+    if (!kind) {
+        qDebug().noquote() << QStringLiteral("%1::%2 - source is not a property of the same kind")
+                                  .arg(QLatin1String(self->metaObject()->className()),
+                                      QLatin1String(operation));
+        throw "ValidatedProperty: copy between properties of different kinds";
+    }
+    return kind;
+}
+
+QString signPrefix(bool negative)
+{
+    return negative ? QStringLiteral("-") : QString();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+
+ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength,
+    int maxFieldLength, bool canBeNullField, int validityLimit)
+    : QObject(parent)
+    , m_validator(validator)
+    , m_valid(false)
+    , m_safe(true)
+    , m_fixedLength(fixedLength)
+    , m_maxFieldLength(maxFieldLength)
+    , m_canBeNullField(canBeNullField)
+    , m_fallbackText(QStringLiteral("0"))
+    , m_validityCounter(0)
+    , m_validityLimit(validityLimit)
+{
+    if (m_validator)
+        m_validator->setParent(this);
+
+    if (!sharedValidityTimer) {
+        registerMetaTypes();
+        sharedValidityTimer = new QTimer();
+        sharedValidityTimer->setInterval(1000);
+    }
+    startSharedTimerWhenPossible();
+    connect(sharedValidityTimer, &QTimer::timeout, this, &ValidatedProperty::increaseValidityCounter);
+}
+
+ValidatedProperty::~ValidatedProperty() = default;
+
+void ValidatedProperty::copyFrom(const ValidatedProperty *other)
+{
+    m_valid = other->m_valid;
+    m_safe = other->m_safe;
+    m_fixedLength = other->m_fixedLength;
+    m_maxFieldLength = other->m_maxFieldLength;
+    m_canBeNullField = other->m_canBeNullField;
+    m_validityCounter = 0;
+}
+
+QVariant ValidatedProperty::toVariant() const
+{
+    return QVariant(toNmeaString());
+}
+
+int ValidatedProperty::setFromVariant(const QVariant &variant)
+{
+    return setFromNmeaString(variant.toString());
+}
+
+bool ValidatedProperty::isValid() const
+{
+    return m_valid;
+}
+
+void ValidatedProperty::setValid(bool valid)
+{
+    m_validityCounter = 0;
+    m_valid = valid;
+    emit valueChanged();
+}
+
+bool ValidatedProperty::isSafe() const
+{
+    return m_safe;
+}
+
+void ValidatedProperty::setSafe(bool safe)
+{
+    m_safe = safe;
+}
+
+int ValidatedProperty::fixedLength() const
+{
+    return m_fixedLength;
+}
+
+void ValidatedProperty::setFixedLength(int fixedLength)
+{
+    m_fixedLength = fixedLength;
+}
+
+int ValidatedProperty::maxFieldLength() const
+{
+    return m_maxFieldLength;
+}
+
+bool ValidatedProperty::canBeNullField() const
+{
+    return m_canBeNullField;
+}
+
+QString ValidatedProperty::fallbackText() const
+{
+    return m_fallbackText;
+}
+
+void ValidatedProperty::setFallbackText(const QString &text)
+{
+    m_fallbackText = text;
+}
+
+int ValidatedProperty::validityCounter() const
+{
+    return m_validityCounter;
+}
+
+int ValidatedProperty::validityLimit() const
+{
+    return m_validityLimit;
+}
+
+QValidator *ValidatedProperty::validator() const
+{
+    return m_validator;
+}
+
+QTimer *ValidatedProperty::validityTimer()
+{
+    return sharedValidityTimer;
+}
+
+void ValidatedProperty::registerMetaTypes()
+{
+    qRegisterMetaType<ValidatedProperty *>("ValidatedProperty *");
+    qRegisterMetaType<ValidatedIntProperty *>("ValidatedIntProperty *");
+    qRegisterMetaType<ValidatedFloatProperty *>("ValidatedFloatProperty *");
+    qRegisterMetaType<ValidatedStringProperty *>("ValidatedStringProperty *");
+}
+
+void ValidatedProperty::increaseValidityCounter()
+{
+    if (m_validityLimit < 0)
+        return;
+    // While the value stays invalid the counter goes on without effect; it cannot wrap in
+    // any realistic uptime, but is held below the limit's range anyway.
+    if (m_validityCounter < std::numeric_limits<int>::max())
+        ++m_validityCounter;
+    if (m_validityCounter > m_validityLimit && m_valid) {
+        m_valid = false;
+        m_validityCounter = 0;
+        emit valueChanged();
+    }
+}
+
+int ValidatedProperty::checkLength(const QString &text) const
+{
+    const int sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (m_fixedLength != 0 && text.length() != m_fixedLength + sign)
+        return FieldWrongLength;
+    if (m_maxFieldLength != 0 && text.length() > m_maxFieldLength + sign)
+        return FieldWrongLength;
+    return FieldOk;
+}
+
+int ValidatedProperty::checkValidator(const QString &text) const
+{
+    if (!m_validator)
+        return FieldOk;
+    // QValidator::validate may rewrite its argument; the field text stays as received.
+    QString copy = text;
+    int position = 0;
+    return m_validator->validate(copy, position) == QValidator::Acceptable ? FieldOk : FieldInvalid;
+}
+
+// ---------------------------------------------------------------------------------------
+
+ValidatedIntProperty::ValidatedIntProperty(QObject *parent, QValidator *validator, int fixedLength,
+    int maxFieldLength, bool canBeNullField, int validityLimit)
+    : ValidatedProperty(parent, validator, fixedLength, maxFieldLength, canBeNullField, validityLimit)
+    , m_value(0)
+{
+}
+
+void ValidatedIntProperty::copyFrom(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedIntProperty>(this, other, "copyFrom");
+    ValidatedProperty::copyFrom(source);
+    m_value = source->m_value;
+    auto *mine = qobject_cast<QIntValidator *>(m_validator);
+    const auto *theirs = qobject_cast<const QIntValidator *>(source->m_validator);
+    if (mine && theirs)
+        mine->setRange(theirs->bottom(), theirs->top());
+    emit valueChanged();
+}
+
+void ValidatedIntProperty::assign(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedIntProperty>(this, other, "assign");
+    if (source->m_valid)
+        m_value = source->m_value;
+    m_safe = source->m_safe;
+    setValid(source->m_valid);
+}
+
+QString ValidatedIntProperty::toNmeaString() const
+{
+    if (!m_valid)
+        return m_canBeNullField ? QString() : m_fallbackText;
+    if (m_fixedLength == 0)
+        return QString::number(m_value);
+    // Through 64 bits, so that the lowest 32-bit value has an absolute value too.
+    const qint64 value = m_value;
+    return signPrefix(value < 0)
+        + QString::number(qAbs(value)).rightJustified(m_fixedLength, QLatin1Char('0'));
+}
+
+int ValidatedIntProperty::setFromNmeaString(const QString &text)
+{
+    if (text.isEmpty())
+        return m_canBeNullField ? FieldEmpty : FieldInvalid;
+    if (const int status = checkLength(text))
+        return status;
+    if (const int status = checkValidator(text))
+        return status;
+    bool ok = false;
+    const qint32 value = text.toInt(&ok, 10);
+    // Without a validator any text reaches this point; one that is no integer must not
+    // become a valid 0.
+    if (!ok)
+        return FieldInvalid;
+    m_value = value;
+    setValid(true);
+    return FieldOk;
+}
+
+qint32 ValidatedIntProperty::value() const
+{
+    return m_value;
+}
+
+void ValidatedIntProperty::setValue(qint32 value)
+{
+    m_value = value;
+    setValid(true);
+}
+
+// ---------------------------------------------------------------------------------------
+
+ValidatedFloatProperty::ValidatedFloatProperty(QObject *parent, QValidator *validator, int fixedLength,
+    int maxFieldLength, bool canBeNullField, int validityLimit, int fixedDigitsBeforePoint,
+    int leastDecimalsReceived, int sendDecimals)
+    : ValidatedProperty(parent, validator, fixedLength, maxFieldLength, canBeNullField, validityLimit)
+    , m_value(0.0)
+    , m_fixedDigitsBeforePoint(fixedDigitsBeforePoint)
+    , m_leastDecimalsReceived(leastDecimalsReceived)
+    , m_sendDecimals(sendDecimals)
+{
+}
+
+void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "copyFrom");
+    ValidatedProperty::copyFrom(source);
+    m_value = source->m_value;
+    m_fixedDigitsBeforePoint = source->m_fixedDigitsBeforePoint;
+    m_leastDecimalsReceived = source->m_leastDecimalsReceived;
+    m_sendDecimals = source->m_sendDecimals;
+    auto *mine = qobject_cast<QDoubleValidator *>(m_validator);
+    const auto *theirs = qobject_cast<const QDoubleValidator *>(source->m_validator);
+    if (mine && theirs) {
+        mine->setBottom(theirs->bottom());
+        mine->setTop(theirs->top());
+    }
+    emit valueChanged();
+}
+
+void ValidatedFloatProperty::assign(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "assign");
+    if (source->m_valid)
+        m_value = source->m_value;
+    m_safe = source->m_safe;
+    setValid(source->m_valid);
+}
+
+QString ValidatedFloatProperty::toNmeaString() const
+{
+    // A value that is not a finite number (set by a computation, never by a received field)
+    // has no text a peer could read: it is written like an invalid value.
+    if (!m_valid || !std::isfinite(m_value))
+        return m_canBeNullField ? QString() : m_fallbackText;
+
+    const int decimals = qMax(0, m_sendDecimals);
+    const QString sign = signPrefix(m_value < 0.0);
+    const QString magnitude = QString::number(std::fabs(m_value), 'f', decimals);
+    if (m_fixedLength != 0)
+        return sign + magnitude.rightJustified(m_fixedLength, QLatin1Char('0'), true);
+    if (m_fixedDigitsBeforePoint != 0) {
+        // Without decimals there is no point either, so the width is the digits alone.
+        const int width = decimals > 0 ? m_fixedDigitsBeforePoint + decimals + 1 : m_fixedDigitsBeforePoint;
+        return sign + magnitude.rightJustified(width, QLatin1Char('0'));
+    }
+    return sign + magnitude;
+}
+
+int ValidatedFloatProperty::setFromNmeaString(const QString &text)
+{
+    if (text.isEmpty())
+        return m_canBeNullField ? FieldEmpty : FieldInvalid;
+
+    const QStringList parts = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
+    const int sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (m_fixedDigitsBeforePoint != 0 && parts.at(0).length() != m_fixedDigitsBeforePoint + sign)
+        return FieldWrongLength;
+    if (m_leastDecimalsReceived != 0 && (parts.size() < 2 || parts.at(1).length() < m_leastDecimalsReceived))
+        return FieldWrongLength;
+
+    if (const int status = checkLength(text))
+        return status;
+    if (const int status = checkValidator(text))
+        return status;
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text, &ok);
+    // "nan", "inf" and texts that are no number at all are refused rather than taken as a
+    // valid value.
+    if (!ok || !std::isfinite(value))
+        return FieldInvalid;
+    m_value = value;
+    setValid(true);
+    return FieldOk;
+}
+
+double ValidatedFloatProperty::value() const
+{
+    return m_value;
+}
+
+void ValidatedFloatProperty::setValue(double value)
+{
+    m_value = value;
+    setValid(true);
+}
+
+void ValidatedFloatProperty::setValueAndValidity(float value, bool valid)
+{
+    if (valid)
+        m_value = value;
+    m_safe = valid;
+    setValid(valid);
+}
+
+int ValidatedFloatProperty::fixedDigitsBeforePoint() const
+{
+    return m_fixedDigitsBeforePoint;
+}
+
+void ValidatedFloatProperty::setFixedDigitsBeforePoint(int digits)
+{
+    m_fixedDigitsBeforePoint = digits;
+}
+
+int ValidatedFloatProperty::leastDecimalsReceived() const
+{
+    return m_leastDecimalsReceived;
+}
+
+void ValidatedFloatProperty::setLeastDecimalsReceived(int decimals)
+{
+    m_leastDecimalsReceived = decimals;
+}
+
+int ValidatedFloatProperty::sendDecimals() const
+{
+    return m_sendDecimals;
+}
+
+void ValidatedFloatProperty::setSendDecimals(int decimals)
+{
+    m_sendDecimals = decimals;
+}
+
+// ---------------------------------------------------------------------------------------
+
+ValidatedStringProperty::ValidatedStringProperty(QObject *parent, QValidator *validator, int fixedLength,
+    int maxFieldLength, bool canBeNullField, int validityLimit)
+    : ValidatedProperty(parent, validator, fixedLength, maxFieldLength, canBeNullField, validityLimit)
+{
+}
+
+void ValidatedStringProperty::copyFrom(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedStringProperty>(this, other, "copyFrom");
+    ValidatedProperty::copyFrom(source);
+    m_value = source->m_value;
+    auto *mine = qobject_cast<QRegularExpressionValidator *>(m_validator);
+    const auto *theirs = qobject_cast<const QRegularExpressionValidator *>(source->m_validator);
+    if (mine && theirs)
+        mine->setRegularExpression(theirs->regularExpression());
+    emit valueChanged();
+}
+
+void ValidatedStringProperty::assign(const ValidatedProperty *other)
+{
+    const auto *source = sameKind<ValidatedStringProperty>(this, other, "assign");
+    if (source->m_valid)
+        m_value = source->m_value;
+    m_safe = source->m_safe;
+    setValid(source->m_valid);
+}
+
+QString ValidatedStringProperty::toNmeaString() const
+{
+    if (!m_valid)
+        return m_canBeNullField ? QString() : m_fallbackText;
+    return m_value;
+}
+
+int ValidatedStringProperty::setFromNmeaString(const QString &text)
+{
+    if (text.isEmpty())
+        return m_canBeNullField ? FieldEmpty : FieldInvalid;
+    if (const int status = checkLength(text))
+        return status;
+    if (const int status = checkValidator(text))
+        return status;
+    m_value = text;
+    setValid(true);
+    return FieldOk;
+}
+
+QString ValidatedStringProperty::value() const
+{
+    return m_value;
+}
+
+void ValidatedStringProperty::setValue(const QString &value)
+{
+    m_value = value;
+    setValid(true);
+}
+
+// ---------------------------------------------------------------------------------------
+
+FloatWithValidity::FloatWithValidity(float value, bool valid)
+    : value(value)
+    , valid(valid)
+{
+}
+
+FloatWithValidity::FloatWithValidity(const ValidatedFloatProperty *property)
+    : value(property ? float(property->value()) : 0.0f)
+    , valid(property && property->isValid())
+{
+}
+
+FloatWithValidity::FloatWithValidity(const ValidatedIntProperty *property)
+    : value(property ? float(property->value()) : 0.0f)
+    , valid(property && property->isValid())
+{
+}

@@ -1,0 +1,166 @@
+#ifndef VALIDATEDPROPERTY_H
+#define VALIDATEDPROPERTY_H
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+class QTimer;
+class QValidator;
+
+// One value that travels as a text field of an NMEA sentence. It knows whether it is
+// valid, how its text must look, what to send while it has no valid value and how long
+// a value stays valid without being refreshed. Every property of the process ages on
+// one shared 1000 ms timer.
+//
+// Status of setFromNmeaString: 0 accepted, 1 empty and allowed, 2 invalid (empty and not
+// allowed, refused by the validator, or not convertible), 3 wrong length.
+class ValidatedProperty : public QObject
+{
+    Q_OBJECT
+public:
+    enum FieldStatus { FieldOk = 0, FieldEmpty = 1, FieldInvalid = 2, FieldWrongLength = 3 };
+
+    // The property becomes the Qt parent of validator.
+    ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength, int maxFieldLength,
+        bool canBeNullField, int validityLimit);
+    ~ValidatedProperty() override;
+
+    // Make this property a copy of another of the same kind (validity limit and fallback
+    // text are kept).
+    virtual void copyFrom(const ValidatedProperty *other);
+    // Take over the value (only from a valid source), the safe flag and the validity.
+    virtual void assign(const ValidatedProperty *other) = 0;
+    // The field text as a QVariant of type QString.
+    virtual QVariant toVariant() const;
+    virtual int setFromVariant(const QVariant &variant);
+    virtual QString toNmeaString() const = 0;
+    virtual int setFromNmeaString(const QString &text) = 0;
+
+    bool isValid() const;
+    // Restarts the validity count and emits valueChanged(), also when nothing changed.
+    void setValid(bool valid);
+    bool isSafe() const;
+    void setSafe(bool safe);
+    int fixedLength() const;
+    void setFixedLength(int fixedLength);
+    int maxFieldLength() const;
+    bool canBeNullField() const;
+    QString fallbackText() const;
+    void setFallbackText(const QString &text);
+    int validityCounter() const;
+    int validityLimit() const;
+    QValidator *validator() const;
+
+    // The shared 1000 ms timer, or null while no property has been constructed.
+    static QTimer *validityTimer();
+    // Registers "ValidatedProperty *" and the three kinds' pointer names with the meta-type
+    // system; safe to call more than once.
+    static void registerMetaTypes();
+
+signals:
+    void valueChanged();
+
+public slots:
+    void increaseValidityCounter();
+
+protected:
+    // Checks shared by all kinds: the length rules (a leading "-" not counted) and the
+    // validator. Each returns FieldOk or the status the field gives.
+    int checkLength(const QString &text) const;
+    int checkValidator(const QString &text) const;
+
+    QValidator *m_validator;
+    bool m_valid;
+    bool m_safe;
+    int m_fixedLength;
+    int m_maxFieldLength;
+    bool m_canBeNullField;
+    QString m_fallbackText;
+    int m_validityCounter;
+    int m_validityLimit;
+};
+
+class ValidatedIntProperty : public ValidatedProperty
+{
+    Q_OBJECT
+public:
+    ValidatedIntProperty(QObject *parent = nullptr, QValidator *validator = nullptr, int fixedLength = 0,
+        int maxFieldLength = 0, bool canBeNullField = true, int validityLimit = 10);
+
+    void copyFrom(const ValidatedProperty *other) override;
+    void assign(const ValidatedProperty *other) override;
+    QString toNmeaString() const override;
+    int setFromNmeaString(const QString &text) override;
+
+    qint32 value() const;
+    void setValue(qint32 value);
+
+private:
+    qint32 m_value;
+};
+
+class ValidatedFloatProperty : public ValidatedProperty
+{
+    Q_OBJECT
+public:
+    ValidatedFloatProperty(QObject *parent = nullptr, QValidator *validator = nullptr, int fixedLength = 0,
+        int maxFieldLength = 0, bool canBeNullField = true, int validityLimit = 10,
+        int fixedDigitsBeforePoint = 0, int leastDecimalsReceived = 0, int sendDecimals = 1);
+
+    void copyFrom(const ValidatedProperty *other) override;
+    void assign(const ValidatedProperty *other) override;
+    QString toNmeaString() const override;
+    int setFromNmeaString(const QString &text) override;
+
+    double value() const;
+    void setValue(double value);
+    // Stores the value only when valid is true; the safe flag follows the validity.
+    void setValueAndValidity(float value, bool valid);
+
+    int fixedDigitsBeforePoint() const;
+    void setFixedDigitsBeforePoint(int digits);
+    int leastDecimalsReceived() const;
+    void setLeastDecimalsReceived(int decimals);
+    int sendDecimals() const;
+    void setSendDecimals(int decimals);
+
+private:
+    double m_value;
+    int m_fixedDigitsBeforePoint;
+    int m_leastDecimalsReceived;
+    int m_sendDecimals;
+};
+
+class ValidatedStringProperty : public ValidatedProperty
+{
+    Q_OBJECT
+public:
+    ValidatedStringProperty(QObject *parent = nullptr, QValidator *validator = nullptr, int fixedLength = 0,
+        int maxFieldLength = 0, bool canBeNullField = true, int validityLimit = 10);
+
+    void copyFrom(const ValidatedProperty *other) override;
+    void assign(const ValidatedProperty *other) override;
+    QString toNmeaString() const override;
+    int setFromNmeaString(const QString &text) override;
+
+    QString value() const;
+    void setValue(const QString &value);
+
+private:
+    QString m_value;
+};
+
+// A single-precision value with its valid flag, taken from a float or an int property.
+struct FloatWithValidity
+{
+    FloatWithValidity() = default;
+    FloatWithValidity(float value, bool valid);
+    explicit FloatWithValidity(const ValidatedFloatProperty *property);
+    explicit FloatWithValidity(const ValidatedIntProperty *property);
+
+    float value = 0.0f;
+    bool valid = false;
+};
+
+#endif // VALIDATEDPROPERTY_H
