@@ -1,0 +1,1058 @@
+#include "data/SerializableClass.h"
+
+#include "core/SignalEmitter.h"
+#include "data/BuildConfiguration.h"
+#include "nmea/Validators.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMetaMethod>
+#include <QMetaObject>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cmath>
+#include <memory>
+
+bool settingsRelayDisabled = true;
+
+namespace {
+
+int s_localCount = 0;
+int s_runtimeCount = 0;
+int s_setupCount = 0;
+
+// A settings file holds one object's items; real files are a few hundred characters. Anything beyond
+// this is damage and is not read.
+const int maxSettingsFileLength = 64 * 1024;
+
+// Child markers carry the depth as the last character of their name, so a text can only describe nine
+// levels of nesting.
+const int maxChildDepth = 9;
+
+const char childMarker[] = "SerializableClass";
+const char listMarker[] = "SerClassList";
+
+bool isPointerToObject(int userType)
+{
+    return (QMetaType::typeFlags(userType) & QMetaType::PointerToQObject) != 0;
+}
+
+bool isIntList(int userType)
+{
+    return userType == qMetaTypeId<QList<int>>();
+}
+
+bool isStringList(int userType)
+{
+    return userType == QMetaType::QStringList || userType == qMetaTypeId<QList<QString>>();
+}
+
+// QList<QString> is a meta-type of its own, which QVariant::toStringList does not read.
+QStringList stringListOf(const QVariant &value)
+{
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList();
+    return QStringList(value.value<QList<QString>>());
+}
+
+SerializableClass *settingsObjectIn(const QVariant &value)
+{
+    if (!isPointerToObject(value.userType()))
+        return nullptr;
+    return qobject_cast<SerializableClass *>(value.value<QObject *>());
+}
+
+// Doubles travel rounded to single precision with two decimals; everything else as its variant text.
+QString valueText(const QVariant &value)
+{
+    if (value.userType() == QMetaType::Double)
+        return QString::number(double(float(value.toDouble())), 'f', 2);
+    return value.toString();
+}
+
+// The value of a class-information item: the text between its first and its second "=".
+QString itemValue(const QString &item)
+{
+    return item.section(QLatin1Char('='), 1, 1);
+}
+
+// Turns a received value text into a value of the property's type. False when the text is no value of
+// that type; a list element that is no number reads as 0, as the senders expect.
+bool convertReceivedText(int userType, const QString &text, QVariant *result)
+{
+    bool ok = true;
+    switch (userType) {
+    case QMetaType::QString:
+        *result = text;
+        return true;
+    case QMetaType::Int:
+        *result = text.toInt(&ok, 10);
+        return ok;
+    case QMetaType::UInt:
+        *result = text.toUInt(&ok, 10);
+        return ok;
+    case QMetaType::LongLong:
+        *result = text.toLongLong(&ok, 10);
+        return ok;
+    case QMetaType::ULongLong:
+        *result = text.toULongLong(&ok, 10);
+        return ok;
+    case QMetaType::Double: {
+        const double d = text.toDouble(&ok);
+        *result = d;
+        return ok && std::isfinite(d);
+    }
+    case QMetaType::Float: {
+        const float f = text.toFloat(&ok);
+        *result = f;
+        return ok && std::isfinite(f);
+    }
+    case QMetaType::Bool: {
+        const QString t = text.toLower();
+        if (t == QLatin1String("true") || t == QLatin1String("1"))
+            *result = true;
+        else if (t == QLatin1String("false") || t == QLatin1String("0"))
+            *result = false;
+        else
+            return false;
+        return true;
+    }
+    default:
+        break;
+    }
+    if (isIntList(userType)) {
+        QList<int> list;
+        const QStringList parts = text.split(QLatin1Char(';'));
+        for (const QString &part : parts)
+            list.append(part.toInt());
+        *result = QVariant::fromValue(list);
+        return true;
+    }
+    if (userType == QMetaType::QStringList) {
+        *result = text.split(QLatin1Char(';'));
+        return true;
+    }
+    if (userType == qMetaTypeId<QList<QString>>()) {
+        *result = QVariant::fromValue(QList<QString>(text.split(QLatin1Char(';'))));
+        return true;
+    }
+    if (isPointerToObject(userType))
+        return false;
+    QVariant converted(text);
+    if (!converted.convert(userType))
+        return false;
+    *result = converted;
+    return true;
+}
+
+// Builds the validator that a "validator=" value describes, without the exceptions that the screens
+// raise for a malformed description: such a description builds none here.
+Validator *buildValidator(const QString &description)
+{
+    static const QStringList noTakenSfis;
+    QStringList parameters = description.split(QLatin1Char(';'));
+    const QString kind = parameters.takeFirst();
+    const auto has
+        = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
+    const QLocale c = QLocale::c();
+    bool minOk = false;
+    bool maxOk = false;
+    if (has("float")) {
+        if (parameters.size() < 2 || parameters.size() > 4)
+            return nullptr;
+        const double bottom = c.toDouble(parameters.at(0), &minOk);
+        const double top = c.toDouble(parameters.at(1), &maxOk);
+        if (!minOk || !maxOk)
+            return nullptr;
+        float additional = FloatValidator::noAdditionalValue;
+        if (parameters.size() == 4) {
+            bool ok = false;
+            additional = float(c.toDouble(parameters.at(3), &ok));
+            if (!ok)
+                return nullptr;
+        }
+        return new FloatValidator(float(bottom), float(top), parameters.value(2), additional);
+    }
+    if (has("uint")) {
+        if (parameters.size() < 2 || parameters.size() > 3)
+            return nullptr;
+        const uint bottom = parameters.at(0).toUInt(&minOk, 10);
+        const uint top = parameters.at(1).toUInt(&maxOk, 10);
+        return minOk && maxOk ? new UintValidator(bottom, top, parameters.value(2)) : nullptr;
+    }
+    if (has("int")) {
+        if (parameters.size() < 2 || parameters.size() > 3)
+            return nullptr;
+        const int bottom = parameters.at(0).toInt(&minOk, 10);
+        const int top = parameters.at(1).toInt(&maxOk, 10);
+        return minOk && maxOk ? new IntValidator(bottom, top, parameters.value(2)) : nullptr;
+    }
+    if (has("regex")) {
+        if (parameters.isEmpty() || parameters.size() > 2)
+            return nullptr;
+        return new RegexValidator(parameters.at(0), parameters.value(1));
+    }
+    if (has("ip"))
+        return parameters.size() > 1 ? nullptr : new IpValidator(parameters.value(0));
+    if (has("sfi")) {
+        if (parameters.isEmpty() || parameters.size() > 3)
+            return nullptr;
+        // A received identity value is the sender's own SFI, which the network list holds as taken:
+        // only the form is checked here.
+        return new SfiValidator(&noTakenSfis, parameters.at(0), parameters.value(1), parameters.value(2));
+    }
+    return nullptr;
+}
+
+// What a class-information entry says of its property: the default text by the defaults rules (empty
+// when the entry gives none) and the "validator=" value.
+struct Description
+{
+    QString defaultText;
+    QString validator;
+};
+
+Description describe(const QByteArray &entry)
+{
+    Description description;
+    QString typeText;
+    bool numeric = true;
+    bool found = false;
+    const QStringList items = QString::fromUtf8(entry).split(QLatin1Char(' '));
+    for (const QString &item : items) {
+        if (item.contains(QLatin1String("defaultValue="), Qt::CaseInsensitive)) {
+            description.defaultText = itemValue(item);
+            found = true;
+        } else if (item.contains(QLatin1String("type="), Qt::CaseInsensitive)) {
+            typeText = itemValue(item);
+        } else if (item.contains(QLatin1String("isNumeric="), Qt::CaseInsensitive)) {
+            if (itemValue(item).contains(QLatin1String("false"), Qt::CaseInsensitive))
+                numeric = false;
+        }
+        if (item.startsWith(QLatin1String("validator="), Qt::CaseInsensitive))
+            description.validator = itemValue(item);
+    }
+    if (!found) {
+        if (typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive))
+            description.defaultText = QStringLiteral("0");
+        else if (typeText.contains(QLatin1String("value")))
+            description.defaultText = numeric ? QStringLiteral("0") : QStringLiteral("-/-");
+    }
+    return description;
+}
+
+// Validators that say what may be typed on the screen rather than what a value may be: "regex;x"
+// marks a value that is shown but never typed (MAC address, software version, the list of saved
+// setups), and a numeric range of one point ("float;0.0;0.0") lets the user only reset a value that
+// the junction box counts up (the distance totals). Either would refuse every real value, so neither
+// judges received or stored ones.
+bool isEntryOnlyValidator(const QString &validator)
+{
+    if (validator.compare(QLatin1String("regex;x"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QStringList parts = validator.split(QLatin1Char(';'));
+    if (parts.size() < 3)
+        return false;
+    const QString kind = parts.at(0).toLower();
+    if (kind != QLatin1String("float") && kind != QLatin1String("int") && kind != QLatin1String("uint"))
+        return false;
+    bool bottomOk = false;
+    bool topOk = false;
+    const double bottom = parts.at(1).toDouble(&bottomOk);
+    const double top = parts.at(2).toDouble(&topOk);
+    return bottomOk && topOk && bottom == top;
+}
+
+// The check of a stored value, built once per class and property from the property's description.
+struct StoredValueCheck
+{
+    std::shared_ptr<Validator> validator;
+    bool hasDefault = false;
+    QVariant defaultValue;
+};
+
+const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QMetaProperty &property)
+{
+    static QHash<QPair<const QMetaObject *, int>, StoredValueCheck> cache;
+    const QPair<const QMetaObject *, int> key(metaObject, property.propertyIndex());
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return *found;
+    StoredValueCheck check;
+    const int info = metaObject->indexOfClassInfo(property.name());
+    if (info >= 0) {
+        const Description description = describe(metaObject->classInfo(info).value());
+        if (!isEntryOnlyValidator(description.validator))
+            check.validator.reset(buildValidator(description.validator));
+        check.hasDefault
+            = convertReceivedText(property.userType(), description.defaultText, &check.defaultValue);
+    }
+    return *cache.insert(key, check);
+}
+
+bool holdsSpaceOrControl(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.isSpace() || c.category() == QChar::Other_Control)
+            return true;
+    }
+    return false;
+}
+
+// Item lists of a child start after its marker and end before the next marker of the same or an outer
+// level; only the last character of a marker's name is read.
+bool endsChildItems(const QString &item, int level)
+{
+    if (!item.contains(QLatin1String(childMarker)))
+        return false;
+    const QString name = item.section(QLatin1Char('='), 0, 0);
+    if (name.isEmpty())
+        return level >= 0;
+    const QChar last = name.at(name.size() - 1);
+    const int number = last.isDigit() ? last.digitValue() : 0;
+    return number <= level;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------------------
+// Construction
+
+SerializableClass::SerializableClass(QObject *parent, const QString &name)
+    : ValidatedObject(parent, name)
+{
+    const QString folder = QStringLiteral("Setup_Files/") + BuildConfiguration::instance()->productName();
+    QDir().mkpath(folder);
+    m_directory = folder + QLatin1Char('/');
+}
+
+SerializableClass::~SerializableClass() = default;
+
+SignalEmitter *SerializableClass::signalEmitter()
+{
+    return serializableSignalEmitter();
+}
+
+LocalSerializableClass::LocalSerializableClass(QObject *parent, const QString &name)
+    : SerializableClass(parent, name)
+{
+    setType(QStringLiteral("Type_LocalSetup"));
+    setId(2001 + s_localCount++);
+    setFileName(QStringLiteral("CU_") + name + QStringLiteral(".txt"));
+}
+
+RuntimeSerializableClass::RuntimeSerializableClass(QObject *parent, const QString &name)
+    : SerializableClass(parent, name)
+{
+    setType(QStringLiteral("Type_Runtime"));
+    setId(1001 + s_runtimeCount++);
+}
+
+SetupSerializableClass::SetupSerializableClass(QObject *parent, const QString &name)
+    : SerializableClass(parent, name)
+{
+    m_relayReceivedChanges = true;
+    setType(QStringLiteral("Type_Setup"));
+    setId(3001 + s_setupCount++);
+    setFileName(QStringLiteral("JB_") + name + QStringLiteral(".txt"));
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Tree
+
+bool SerializableClass::isRoot() const
+{
+    return qobject_cast<SerializableClass *>(parent()) == nullptr;
+}
+
+bool SerializableClass::isLeaf() const
+{
+    return findChildren<SerializableClass *>().isEmpty();
+}
+
+SerializableClass *SerializableClass::topmostObject()
+{
+    SerializableClass *top = this;
+    while (SerializableClass *up = qobject_cast<SerializableClass *>(top->parent()))
+        top = up;
+    return top;
+}
+
+QList<SerializableClass *> SerializableClass::settingsChildren() const
+{
+    return findChildren<SerializableClass *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+SerializableClass *SerializableClass::childByPropertyName(const QString &name) const
+{
+    const int index = metaObject()->indexOfProperty(name.toLatin1().constData());
+    if (index < 1)
+        return nullptr;
+    return settingsObjectIn(metaObject()->property(index).read(this));
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Defaults
+
+void SerializableClass::applyCustomDefaults() { }
+
+void SerializableClass::setDefaultValueFromClassInfo(const QStringList &excludedProperties)
+{
+    const QMetaObject *meta = metaObject();
+    for (int d = 0; d < meta->classInfoCount(); ++d) {
+        const QMetaProperty property = meta->property(d + 1);
+        if (!property.isValid()) {
+            qDebug() << "Class information without a property in" << meta->className() << ":"
+                     << meta->classInfo(d).name();
+            continue;
+        }
+        const QString name = QString::fromLatin1(property.name());
+        if (excludedProperties.contains(name))
+            continue;
+
+        const QString defaultText = describe(meta->classInfo(d).value()).defaultText;
+        if (!property.write(this, QVariant(defaultText))) {
+            qDebug().noquote() << "Incorrect defaultValue for property " + name;
+            throw "Incorrect defaultValue for serializable class property";
+        }
+    }
+}
+
+void SerializableClass::setDefaultValuesFromClassInfo_RecursivelyForAllChildren(
+    const SerializableExclusionMap &exclusions)
+{
+    const QList<SerializableClass *> children = settingsChildren();
+    if (children.isEmpty()) {
+        const auto entry = exclusions.constFind(this);
+        if (entry == exclusions.constEnd())
+            setDefaultValueFromClassInfo(QStringList());
+        else if (!entry->isEmpty())
+            setDefaultValueFromClassInfo(*entry);
+    } else {
+        for (SerializableClass *child : children) {
+            const auto entry = exclusions.constFind(child);
+            if (entry != exclusions.constEnd()) {
+                if (entry->isEmpty())
+                    continue;
+                if (!child->settingsChildren().isEmpty())
+                    qDebug()
+                        << "WRONG PARAMETERS GIVEN TO "
+                           "***SerializableClass::setDefaultValuesFromClassInfo_RecursivelyForAllChildren***"
+                           ", Check implementation of this function!";
+            }
+            child->setDefaultValuesFromClassInfo_RecursivelyForAllChildren(exclusions);
+        }
+    }
+    applyCustomDefaults();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Property signals
+
+void SerializableClass::emitAllPropertySignals()
+{
+    const QList<SerializableClass *> children = settingsChildren();
+    if (!children.isEmpty()) {
+        for (SerializableClass *child : children)
+            child->emitAllPropertySignals();
+        return;
+    }
+    const QMetaObject *meta = metaObject();
+    for (int i = 1; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!property.hasNotifySignal())
+            continue;
+        const int type = property.userType();
+        if (type != QMetaType::QString && type != QMetaType::Int && type != QMetaType::UInt
+            && type != QMetaType::Double)
+            continue;
+        const QMetaMethod signal = property.notifySignal();
+        if (signal.parameterCount() == 0) {
+            signal.invoke(this, Qt::DirectConnection);
+            continue;
+        }
+        if (signal.parameterCount() != 1)
+            continue;
+        QVariant argument = property.read(this);
+        const int parameterType = signal.parameterType(0);
+        if (!argument.convert(parameterType))
+            continue;
+        signal.invoke(this, Qt::DirectConnection,
+            QGenericArgument(QMetaType::typeName(parameterType), argument.constData()));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Settings text: writing
+
+QString SerializableClass::serializeList(const QVariant &list)
+{
+    QStringList texts;
+    if (isIntList(list.userType())) {
+        const QList<int> values = list.value<QList<int>>();
+        for (int v : values)
+            texts.append(QString::number(v));
+    } else if (isStringList(list.userType())) {
+        const QStringList values = stringListOf(list);
+        for (const QString &v : values) {
+            if (v.isEmpty()) {
+                qDebug() << "Serialization is not possible!";
+                qDebug() << "TODO: write appropriate else if statement to support list[i] type!";
+                throw "Serialization is not possible!";
+            }
+            texts.append(v);
+        }
+    } else {
+        qDebug() << "Serialization is not possible!";
+        qDebug() << "TODO: write appropriate else if statement to support list[i] type!";
+        throw "Serialization is not possible!";
+    }
+    return texts.join(QLatin1Char(';'));
+}
+
+QString SerializableClass::serializeText(bool runtimeForm)
+{
+    int depth = 1;
+    for (QObject *up = parent(); qobject_cast<SerializableClass *>(up); up = up->parent())
+        ++depth;
+    const QString marker = QLatin1String(childMarker) + QString::number(depth) + QLatin1Char('=');
+
+    QString result;
+    const QMetaObject *meta = metaObject();
+    for (int i = 1; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        const QString name = QString::fromLatin1(property.name());
+        const QVariant value = property.read(this);
+
+        if (isPointerToObject(value.userType())) {
+            SerializableClass *child = settingsObjectIn(value);
+            if (!child) {
+                qDebug() << "Serialization is not possible!" << name << "holds no settings object";
+                throw "Serialization is not possible!";
+            }
+            result += marker + name + QLatin1Char(',');
+            result += runtimeForm ? child->serialize() : child->serializeText(false);
+            result += QLatin1Char(',');
+            continue;
+        }
+
+        QString text;
+        if (!runtimeForm) {
+            text = valueText(value);
+            if (text.isEmpty() && value.userType() != QMetaType::QString) {
+                if (isIntList(value.userType()) || isStringList(value.userType())) {
+                    text = serializeList(value);
+                } else {
+                    qDebug() << "Serialization is not possible!";
+                    qDebug() << "TODO: write appropriate else if statement to support QList<type>!";
+                    throw "Serialization is not possible!";
+                }
+            }
+            result += name + QLatin1Char('=') + text + QLatin1Char(',');
+        } else {
+            if (isValid(name)) {
+                text = valueText(value);
+                if (text.isEmpty() && value.userType() != QMetaType::QString) {
+                    if (isIntList(value.userType())) {
+                        QStringList parts;
+                        const QList<int> values = value.value<QList<int>>();
+                        for (int v : values)
+                            parts.append(QString::number(v));
+                        text = parts.join(QLatin1Char(';'));
+                    } else if (isStringList(value.userType())) {
+                        text = stringListOf(value).join(QLatin1Char(';'));
+                    }
+                }
+            }
+            result += name + QLatin1Char('=') + text + QLatin1Char('=')
+                + (isSourceValid(name) ? QLatin1Char('T') : QLatin1Char('F')) + QLatin1Char(',');
+        }
+    }
+    result.chop(1);
+    if (isRoot())
+        result.prepend(m_type + QLatin1Char(','));
+    return result;
+}
+
+QString SerializableClass::serialize()
+{
+    return serializeText(false);
+}
+
+QString SerializableClass::baseSingleProperty(const QString &name, const QVariant &value) const
+{
+    if (metaObject()->indexOfProperty(name.toLatin1().constData()) < 1) {
+        qDebug() << "NO SUCH PROPERTY: SerializableClass::serializeSingleProperty";
+        throw "Tried to serialize property that does not exist";
+    }
+    const QString text = isIntList(value.userType()) || isStringList(value.userType()) ? serializeList(value)
+                                                                                       : value.toString();
+    QStringList path;
+    for (const QObject *o = this; o; o = o->parent()) {
+        const SerializableClass *settings = qobject_cast<const SerializableClass *>(o);
+        if (!settings)
+            break;
+        path.prepend(settings->objectName());
+    }
+    return m_type + QStringLiteral(",SingleProperty,") + path.join(QLatin1Char(',')) + QLatin1Char(',') + name
+        + QLatin1Char('=') + text;
+}
+
+QString SerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
+{
+    return baseSingleProperty(name, value);
+}
+
+QString SerializableClass::serializeSinglePropertyByName(const QString &name)
+{
+    return baseSingleProperty(name, property(name.toLatin1().constData()));
+}
+
+QString SerializableClass::serializeAndSend(const QStringList &destinationSfis)
+{
+    Q_UNUSED(destinationSfis)
+    return serialize();
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Settings text: reading
+
+bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const QString &value)
+{
+    const QString name = QString::fromLatin1(property.name());
+    if (!property.isWritable() || isPointerToObject(property.userType())) {
+        qDebug() << "Settings value not applied:" << objectName() << name << "cannot be written";
+        return false;
+    }
+    if (value.isEmpty()) {
+        setValid(name, false);
+        return property.write(this, property.read(this));
+    }
+    QVariant converted;
+    if (!convertReceivedText(property.userType(), value, &converted)) {
+        qDebug() << "Settings value not applied:" << objectName() << name << "cannot take" << value;
+        return false;
+    }
+    if (checksStoredValues()) {
+        if (holdsSpaceOrControl(value)) {
+            qDebug() << "Settings value not applied:" << objectName() << name
+                     << "holds white space:" << value;
+            return false;
+        }
+        // The description's own default is acceptable whatever its validator says (an IP of "-/-" before
+        // the address is known, -1 hours for "never").
+        const StoredValueCheck &check = storedValueCheck(metaObject(), property);
+        if (check.validator && !check.validator->validate(value)
+            && !(check.hasDefault && check.defaultValue == converted)) {
+            qDebug() << "Settings value not applied:" << objectName() << name
+                     << "refused by its validator:" << value;
+            return false;
+        }
+    }
+    setValid(name, true);
+    return property.write(this, converted);
+}
+
+bool SerializableClass::deserializeText(const QString &text, int depth)
+{
+    QStringList items = text.split(QLatin1Char(','));
+    return deserialize(items, depth);
+}
+
+bool SerializableClass::deserialize(QStringList &items, int depth)
+{
+    if (depth > maxChildDepth) {
+        qDebug() << "Settings text not applied: nested deeper than" << maxChildDepth << "levels";
+        return false;
+    }
+    if (!items.isEmpty() && items.first().startsWith(QLatin1String("Type_")))
+        items.removeFirst();
+
+    const QMetaObject *meta = metaObject();
+    const QString childName = QLatin1String(childMarker) + QString::number(depth + 1);
+    while (!items.isEmpty()) {
+        const QString item = items.takeFirst();
+        const QStringList parts = item.split(QLatin1Char('='));
+        if (parts.size() < 2)
+            return false;
+        const QString &name = parts.at(0);
+        const QString &value = parts.at(1);
+
+        if (name == childName || name == QLatin1String(listMarker)) {
+            QStringList childItems;
+            while (!items.isEmpty() && !endsChildItems(items.first(), depth + 1))
+                childItems.append(items.takeFirst());
+            if (name == QLatin1String(listMarker)) {
+                // No settings object holds a list of settings objects; such items are dropped.
+                qDebug() << "Settings text: list of settings objects" << value
+                         << "not supported, items dropped";
+                continue;
+            }
+            SerializableClass *child = childByPropertyName(value);
+            if (!child) {
+                qDebug() << "Settings text:" << objectName() << "has no child" << value
+                         << ", its items dropped";
+                continue;
+            }
+            if (!child->deserialize(childItems, depth + 1))
+                return false;
+            continue;
+        }
+
+        // Property 0 is objectName, the key of the object in every text; it is never a setting.
+        const int index = meta->indexOfProperty(name.toLatin1().constData());
+        if (index < 1)
+            continue;
+        if (parts.size() == 3 && !parts.at(2).isEmpty())
+            setSourceValid(name, parts.at(2) == QLatin1String("T"));
+        writeReceivedValue(meta->property(index), value);
+    }
+    return true;
+}
+
+bool SerializableClass::deserializeAll(const QString &text)
+{
+    return deserializeText(text, 0);
+}
+
+bool SerializableClass::deserializeSingleProperty(const QString &text)
+{
+    Q_UNUSED(text)
+    return true;
+}
+
+SerializableClass *SerializableClass::applySingleProperty(const QString &text, bool *ok)
+{
+    return applySinglePropertyFrom(text, ok, false);
+}
+
+SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &text, bool *ok, bool handedOver)
+{
+    if (ok)
+        *ok = false;
+    QStringList items = text.split(QLatin1Char(','));
+    items.removeFirst(); // the type text, with or without "NoAck"
+
+    SerializableClass *target = this;
+    QString change;
+    if (items.size() == 1) {
+        change = items.first();
+    } else if (items.size() > 1) {
+        items.removeFirst(); // "SingleProperty"
+        if (items.size() < 2) {
+            qDebug() << "Single change not applied, no object path:" << text;
+            return nullptr;
+        }
+        change = items.takeLast();
+        if (items.first() != objectName()) {
+            // A text for the tree, received by one of its objects: the topmost object applies it. A text
+            // that does not name the topmost object either is for another tree.
+            SerializableClass *top = topmostObject();
+            if (handedOver || top == this) {
+                qDebug() << "Single change not applied," << items.first() << "is not" << objectName() << ":"
+                         << text;
+                return nullptr;
+            }
+            return top->applySinglePropertyFrom(text, ok, true);
+        }
+        for (int i = 1; i < items.size(); ++i) {
+            target = target->childByPropertyName(items.at(i));
+            if (!target) {
+                qDebug() << "Single change not applied, no object" << items.at(i) << ":" << text;
+                return nullptr;
+            }
+        }
+    } else {
+        qDebug() << "Single change not applied, no change:" << text;
+        return nullptr;
+    }
+
+    const QStringList parts = change.split(QLatin1Char('='));
+    if (parts.size() < 2) {
+        qDebug() << "Single change not applied, no value:" << text;
+        return nullptr;
+    }
+    const int index = target->metaObject()->indexOfProperty(parts.at(0).toLatin1().constData());
+    if (index < 1) {
+        qDebug() << "Single change not applied," << target->objectName() << "has no property" << parts.at(0);
+        return nullptr;
+    }
+    const bool written = target->writeReceivedValue(target->metaObject()->property(index), parts.at(1));
+    if (ok)
+        *ok = written;
+    return target;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Settings files
+
+void SerializableClass::writeToFile(const QString &directory)
+{
+    if (!isLeaf())
+        return;
+    const QString path = directory + m_fileName;
+    const QString text = serialize();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qDebug().noquote() << "Problem opening file for writing: " + path;
+        return;
+    }
+    QTextStream stream(&file);
+    stream << text;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok || !file.commit())
+        qDebug().noquote() << "Problem writing file: " + path + ": " + file.errorString();
+}
+
+void SerializableClass::readFromFile(const QString &directory, const QStringList &excludedProperties)
+{
+    const QString path = directory + m_fileName;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << "Problem opening file for reading: " + path;
+        return;
+    }
+    QTextStream stream(&file);
+    const QString content = stream.read(maxSettingsFileLength + 1);
+    file.close();
+
+    // One word: leading white space skipped, then up to the next white space.
+    int start = 0;
+    while (start < content.size() && content.at(start).isSpace())
+        ++start;
+    int end = start;
+    while (end < content.size() && !content.at(end).isSpace())
+        ++end;
+    QString word = content.mid(start, end - start);
+    if (end >= maxSettingsFileLength) {
+        // The word ran into the bound: its last item may be cut, so only whole items are read.
+        word.truncate(qMax(0, word.lastIndexOf(QLatin1Char(','))));
+        qDebug().noquote() << "Settings file too long, read only its first items: " + path;
+    }
+    applyFileText(word, excludedProperties);
+}
+
+bool SerializableClass::applyFileText(const QString &text, const QStringList &excludedProperties)
+{
+    if (text.isEmpty())
+        return true;
+    const QStringList items = text.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        const QStringList parts = item.split(QLatin1Char('='));
+        if (parts.size() < 2) {
+            if (!item.startsWith(QLatin1String("Type_")))
+                qDebug() << "Settings file of" << objectName()
+                         << ": item without value skipped:" << item.left(80);
+            continue;
+        }
+        const QString &name = parts.at(0);
+        if (excludedProperties.contains(name))
+            continue;
+        if (metaObject()->indexOfProperty(name.toLatin1().constData()) < 1) {
+            qDebug() << "Settings file of" << objectName() << ": unknown name skipped:" << name.left(80);
+            continue;
+        }
+        applySingleProperty(m_type + QLatin1Char(',') + name + QLatin1Char('=') + parts.at(1), nullptr);
+    }
+    return true;
+}
+
+void SerializableClass::writeAllChildrenToFiles(const QString &directory)
+{
+    const QList<SerializableClass *> children = settingsChildren();
+    if (children.isEmpty()) {
+        writeToFile(directory);
+        return;
+    }
+    for (SerializableClass *child : children)
+        child->writeAllChildrenToFiles(directory);
+}
+
+void SerializableClass::readAllChildrenFromFiles(
+    const QString &directory, const SerializableExclusionMap &exclusions)
+{
+    const QList<SerializableClass *> children = settingsChildren();
+    if (children.isEmpty()) {
+        const auto entry = exclusions.constFind(this);
+        if (entry == exclusions.constEnd())
+            readFromFile(directory, QStringList());
+        else if (!entry->isEmpty())
+            readFromFile(directory, *entry);
+        return;
+    }
+    for (SerializableClass *child : children) {
+        const auto entry = exclusions.constFind(child);
+        if (entry != exclusions.constEnd()) {
+            if (entry->isEmpty())
+                continue;
+            if (!child->settingsChildren().isEmpty())
+                qDebug()
+                    << "WRONG PARAMETERS GIVEN TO ***SerializableClass::readAllChildrenFromFiles***, Check "
+                       "implementation of this function!";
+        }
+        child->readAllChildrenFromFiles(directory, exclusions);
+    }
+}
+
+void SerializableClass::saveToFile()
+{
+    writeToFile(m_directory);
+}
+
+void SerializableClass::loadFromFile(const QStringList &excludedProperties)
+{
+    readFromFile(m_directory, excludedProperties);
+}
+
+void SerializableClass::saveAllChildrenToFiles()
+{
+    writeAllChildrenToFiles(m_directory);
+}
+
+void SerializableClass::loadAllChildrenFromFiles(const SerializableExclusionMap &exclusions)
+{
+    readAllChildrenFromFiles(m_directory, exclusions);
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Local kind
+
+QString LocalSerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
+{
+    const QString text = baseSingleProperty(name, value);
+    saveToFile();
+    return text;
+}
+
+QString LocalSerializableClass::serializeSinglePropertyByName(const QString &name)
+{
+    const QString text = baseSingleProperty(name, property(name.toLatin1().constData()));
+    saveToFile();
+    return text;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Runtime kind
+
+QString RuntimeSerializableClass::serialize()
+{
+    return serializeText(true);
+}
+
+bool RuntimeSerializableClass::deserializeSingleProperty(const QString &text)
+{
+    bool ok = false;
+    applySingleProperty(text, &ok);
+    if (!settingsRelayDisabled && ok)
+        emit signalEmitter()->signalEmitString(text);
+    return ok;
+}
+
+QString RuntimeSerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
+{
+    const QString text = baseSingleProperty(name, value);
+    emit signalEmitter()->signalEmitString(text);
+    return text;
+}
+
+QString RuntimeSerializableClass::serializeAndSend(const QStringList &destinationSfis)
+{
+    const QString text = serialize();
+    emit signalEmitter()->signalSerializedSetupAndDestinationSfis(text, destinationSfis);
+    return text;
+}
+
+bool RuntimeSerializableClass::deserializeAll(const QString &text)
+{
+    const bool result = SerializableClass::deserializeAll(text);
+    if (!settingsRelayDisabled)
+        emit signalEmitter()->signalEmitString(text);
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------------------------
+// Setup kind
+
+bool SetupSerializableClass::deserializeSingleProperty(const QString &text)
+{
+    bool ok = false;
+    SerializableClass *holder = applySingleProperty(text, &ok);
+    if (!settingsRelayDisabled && ok && m_relayReceivedChanges) {
+        if (holder)
+            holder->saveToFile();
+        emit signalEmitter()->signalEmitString(text);
+    }
+    return ok;
+}
+
+QString SetupSerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
+{
+    const QString text = baseSingleProperty(name, value);
+    emit signalEmitter()->signalEmitString(text);
+    return text;
+}
+
+QString SetupSerializableClass::serializeSinglePropertyByName(const QString &name)
+{
+    const QString text = baseSingleProperty(name, property(name.toLatin1().constData()));
+    emit signalEmitter()->signalEmitString(text);
+    return text;
+}
+
+QString SetupSerializableClass::serializeAndSend(const QStringList &destinationSfis)
+{
+    const QString text = serialize();
+    emit signalEmitter()->signalSerializedSetupAndDestinationSfis(text, destinationSfis);
+    return text;
+}
+
+QString SetupSerializableClass::serializeAndSend()
+{
+    return SerializableClass::serializeAndSend(QStringList());
+}
+
+bool SetupSerializableClass::deserializeAll(const QString &text)
+{
+    const bool result = SerializableClass::deserializeAll(text);
+    if (!settingsRelayDisabled && m_relayReceivedChanges) {
+        saveAllChildrenToFiles();
+        emit signalEmitter()->signalEmitString(text);
+    }
+    return result;
+}
+
+QString SetupSerializableClass::emitNoAck(QString text)
+{
+    const int comma = text.indexOf(QLatin1Char(','));
+    text.insert(comma < 0 ? text.size() : comma, QLatin1String("NoAck"));
+    emit signalEmitter()->signalEmitString(text);
+    return text;
+}
+
+QString SetupSerializableClass::sendSinglePropertyNoAck(const QString &name)
+{
+    return emitNoAck(baseSingleProperty(name, property(name.toLatin1().constData())));
+}
+
+QString SetupSerializableClass::sendSinglePropertyValueNoAck(const QString &name, const QVariant &value)
+{
+    return emitNoAck(baseSingleProperty(name, value));
+}
+
+QString SetupSerializableClass::sendSinglePropertyValue(const QString &name, const QVariant &value)
+{
+    return SetupSerializableClass::serializeSingleProperty(name, value);
+}
+
+QString SetupSerializableClass::sendSingleProperty(const QString &name)
+{
+    return SetupSerializableClass::serializeSinglePropertyByName(name);
+}
+
+QString SetupSerializableClass::sendWholeObject(const QStringList &destinationSfis)
+{
+    return SetupSerializableClass::serializeAndSend(destinationSfis);
+}
