@@ -1,0 +1,92 @@
+#include "data/BuildConfiguration.h"
+#include "hardware/DimmingController.h"
+#include "hardware/GpioContainer.h"
+#include "hardware/Hardware.h"
+#include "hardware/platform/PlatformPaths.h"
+#include "hardware/supplyVoltageChannels.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_Hardware : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void freshObjectHasNoParts();
+    void initCreatesEveryPartOnce();
+    void secondInitCreatesNothing();
+    void linuxInitDrivesTheDevices();
+};
+
+void tst_Hardware::freshObjectHasNoParts()
+{
+    Hardware hardware;
+    QVERIFY(!hardware.dimmingController());
+    QVERIFY(!hardware.gpioContainer());
+    QVERIFY(!hardware.supplyVoltages());
+    QVERIFY(!hardware.ad7997());
+}
+
+void tst_Hardware::initCreatesEveryPartOnce()
+{
+    Hardware hardware;
+    QVERIFY(hardware.init("eth0"));
+    QCOMPARE(hardware.findChildren<DimmingController *>().size(), 1);
+    QCOMPARE(hardware.findChildren<GpioContainer *>().size(), 1);
+    QCOMPARE(hardware.dimmingController()->parent(), &hardware);
+    QCOMPARE(hardware.gpioContainer()->parent(), &hardware);
+    QVERIFY(hardware.supplyVoltages());
+    QCOMPARE(hardware.supplyVoltages()->channel1, QString("11"));
+    QVERIFY(!hardware.ad7997());
+    QCOMPARE(hardware.dimmingController()->brightness(), 128);
+}
+
+void tst_Hardware::secondInitCreatesNothing()
+{
+    Hardware hardware;
+    QVERIFY(hardware.init("eth0"));
+    DimmingController *dimming = hardware.dimmingController();
+    GpioContainer *gpio = hardware.gpioContainer();
+    supplyVoltageChannels *voltages = hardware.supplyVoltages();
+    dimming->setBrightness(40);
+    QTest::ignoreMessage(QtDebugMsg, "Hardware already initialised");
+    QVERIFY(hardware.init("eth1"));
+    QCOMPARE(hardware.dimmingController(), dimming);
+    QCOMPARE(hardware.gpioContainer(), gpio);
+    QCOMPARE(hardware.supplyVoltages(), voltages);
+    QCOMPARE(hardware.findChildren<DimmingController *>().size(), 1);
+    QCOMPARE(dimming->brightness(), 40);
+}
+
+// On the panel the start writes the default brightness to the backlight and sets up the GPIO lines.
+void tst_Hardware::linuxInitDrivesTheDevices()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString backlight = root.path() + "/sys/class/backlight/backlight/brightness";
+    QVERIFY(QDir().mkpath(QFileInfo(backlight).path()));
+    QFile(backlight).open(QIODevice::WriteOnly);
+    for (const char *number : { "152", "151", "114" }) {
+        const QString folder = root.path() + "/sys/class/gpio/gpio" + number;
+        QVERIFY(QDir().mkpath(folder));
+        for (const char *file : { "/direction", "/edge", "/value" })
+            QFile(folder + file).open(QIODevice::WriteOnly);
+    }
+    const auto read = [&root](const QString &systemPath) {
+        QFile file(root.path() + systemPath);
+        file.open(QIODevice::ReadOnly);
+        return QString::fromLatin1(file.readAll());
+    };
+
+    PlatformPaths::TestOverride paths(root.path());
+    BuildConfiguration::TestOverride onLinux("CU", "LINUX", "TVR100");
+    Hardware hardware;
+    QVERIFY(hardware.init("eth0"));
+    QCOMPARE(read("/sys/class/backlight/backlight/brightness"), QString("128\n"));
+    QCOMPARE(read("/sys/class/gpio/gpio114/direction"), QString("out"));
+    QCOMPARE(read("/sys/class/gpio/gpio152/edge"), QString("both"));
+}
+
+QTEST_GUILESS_MAIN(tst_Hardware)
+#include "tst_hardware.moc"
