@@ -1,0 +1,15 @@
+#include "nmea/sentences/DimmingSentences.h"
+
+#include "nmea/NmeaMessageRegistry.h"
+
+MsgDdc::MsgDdc(const QString &talker)
+    : NmeaMessage(talker, QStringLiteral("DDC"))
+{
+    initializeProperties(this);
+}
+
+namespace {
+
+const bool s_registered = registerStandardMessage<MsgDdc>(QStringLiteral("DDC"));
+
+} // namespace

@@ -1,0 +1,15 @@
+#include "nmea/sentences/NetworkAddressSentences.h"
+
+#include "nmea/NmeaMessageRegistry.h"
+
+MsgSrp::MsgSrp(const QString &talker)
+    : NmeaMessage(talker, QStringLiteral("SRP"))
+{
+    initializeProperties(this);
+}
+
+namespace {
+
+const bool s_registered = registerStandardMessage<MsgSrp>(QStringLiteral("SRP"));
+
+} // namespace

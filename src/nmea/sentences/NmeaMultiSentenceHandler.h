@@ -1,0 +1,98 @@
+#ifndef NMEAMULTISENTENCEHANDLER_H
+#define NMEAMULTISENTENCEHANDLER_H
+
+#include "nmea/NmeaHandler.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class NmeaMessage;
+
+// A handler that keeps a small store of received sentences of its formatter instead of only copying the
+// last one into its data object. Every stored sentence has a key chosen by the concrete handler; a newer
+// sentence with the same key replaces the older one in place; entries expire after a number of ticks of
+// the shared 1000 ms validity timer. Sentences may belong to a group (the parts of one multi-sentence
+// report): a sentence of another group empties the store, and the concrete handler says when the group is
+// complete. The periodic sender sends the stored group (storedSentences) instead of a filled sentence.
+class NmeaMultiSentenceHandler : public NmeaHandler
+{
+    Q_OBJECT
+public:
+    // One entry of the store. The entry owns its message; an entry without message is skipped.
+    struct StoredSentence
+    {
+        NmeaMessage *message = nullptr;
+        QString key;
+        int age = 0;
+        int limit = 10;
+    };
+
+    // The same arguments as NmeaHandler's.
+    NmeaMultiSentenceHandler(QObject *dataObject, const QString &formatter, bool periodic,
+        QObject *parent = nullptr, bool proprietary = false);
+    ~NmeaMultiSentenceHandler() override;
+
+    // Stores a copy of the received message (made through the factory, fields copied, so its field text is
+    // rebuilt from its fields). Neither the data object nor the last-message flag is touched.
+    void handleReceivedMessage(NmeaMessage *message) override;
+    // The complete sentences of the read-out list: the completed list when the handler uses one, else
+    // the working list.
+    QStringList storedSentences() override;
+
+    // Whether the working list holds a complete group; never by default.
+    virtual bool isComplete() const;
+    // The key under which a sentence is stored.
+    virtual QString sentenceKey(const NmeaMessage *message) const = 0;
+    // The group a sentence belongs to; "" by default (one group).
+    virtual QString groupKey(const NmeaMessage *message) const;
+    // The message stored under key in the read-out list, or null; it stays owned by the store.
+    virtual NmeaMessage *storedMessage(const QString &key) const;
+
+    // Takes ownership of message and stores it (see the class comment).
+    void addSentence(NmeaMessage *message);
+    // Deletes every entry of the working list.
+    void clearSentences();
+    // Replaces the completed list by copies of the working list.
+    void moveToCompleted();
+
+    int sentenceCount() const;
+    // The messages of the working list that have not reached their age limit, in list order.
+    QList<NmeaMessage *> validMessages() const;
+    int ageLimit() const;
+
+    // The working list never holds more entries than this: a sentence with a new key is dropped while the
+    // list is full, so that a stream of ever-new keys cannot grow the store.
+    static const int maxStoredSentences = 100;
+
+signals:
+    void sentenceComplete();
+
+protected:
+    // The limit given to new entries (10 ticks unless a concrete handler sets another).
+    void setAgeLimit(int limit);
+    // Whether the completed list is the read-out list.
+    void setUseCompletedList(bool useCompleted);
+    // The messages of the read-out list, in order.
+    QList<NmeaMessage *> readOutMessages() const;
+    // The group of the working list (set when an entry is appended).
+    QString storedGroupKey() const;
+
+private slots:
+    void incrementValidityCounters();
+
+private:
+    // A new message of the same class with the same field values, or null when the factory has no class of
+    // that key or makes one of another class.
+    NmeaMessage *copyOf(const NmeaMessage *message) const;
+    static void deleteEntries(QList<StoredSentence> &list);
+    static void ageEntries(QList<StoredSentence> &list);
+
+    QString m_groupKey;
+    bool m_useCompletedList = false;
+    QList<StoredSentence> m_workingList;
+    QList<StoredSentence> m_completedList;
+    int m_ageLimit = 10;
+};
+
+#endif // NMEAMULTISENTENCEHANDLER_H
