@@ -3,6 +3,9 @@
 #include "nmea/NmeaMessage.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
+#include "nmea/sentences/PqrvDptData.h"
+
+#include <cmath>
 
 NmeaData *NmeaData::instance()
 {
@@ -16,6 +19,8 @@ NmeaData::NmeaData(QObject *parent)
     ValidatedProperty::registerMetaTypes();
     NmeaMessage::initializeProperties(this);
     m_zdaData = new ZdaData(this);
+    for (PqrvDptData *&channel : m_pqrvDptData)
+        channel = new PqrvDptData(this);
 }
 
 ZdaData *NmeaData::zdaData() const
@@ -25,6 +30,33 @@ ZdaData *NmeaData::zdaData() const
 
 PqrvDptData *NmeaData::pqrvDptData(int channel) const
 {
-    Q_UNUSED(channel)
-    return nullptr;
+    if (channel < 1 || channel > 2)
+        return nullptr;
+    return m_pqrvDptData[channel - 1];
+}
+
+namespace {
+
+// ddmm.mmmm or dddmm.mmmm to degrees, in single precision as the received fields carry it. No integer
+// conversion, so that a value of any size gives a number (or NaN) rather than undefined behaviour.
+double signedDegrees(const ValidatedFloatProperty *value, const ValidatedStringProperty *hemisphere,
+    const QString &positiveHemisphere)
+{
+    const float v = static_cast<float>(value->value());
+    const float degrees = std::trunc(v / 100.0f);
+    const float minutes = v - 100.0f * degrees;
+    const double sign = hemisphere->value() == positiveHemisphere ? 1.0 : -1.0;
+    return sign * (double(degrees) + double(minutes) / 60.0);
+}
+
+} // namespace
+
+double NmeaData::latitudeDegrees() const
+{
+    return signedDegrees(m_Latitude, m_NorthOrSouth, QStringLiteral("N"));
+}
+
+double NmeaData::longitudeDegrees() const
+{
+    return signedDegrees(m_Longitude, m_EastOrWest, QStringLiteral("E"));
 }

@@ -137,9 +137,15 @@ public:
     explicit NmeaData(QObject *parent = nullptr);
 
     ZdaData *zdaData() const;
-    // The proprietary depth values of a transducer channel. No channel has any in this system: the
-    // result is always null, and a handler given null must not write into it.
+    // The proprietary depth values of transducer channel 1 or 2; null for any other number.
     PqrvDptData *pqrvDptData(int channel) const;
+
+    // The received position as signed decimal degrees, from Latitude (ddmm.mmmm) with NorthOrSouth and
+    // Longitude (dddmm.mmmm) with EastOrWest. Only "N" and "E" give a positive value; any other
+    // hemisphere, an empty one included, gives a negative one. The values are converted whatever their
+    // validity: a caller that needs a current position tests the fields first.
+    double latitudeDegrees() const;
+    double longitudeDegrees() const;
 
 signals:
     void vtgReceived();
@@ -199,6 +205,7 @@ private:
     ValidatedFloatProperty *m_HorizontalDilutionOfPrecision = nullptr;
 
     ZdaData *m_zdaData = nullptr;
+    PqrvDptData *m_pqrvDptData[2] = { nullptr, nullptr };
 };
 
 #endif // NMEADATA_H

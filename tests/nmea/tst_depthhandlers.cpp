@@ -7,7 +7,9 @@
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/DepthHandlers.h"
 #include "nmea/sentences/DepthSentences.h"
+#include "nmea/sentences/PqrvDptData.h"
 
+#include <QMetaProperty>
 #include <QtTest>
 
 #include <memory>
@@ -23,6 +25,30 @@ namespace {
 ValidatedFloatProperty *navigationFloat(const char *name)
 {
     return qobject_cast<ValidatedFloatProperty *>(NmeaMessage::fieldOf(NmeaData::instance(), name));
+}
+
+// The six fields of a proprietary depth channel in sentence order, as sent: "" for a field without a
+// valid value.
+QStringList channelTexts(int channel)
+{
+    const QObject *depth = NmeaData::instance()->pqrvDptData(channel);
+    const QMetaObject *meta = depth->metaObject();
+    QStringList texts;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const ValidatedProperty *field = NmeaMessage::fieldOf(depth, meta->property(i).name());
+        texts << (field->isValid() ? field->toNmeaString() : QString());
+    }
+    return texts;
+}
+
+void clearChannels()
+{
+    for (int channel = 1; channel <= 2; ++channel) {
+        const QObject *depth = NmeaData::instance()->pqrvDptData(channel);
+        for (ValidatedProperty *field :
+            depth->findChildren<ValidatedProperty *>(QString(), Qt::FindDirectChildrenOnly))
+            field->setValid(false);
+    }
 }
 
 void receive(NmeaHandler *handler, const QString &sentence)
@@ -50,6 +76,10 @@ private slots:
     void transducerSide_data();
     void transducerSide();
     void proprietaryDepth();
+    void proprietaryDepthReceived_data();
+    void proprietaryDepthReceived();
+    void proprietaryDepthSent_data();
+    void proprietaryDepthSent();
 
 private:
     std::unique_ptr<BuildConfiguration::TestOverride> m_echoSounder;
@@ -211,22 +241,82 @@ void TestDepthHandlers::transducerSide()
     QCOMPARE(int(HandlerXdr::transducerSide(name)), side);
 }
 
-// The proprietary depth has no channel object in this system: received sentences change nothing and an
-// outgoing one carries the fields of a new message.
+// The proprietary depth handler serves the two depth channels of NmeaData: channel 1 is its data object.
 void TestDepthHandlers::proprietaryDepth()
 {
     HandlerPqrvDpt handler;
     QCOMPARE(handler.talker(), QStringLiteral("PQRV"));
     QVERIFY(handler.isProprietary());
     QVERIFY(handler.isPeriodic());
-    QCOMPARE(handler.dataObjectCount(), 1);
-    QVERIFY(!handler.dataObject());
+    QCOMPARE(handler.dataObjectCount(), 2);
+    QCOMPARE(handler.dataObject(), NmeaData::instance()->pqrvDptData(1));
+    QCOMPARE(handler.outputDataObject(), NmeaData::instance()->pqrvDptData(1));
+}
 
+void TestDepthHandlers::proprietaryDepthReceived_data()
+{
+    QTest::addColumn<QStringList>("sentences");
+    QTest::addColumn<QStringList>("channel1");
+
+    QTest::newRow("all fields") << QStringList { complete("PQRVDPT,12.5,0.5,200.0,80,200,FWD") }
+                                << QStringList { "12.5", "0.5", "200.0", "80", "200", "FWD" };
+    QTest::newRow("empty fields keep what was received before")
+        << QStringList { complete("PQRVDPT,12.5,0.5,200.0,80,200,FWD"), complete("PQRVDPT,13.1,,,75,,") }
+        << QStringList { "13.1", "0.5", "200.0", "75", "200", "FWD" };
+    QTest::newRow("only the depth") << QStringList { complete("PQRVDPT,4.2,,,,,") }
+                                    << QStringList { "4.2", "", "", "", "", "" };
+}
+
+// A received proprietary DPT reaches channel 1 by field name, and nothing else: neither channel 2 nor the
+// standard depth values of NmeaData.
+void TestDepthHandlers::proprietaryDepthReceived()
+{
+    QFETCH(QStringList, sentences);
+    QFETCH(QStringList, channel1);
+
+    HandlerPqrvDpt handler;
+    clearChannels();
     navigationFloat("DepthBlwTransducerMeters")->setValue(-2.0);
-    receive(&handler, complete("PQRVDPT,12.5,0.5,200.0,80,200,FWD"));
+    for (const QString &sentence : qAsConst(sentences))
+        receive(&handler, sentence);
     QVERIFY(handler.isLastMessageValid());
+    QCOMPARE(channelTexts(1), channel1);
+    QCOMPARE(channelTexts(2), QStringList({ "", "", "", "", "", "" }));
     QCOMPARE(navigationFloat("DepthBlwTransducerMeters")->value(), -2.0);
-    QCOMPARE(handler.outgoingSentences(), QStringList { complete("PQRVDPT,,,,,,") });
+}
+
+void TestDepthHandlers::proprietaryDepthSent_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<double>("channel2Depth");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("nothing") << QString() << -1.0
+                             << QStringList { complete("PQRVDPT,,,,,,"), complete("PQRVDPT,,,,,,") };
+    QTest::newRow("received on channel 1, depth on channel 2")
+        << complete("PQRVDPT,12.5,0.5,200.0,80,200,FWD") << 7.4
+        << QStringList { complete("PQRVDPT,12.5,0.5,200.0,80,200,FWD"), complete("PQRVDPT,7.4,,,,,") };
+    QTest::newRow("channel 2 only") << QString() << 30.0
+                                    << QStringList { complete("PQRVDPT,,,,,,"),
+                                           complete("PQRVDPT,30.0,,,,,") };
+}
+
+// One outgoing sentence per channel, channel 1 first, each carrying the values of its channel.
+void TestDepthHandlers::proprietaryDepthSent()
+{
+    QFETCH(QString, received);
+    QFETCH(double, channel2Depth);
+    QFETCH(QStringList, expected);
+
+    HandlerPqrvDpt handler;
+    clearChannels();
+    if (!received.isEmpty())
+        receive(&handler, received);
+    if (channel2Depth >= 0)
+        NmeaData::instance()->pqrvDptData(2)->DepthBlwTransducerMeters()->setValue(channel2Depth);
+    QCOMPARE(handler.outgoingSentences(), expected);
+    // Sending leaves the handler reading channel 1.
+    QCOMPARE(handler.outputDataObject(), NmeaData::instance()->pqrvDptData(1));
 }
 
 QTEST_GUILESS_MAIN(TestDepthHandlers)

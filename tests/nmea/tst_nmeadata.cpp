@@ -2,6 +2,7 @@
 #include "nmea/NmeaMessage.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
+#include "nmea/sentences/PqrvDptData.h"
 
 #include <QIntValidator>
 #include <QMetaProperty>
@@ -18,6 +19,10 @@ private slots:
     void properties();
     void startValues();
     void instanceAndChildren();
+    void depthChannels_data();
+    void depthChannels();
+    void positionDegrees_data();
+    void positionDegrees();
     void utcDateTime_data();
     void utcDateTime();
     void localTimeOffset_data();
@@ -99,8 +104,9 @@ void tst_NmeaData::instanceAndChildren()
     QVERIFY(!data->parent());
     QVERIFY(data->zdaData());
     QCOMPARE(data->zdaData()->parent(), data);
-    QVERIFY(!data->pqrvDptData(0));
-    QVERIFY(!data->pqrvDptData(1));
+    QVERIFY(data->pqrvDptData(1));
+    QVERIFY(data->pqrvDptData(2));
+    QVERIFY(data->pqrvDptData(1) != data->pqrvDptData(2));
 
     ZdaData *zda = data->zdaData();
     const QMetaObject *meta = zda->metaObject();
@@ -113,6 +119,86 @@ void tst_NmeaData::instanceAndChildren()
     }
     QCOMPARE(NmeaMessage::fieldOf(zda, "Utc"), zda->utc());
     QCOMPARE(NmeaMessage::fieldOf(zda, "LocalMinutesOffset"), zda->localMinutesOffset());
+}
+
+void tst_NmeaData::depthChannels_data()
+{
+    QTest::addColumn<int>("channel");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("channel 1") << 1 << true;
+    QTest::newRow("channel 2") << 2 << true;
+    QTest::newRow("channel 0") << 0 << false;
+    QTest::newRow("channel 3") << 3 << false;
+    QTest::newRow("negative") << -1 << false;
+}
+
+// Two channels of proprietary depth values, children of the store, each with the six fields of the
+// proprietary DPT sentence and nothing received yet.
+void tst_NmeaData::depthChannels()
+{
+    QFETCH(int, channel);
+    QFETCH(bool, exists);
+
+    NmeaData data;
+    PqrvDptData *depth = data.pqrvDptData(channel);
+    QCOMPARE(depth != nullptr, exists);
+    if (!exists)
+        return;
+    QCOMPARE(depth->parent(), &data);
+    QCOMPARE(data.pqrvDptData(channel), depth);
+    QCOMPARE(data.pqrvDptData(3 - channel)->parent(), &data);
+    QVERIFY(data.pqrvDptData(3 - channel) != depth);
+
+    const QMetaObject *meta = depth->metaObject();
+    QCOMPARE(meta->propertyCount() - 1, 6);
+    for (int i = 1; i < meta->propertyCount(); ++i) {
+        ValidatedProperty *field = NmeaMessage::fieldOf(depth, meta->property(i).name());
+        QVERIFY2(field, meta->property(i).name());
+        QCOMPARE(field->parent(), depth);
+        QVERIFY(!field->isValid());
+    }
+    QCOMPARE(NmeaMessage::fieldOf(depth, "DepthBlwTransducerMeters"), depth->DepthBlwTransducerMeters());
+    QCOMPARE(NmeaMessage::fieldOf(depth, "TransducerPosition"), depth->TransducerPosition());
+}
+
+void tst_NmeaData::positionDegrees_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<QString>("northOrSouth");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("eastOrWest");
+    QTest::addColumn<double>("latitudeDegrees");
+    QTest::addColumn<double>("longitudeDegrees");
+
+    QTest::newRow("north east") << 5130.5 << "N" << 12.25 << "E" << 51.508333 << 0.204167;
+    QTest::newRow("south west") << 5130.5 << "S" << 7951.4697 << "W" << -51.508333 << -79.857828;
+    // Only "N" and "E" count as positive.
+    QTest::newRow("no hemisphere") << 5130.5 << "" << 7951.4697 << "" << -51.508333 << -79.857828;
+    QTest::newRow("lower case") << 3249.469 << "n" << 17959.99 << "e" << -32.824483 << -179.999833;
+    QTest::newRow("zero") << 0.0 << "N" << 0.0 << "E" << 0.0 << 0.0;
+    QTest::newRow("whole degrees") << 9000.0 << "N" << 18000.0 << "W" << 90.0 << -180.0;
+}
+
+void tst_NmeaData::positionDegrees()
+{
+    QFETCH(double, latitude);
+    QFETCH(QString, northOrSouth);
+    QFETCH(double, longitude);
+    QFETCH(QString, eastOrWest);
+    QFETCH(double, latitudeDegrees);
+    QFETCH(double, longitudeDegrees);
+
+    NmeaData data;
+    qobject_cast<ValidatedFloatProperty *>(NmeaMessage::fieldOf(&data, "Latitude"))->setValue(latitude);
+    qobject_cast<ValidatedFloatProperty *>(NmeaMessage::fieldOf(&data, "Longitude"))->setValue(longitude);
+    qobject_cast<ValidatedStringProperty *>(NmeaMessage::fieldOf(&data, "NorthOrSouth"))
+        ->setValue(northOrSouth);
+    qobject_cast<ValidatedStringProperty *>(NmeaMessage::fieldOf(&data, "EastOrWest"))->setValue(eastOrWest);
+    // Taken in single precision: a dddmm.mmmm value is good to about a thousandth of a minute.
+    QVERIFY2(qAbs(data.latitudeDegrees() - latitudeDegrees) < 2e-5,
+        qPrintable(QString::number(data.latitudeDegrees(), 'f', 8)));
+    QVERIFY2(qAbs(data.longitudeDegrees() - longitudeDegrees) < 2e-5,
+        qPrintable(QString::number(data.longitudeDegrees(), 'f', 8)));
 }
 
 void tst_NmeaData::utcDateTime_data()

@@ -72,7 +72,7 @@ HandlerXdr::TransducerSide HandlerXdr::transducerSide(const QString &name)
 }
 
 HandlerPqrvDpt::HandlerPqrvDpt(QObject *parent)
-    : NmeaMultiObjectHandler(
-        { NmeaData::instance()->pqrvDptData(1) }, QStringLiteral("DPT"), true, parent, true)
+    : NmeaMultiObjectHandler({ NmeaData::instance()->pqrvDptData(1), NmeaData::instance()->pqrvDptData(2) },
+        QStringLiteral("DPT"), true, parent, true)
 {
 }

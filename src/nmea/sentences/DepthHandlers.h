@@ -65,9 +65,9 @@ public:
     static TransducerSide transducerSide(const QString &name);
 };
 
-// Proprietary DPT: one sentence per depth channel object; a received one goes to the channel-1 object by
-// field name. NmeaData gives no channel object in this system, so it has a single null entry: received
-// sentences change nothing and outgoing ones carry the fields of a new message.
+// Proprietary DPT: one outgoing sentence per transducer channel of NmeaData, channel 1 first, each filled
+// by field name from its channel. The sentence names no channel, so a received one goes to channel 1 by
+// field name; channel 2 is only sent.
 class HandlerPqrvDpt : public NmeaMultiObjectHandler
 {
     Q_OBJECT
