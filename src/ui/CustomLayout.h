@@ -1,0 +1,61 @@
+#ifndef CUSTOMLAYOUT_H
+#define CUSTOMLAYOUT_H
+
+#include "ui/CustomColorDefinitions.h"
+
+#include <QList>
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
+class QAbstractScrollArea;
+
+// The process-wide scale factors of the screen against the 800 x 480 design: width / base width, height /
+// base height and the smaller of the two. 1.0 until the main window's scaling container is first resized.
+double screenScaleX();
+double screenScaleY();
+double screenScale();
+
+// Holds the whole window content and makes the 800 x 480 design fit the real screen: on every resize it
+// sets the scale factors and moves, resizes and re-fonts every descendant from the design values taken
+// once at the first rescale. It also carries palette changes to the widgets as their dynamic property
+// "ThemeColor". Widgets opt out through their accessible description: "ExcludeFromCL" (neither scaled nor
+// themed) or one containing "ExcludeFromCL_G" (font scaled, geometry kept); below a widget described
+// "Runtime Setup Screen" (the runtime pages as a preview) everything is scaled further by 0.625 across
+// and for the font, 0.75 down.
+class CustomLayout : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CustomLayout(QWidget *parent = nullptr, int baseWidth = 800, int baseHeight = 480);
+
+    // Kinetic scrolling by dragging with the left button, without overshoot.
+    static void enableGestureScrolling(QAbstractScrollArea *area);
+
+    // The widgets that follow the scaling and the palette, in the order of the recursive child search;
+    // a collected widget that was deleted since is left out.
+    QList<QWidget *> collectedWidgets() const;
+
+public slots:
+    void setColorTheme(enum_ColorPalette color_enum);
+    void setPreviewColorTheme(enum_ColorPalette color_enum);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateScaleFactors();
+    void collectChildren();
+    void scaleChildren();
+    QString scrollBarStyle() const;
+    static void stretchScrollContent(QWidget *widget);
+
+    int m_baseWidth;
+    int m_baseHeight;
+    // Guarded: a collected widget may be deleted while the container lives (a closed dialog page).
+    QList<QPointer<QWidget>> m_widgets;
+    QList<QPoint> m_designPositions;
+    QList<int> m_designFontSizes;
+};
+
+#endif // CUSTOMLAYOUT_H
