@@ -1,0 +1,54 @@
+#ifndef NMEAHANDLERCONTAINER_H
+#define NMEAHANDLERCONTAINER_H
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class NmeaHandler;
+
+// The registry of sentence handlers: one handler per sentence type that the configured product and
+// device kind handle, created once and owned here. Standard handlers are found by formatter ("GGA"),
+// whatever the talker; proprietary ones by their sub-sentence name ("PAIR") under the talker "PQRV".
+//
+// Handler sets by build configuration:
+//   speed-log display (MIR_LOX1000/MIR_LOX2000, "CU"): SRP and the proprietary set;
+//   speed-log junction box (MIR_LOX1000/MIR_LOX2000, "JB"): set J, SRP and the proprietary set;
+//   every other product: set D, SRP, the proprietary set and the proprietary DPT.
+class NmeaHandlerContainer : public QObject
+{
+    Q_OBJECT
+public:
+    // The process-wide container; the first call creates it, with every handler of this build's
+    // configuration. It is never destroyed.
+    static NmeaHandlerContainer *instance();
+
+    // A container of its own with the handlers of the configuration that BuildConfiguration::instance()
+    // answers now; the handlers are its children. The process-wide one is made this way; tests make
+    // others for other configurations.
+    explicit NmeaHandlerContainer(QObject *parent = nullptr);
+
+    // The handler of a sentence, or null when this configuration does not handle it. Only the exact
+    // talker "PQRV" reaches the proprietary handlers.
+    NmeaHandler *handler(const QString &talker, const QString &name) const;
+    // Every handler exactly once: the standard ones first.
+    QList<NmeaHandler *> handlers() const;
+
+    // The container a handler belongs to: its parent when that is a container, else the process-wide
+    // one. Handlers that answer with another sentence type find their sibling through it.
+    static NmeaHandlerContainer *containerOf(const QObject *handler);
+
+private:
+    void createHandlers();
+    void createSpeedLogJunctionBoxHandlers();
+    void createDefaultHandlers();
+    void addStandard(const QString &formatter, NmeaHandler *handler);
+    void addProprietary(const QString &name, NmeaHandler *handler);
+
+    QHash<QString, NmeaHandler *> m_standardHandlers;
+    QHash<QString, NmeaHandler *> m_proprietaryHandlers;
+    QList<NmeaHandler *> m_allHandlers;
+};
+
+#endif // NMEAHANDLERCONTAINER_H
