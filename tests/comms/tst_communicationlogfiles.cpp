@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 QString fixture(const QString &name)
@@ -116,14 +118,13 @@ private slots:
     void inputErrorLogs();
 
 private:
-    QTemporaryDir *m_dir = nullptr;
+    std::unique_ptr<QTemporaryDir> m_dir;
     QString path(const QString &name) const { return m_dir->path() + QLatin1Char('/') + name; }
 };
 
 void tst_CommunicationLogFiles::init()
 {
-    delete m_dir;
-    m_dir = new QTemporaryDir;
+    m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
 }
 

@@ -1,0 +1,412 @@
+#include "comms/iec450/socketInterface.h"
+
+#include "comms/CommunicationForwardingController.h"
+#include "comms/CommunicationsLogging.h"
+#include "comms/InputErrorLogger.h"
+#include "comms/iec450/ErrorLogger.h"
+#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/iec450/NmeaOverUdpErrorType.h"
+#include "comms/iec450/Udp61162450Controller.h"
+#include "comms/iec450/UdpParserClass.h"
+#include "nmea/NmeaChecksum.h"
+
+#include <QDebug>
+#include <QTimer>
+#include <QUdpSocket>
+
+namespace {
+
+const int headerLength = 5; // "UdPbC"; the NUL byte follows
+const int udpPort = 3;
+// The source whose datagrams every unit takes, whatever it sends.
+const char alwaysAcceptedSource[] = "ZQ1111";
+// Pending datagrams thrown away at the first reading after init; bounds that loop.
+const int maxDatagramsDiscarded = 4096;
+
+// Latin-1 text of the bytes up to the first NUL.
+QString textUpToNul(const QByteArray &bytes)
+{
+    const int nul = bytes.indexOf('\0');
+    return QString::fromLatin1(nul >= 0 ? bytes.left(nul) : bytes);
+}
+
+bool containsIgnoringCase(const QStringList &list, const QString &text)
+{
+    return list.contains(text, Qt::CaseInsensitive);
+}
+
+} // namespace
+
+socketInterface::socketInterface(Udp61162450Controller *controller, QObject *parent)
+    : QObject(parent)
+    , m_jamTimer(new QTimer(this))
+    , m_controller(controller)
+    , m_nmeaSocket(controller->nmeaSocket())
+    , m_nmeaLocalSocket(controller->nmeaLocalSocket())
+    , m_networkAdministrationSocket(controller->networkAdministrationSocket())
+    , m_errorLogger(ErrorLogger::instance())
+{
+    connect(m_controller, &Udp61162450Controller::nmeaGroupChanged, this, &socketInterface::updateNmeaGroup);
+    connect(m_jamTimer, &QTimer::timeout, this, &socketInterface::checkForJammedSockets);
+    m_jamTimer->start(jamCheckIntervalMs);
+
+    const QString line(75, QLatin1Char('X'));
+    qDebug() << line;
+    qDebug() << "Local SFI:" << ListOfSfisOnNetwork::instance()->localSfi();
+    qDebug() << line;
+}
+
+void socketInterface::setCommunicationForwardingController(CommunicationForwardingController *controller)
+{
+    m_forwardingController = controller;
+}
+
+const QStringList &socketInterface::acceptedSentenceTypes()
+{
+    static const QStringList types { QStringLiteral("SFICHK"), QStringLiteral("SFITKN"),
+        QStringLiteral("SFIACK"), QStringLiteral("SFICHANGE"), QStringLiteral("DEVSTART"),
+        QStringLiteral("PAIR"), QStringLiteral("GGA"), QStringLiteral("GLL"), QStringLiteral("VTG"),
+        QStringLiteral("HDT"), QStringLiteral("THS"), QStringLiteral("VBW"), QStringLiteral("ACK"),
+        QStringLiteral("ACN"), QStringLiteral("ZDA"), QStringLiteral("DDC"), QStringLiteral("SLP"),
+        QStringLiteral("SNM"), QStringLiteral("GCF"), QStringLiteral("SCF"), QStringLiteral("CFGR"),
+        QStringLiteral("VMPCGTER"), QStringLiteral("MACA"), QStringLiteral("XDR"), QStringLiteral("RMC"),
+        QStringLiteral("ROT"), QStringLiteral("HBT"), QStringLiteral("ICM"), QStringLiteral("SRP") };
+    return types;
+}
+
+const QStringList &socketInterface::acceptedTalkerSentences()
+{
+    static const QStringList sentences { QStringLiteral("IIDPT") };
+    return sentences;
+}
+
+const QStringList &socketInterface::proprietaryAddresses()
+{
+    static const QStringList addresses { QStringLiteral("PQRV") };
+    return addresses;
+}
+
+const QStringList &socketInterface::connectedSfis() const
+{
+    return ListOfSfisOnNetwork::instance()->connectedSfis();
+}
+
+void socketInterface::init()
+{
+    m_discardPending = true;
+    m_nmeaGroupAddress = m_controller->nmeaGroupAddress();
+    m_nmeaGroupPort = m_controller->nmeaGroupPort();
+    m_localGroupAddress = m_controller->localGroupAddress();
+    m_localGroupPort = m_controller->localSendPort();
+    m_networkAdministrationGroupAddress = m_controller->networkAdministrationGroupAddress();
+    m_networkAdministrationGroupPort = m_controller->networkAdministrationGroupPort();
+    m_binaryLocalGroupAddress = m_controller->binaryLocalGroupAddress();
+    m_binaryLocalGroupPort = m_controller->binaryLocalGroupPort();
+    m_binaryGroupAddress = m_controller->binaryGroupAddress();
+    m_binaryGroupPort = m_controller->binaryGroupPort();
+    connectSockets();
+}
+
+void socketInterface::connectSockets()
+{
+    connect(m_nmeaSocket, &QUdpSocket::readyRead, this, &socketInterface::readSignallingSocket,
+        Qt::UniqueConnection);
+    if (m_networkAdministrationSocket) {
+        connect(m_networkAdministrationSocket, &QUdpSocket::readyRead, this,
+            &socketInterface::readSignallingSocket, Qt::UniqueConnection);
+    }
+    if (m_nmeaLocalSocket != m_nmeaSocket) {
+        connect(m_nmeaLocalSocket, &QUdpSocket::readyRead, this, &socketInterface::readSignallingSocket,
+            Qt::UniqueConnection);
+    }
+}
+
+void socketInterface::updateNmeaGroup()
+{
+    m_nmeaGroupAddress = m_controller->nmeaGroupAddress();
+    m_nmeaGroupPort = m_controller->nmeaGroupPort();
+    m_localGroupAddress = m_controller->localGroupAddress();
+    m_localGroupPort = m_controller->localSendPort();
+}
+
+void socketInterface::readSignallingSocket()
+{
+    if (auto *socket = qobject_cast<QUdpSocket *>(sender()))
+        processPendingDatagrams(socket);
+}
+
+bool *socketInterface::jamFlagOf(QUdpSocket *socket)
+{
+    if (socket == m_nmeaSocket)
+        return &m_nmeaJammed;
+    if (socket == m_nmeaLocalSocket)
+        return &m_nmeaLocalJammed;
+    if (socket && socket == m_networkAdministrationSocket)
+        return &m_networkAdministrationJammed;
+    return nullptr;
+}
+
+void socketInterface::processPendingDatagrams(QUdpSocket *socket)
+{
+    if (!m_receptionEnabled)
+        return;
+    if (!socket)
+        socket = qobject_cast<QUdpSocket *>(sender());
+    if (!socket)
+        return;
+    if (bool *flag = jamFlagOf(socket))
+        *flag = false;
+    // nmeaSocket is tested first: where it is also the local socket, its datagrams come from the network.
+    const bool fromInternalInterface = socket != m_nmeaSocket && socket == m_nmeaLocalSocket;
+
+    if (m_discardPending) {
+        for (int i = 0; i < maxDatagramsDiscarded && socket->hasPendingDatagrams(); ++i) {
+            if (socket->readDatagram(nullptr, 0) < 0)
+                break;
+        }
+        m_discardPending = false;
+        return;
+    }
+
+    for (int i = 0; i < maxDatagramsPerRead && socket->hasPendingDatagrams(); ++i) {
+        QByteArray datagram;
+        datagram.resize(int(qMax<qint64>(0, socket->pendingDatagramSize())));
+        const qint64 read = socket->readDatagram(datagram.data(), datagram.size());
+        if (read < 0)
+            break;
+        datagram.truncate(int(read));
+        processDatagram(datagram, fromInternalInterface);
+    }
+}
+
+void socketInterface::processDatagram(const QByteArray &datagram, bool from_internal_interface)
+{
+    if (datagram.size() > UdpParserClass::maxDatagramSize) {
+        countError(DatagramTooLongError);
+        qDebug() << "UDP datagram size: " << datagram.size() << " is greater than MAX_UDP_SIZE ("
+                 << UdpParserClass::maxDatagramSize << ")!";
+        return;
+    }
+    if (datagram.size() > headerLength && datagram.at(headerLength) != '\0') {
+        countError(DatagramHeaderError, textUpToNul(datagram));
+        return;
+    }
+    QByteArray withoutNul = datagram;
+    if (withoutNul.size() > headerLength)
+        withoutNul.remove(headerLength, 1);
+    const QString text = textUpToNul(withoutNul);
+    if (!text.startsWith(UdpParserClass::headerText())) {
+        countError(DatagramHeaderError, text);
+        return;
+    }
+    if (!splitDatagramLines(text.mid(headerLength)))
+        return;
+    const bool internal = UdpParserClass::isInternalDatagram(datagram);
+    if (filterDatagram(withoutNul, internal, from_internal_interface))
+        return;
+    emit recievedMessage(datagram, internal, from_internal_interface);
+}
+
+bool socketInterface::splitDatagramLines(const QString &text)
+{
+    bool passed = false;
+    const QStringList lines = text.split(QLatin1String("\r\n"));
+    for (const QString &line : lines) {
+        if (!line.isEmpty() && checkDatagramLine(line))
+            passed = true;
+    }
+    return passed;
+}
+
+bool socketInterface::checkDatagramLine(const QString &line)
+{
+    if (!line.startsWith(QLatin1Char('\\'))) {
+        countError(TagBlockFormatError, line);
+        return false;
+    }
+    const QString rest = line.mid(1);
+    const int close = rest.indexOf(QLatin1Char('\\'));
+    if (close < 0) {
+        countError(TagBlockFormatError, rest);
+        return false;
+    }
+    const QString tagBlock = rest.left(close);
+    if (tagBlock.size() > UdpParserClass::maxTagBlockLength) {
+        countError(TagBlockFormatError, rest);
+        return false;
+    }
+    if (isNmeaChecksumValid(tagBlock) != 0) {
+        countError(TagBlockChecksumError, rest);
+        return false;
+    }
+    if (UdpParserClass::checkSourceTag(tagBlock) < 0 || UdpParserClass::checkLineTag(tagBlock) < 0
+        || UdpParserClass::checkDestinationTags(tagBlock) < 0) {
+        countError(TagBlockParameterError, rest);
+        return false;
+    }
+    return true;
+}
+
+bool socketInterface::filterDatagram(const QByteArray &datagram, bool internal, bool from_internal_interface)
+{
+    ListOfSfisOnNetwork *sfis = ListOfSfisOnNetwork::instance();
+    const QString ownSfi = from_internal_interface ? sfis->localSfi() : sfis->externalLocalSfi();
+    const QStringList destinations = UdpParserClass::destinationSfis(datagram);
+
+    bool drop;
+    if ((!destinations.isEmpty() || internal) && !destinations.contains(ownSfi)) {
+        // Proprietary data between units is taken only when it names this unit.
+        drop = true;
+    } else {
+        const QString source = UdpParserClass::sourceSfi(datagram);
+        if (source == ownSfi)
+            drop = true;
+        else if (sfis->connectedSfis().contains(source) || source == QLatin1String(alwaysAcceptedSource))
+            drop = false;
+        else
+            drop = isSentenceTypeRejected(textUpToNul(datagram));
+    }
+
+    // Proprietary data between units is shown only when it involves the test source.
+    if (drop && m_forwardingController && m_forwardingController->isInputMonitored(udpPort)
+        && (!internal || datagram.contains(alwaysAcceptedSource)))
+        forwardToMonitor(datagram);
+    return drop;
+}
+
+bool socketInterface::filterDatagramLines(QByteArray &datagram)
+{
+    const QStringList parts = textUpToNul(datagram).split(QLatin1String("\r\n"));
+    QStringList kept;
+    for (const QString &part : parts) {
+        if (!part.isEmpty() && !filterDatagram(part.toLatin1(), false, false))
+            kept.append(part);
+    }
+    if (kept.isEmpty())
+        return false;
+    datagram = kept.join(QLatin1String("\r\n")).toLatin1();
+    return true;
+}
+
+bool socketInterface::isSentenceTypeRejected(const QString &text)
+{
+    const int dollar = text.indexOf(QLatin1Char('$'));
+    if (dollar < 0) {
+        m_errorLogger->logNmeaError(NmeaFramingError, udpPort);
+        m_lastErrorCode = UdpSentenceError;
+        recordError(UdpSentenceError, text);
+        return true;
+    }
+    const QString sentence = text.mid(dollar + 1);
+    const int comma = sentence.indexOf(QLatin1Char(','));
+    if (comma <= 4)
+        return true;
+    const QString address = sentence.left(comma);
+    const int prefixLength = address.startsWith(QLatin1Char('P')) ? 4 : 2;
+    const QString prefix = address.left(prefixLength);
+    const QString type = address.mid(prefixLength);
+    return !containsIgnoringCase(acceptedSentenceTypes(), type)
+        && !containsIgnoringCase(acceptedTalkerSentences(), prefix + type);
+}
+
+void socketInterface::forwardToMonitor(const QByteArray &datagram)
+{
+    const int dollar = datagram.indexOf('$');
+    if (dollar < 0 || !m_forwardingController)
+        return;
+    const QByteArray fromDollar = datagram.mid(dollar);
+    const int lineEnd = fromDollar.indexOf("\r\n");
+    if (lineEnd < 0)
+        return;
+    m_forwardingController->addCommunicationInformation(textUpToNul(fromDollar.left(lineEnd + 2)), 1, true);
+}
+
+void socketInterface::countError(int code)
+{
+    m_errorLogger->logUdpError(code);
+    m_lastErrorCode = code;
+}
+
+void socketInterface::countError(int code, const QString &record_text)
+{
+    countError(code);
+    recordError(code, record_text);
+}
+
+void socketInterface::recordError(int code, const QString &record_text)
+{
+    // The log exists once the start-up has created it; before that the count alone remains.
+    if (CommunicationsLogging *logging = CommunicationsLogging::instance())
+        logging->inputErrorLogger()->logUdpDatagramErrorToFile(
+            static_cast<NmeaOverUdpErrorType>(code), record_text);
+}
+
+void socketInterface::checkForJammedSockets()
+{
+    if (!m_receptionEnabled)
+        return;
+    checkSocketForJam(m_nmeaSocket, &m_nmeaJammed, "######## N");
+    if (m_networkAdministrationSocket)
+        checkSocketForJam(m_networkAdministrationSocket, &m_networkAdministrationJammed, "######## N");
+    if (m_nmeaLocalSocket != m_nmeaSocket)
+        checkSocketForJam(m_nmeaLocalSocket, &m_nmeaLocalJammed, "######## L");
+}
+
+void socketInterface::checkSocketForJam(QUdpSocket *socket, bool *flag, const char *label)
+{
+    if (!socket->hasPendingDatagrams())
+        return;
+    if (!*flag) {
+        // Reading clears the flag; still set at the next tick means no readyRead came in between.
+        *flag = true;
+        return;
+    }
+    qDebug() << label;
+    processPendingDatagrams(socket);
+}
+
+void socketInterface::processPendingBinaryDatagrams(QUdpSocket *socket)
+{
+    Q_UNUSED(socket)
+}
+
+bool socketInterface::writeDatagrams(
+    QUdpSocket *socket, const QHostAddress &address, quint16 port, const QByteArrayList &datagrams)
+{
+    for (const QByteArray &datagram : datagrams) {
+        if (socket->writeDatagram(datagram, address, port) < 0) {
+            qDebug() << "ERROR STRING: " << socket->objectName() << "   " << socket->errorString();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool socketInterface::sendNmeaDatagrams(const QByteArrayList &datagrams, bool to_internal_interface)
+{
+    if (to_internal_interface)
+        return writeDatagrams(m_nmeaLocalSocket, m_localGroupAddress, m_localGroupPort, datagrams);
+    return writeDatagrams(m_nmeaSocket, m_nmeaGroupAddress, m_nmeaGroupPort, datagrams);
+}
+
+bool socketInterface::sendNetworkAdministrationDatagrams(const QByteArrayList &datagrams)
+{
+    if (!m_networkAdministrationSocket) {
+        qDebug() << "No network administration socket, datagrams dropped: " << datagrams.size();
+        return false;
+    }
+    return writeDatagrams(m_networkAdministrationSocket, m_networkAdministrationGroupAddress,
+        m_networkAdministrationGroupPort, datagrams);
+}
+
+bool socketInterface::sendBinaryDatagrams(const QByteArrayList &datagrams, bool send_over_internal_interface)
+{
+    QUdpSocket *socket = send_over_internal_interface ? m_binaryLocalSocket : m_binarySocket;
+    if (!socket) {
+        qDebug() << "No image socket, datagrams dropped: " << datagrams.size();
+        return false;
+    }
+    if (send_over_internal_interface)
+        return writeDatagrams(socket, m_binaryLocalGroupAddress, m_binaryLocalGroupPort, datagrams);
+    return writeDatagrams(socket, m_binaryGroupAddress, m_binaryGroupPort, datagrams);
+}
