@@ -1,7 +1,10 @@
 #include "hardware/Hardware.h"
 
+#include "comms/NmeaPorts.h"
 #include "hardware/AD7997.h"
 #include "hardware/DimmingController.h"
+#include "hardware/ESStorageDeviceController.h"
+#include "hardware/EthernetInterfaces.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/supplyVoltageChannels.h"
 
@@ -15,6 +18,8 @@ Hardware::Hardware(QObject *parent)
 Hardware::~Hardware()
 {
     delete m_dimmingController;
+    delete m_ethernetInterfaces;
+    delete m_nmeaPorts;
     delete m_gpioContainer;
     delete m_supplyVoltages;
     delete m_ad7997;
@@ -27,19 +32,19 @@ bool Hardware::init(const QString &interfaceName)
         return m_initResult;
     }
     m_initialized = true;
-    // The interface name goes to the network interfaces, which are created here with it.
-    Q_UNUSED(interfaceName)
-
     m_dimmingController = new DimmingController(this);
-    // EthernetInterfaces (interface name) is created here.
-    // NmeaPorts is created here.
+    m_ethernetInterfaces = new EthernetInterfaces(this, interfaceName);
+    m_nmeaPorts = new NmeaPorts(this);
     m_gpioContainer = new GpioContainer(this);
     m_supplyVoltages = new supplyVoltageChannels;
-    // ESStorageDeviceController is created here; creating it starts its device polling.
+    // Creating the storage controller starts its device polling.
+    m_storageController = new ESStorageDeviceController(this);
 
     // Every start call is made before the result is judged.
-    bool result = m_dimmingController->setDefaultBrightness();
-    // EthernetInterfaces::init and NmeaPorts::openPorts join the result here.
+    const bool brightness = m_dimmingController->setDefaultBrightness();
+    const bool network = m_ethernetInterfaces->init();
+    const bool ports = m_nmeaPorts->openPorts();
+    const bool result = brightness && network && ports;
 
     if (!result) {
         const QString marks(28, QLatin1Char('!'));
@@ -51,4 +56,19 @@ bool Hardware::init(const QString &interfaceName)
     }
     m_initResult = result;
     return result;
+}
+
+SerialReader *Hardware::serialReader1() const
+{
+    return m_nmeaPorts ? m_nmeaPorts->serialReader1() : nullptr;
+}
+
+SerialReader *Hardware::serialReader2() const
+{
+    return m_nmeaPorts ? m_nmeaPorts->serialReader2() : nullptr;
+}
+
+SerialReader *Hardware::serialReader3() const
+{
+    return m_nmeaPorts ? m_nmeaPorts->serialReader3() : nullptr;
 }

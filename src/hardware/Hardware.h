@@ -5,7 +5,11 @@
 
 class AD7997;
 class DimmingController;
+class ESStorageDeviceController;
+class EthernetInterfaces;
 class GpioContainer;
+class NmeaPorts;
+class SerialReader;
 struct supplyVoltageChannels;
 
 // Owns the panel's platform parts and starts them for the network interface the user chose. Every display
@@ -29,17 +33,23 @@ public:
     supplyVoltageChannels *supplyVoltages() const { return m_supplyVoltages; }
     // Never set: nothing in the system creates the converter object.
     AD7997 *ad7997() const { return m_ad7997; }
-    // The accessors of the network interfaces, the serial ports with serialReader1 to serialReader3, and
-    // the storage controller come here with those parts.
+    EthernetInterfaces *ethernetInterfaces() const { return m_ethernetInterfaces; }
+    NmeaPorts *nmeaPorts() const { return m_nmeaPorts; }
+    ESStorageDeviceController *storageController() const { return m_storageController; }
+    // The readers of the serial ports 0 to 2; null before init.
+    SerialReader *serialReader1() const;
+    SerialReader *serialReader2() const;
+    SerialReader *serialReader3() const;
 
 private:
     DimmingController *m_dimmingController = nullptr;
-    // EthernetInterfaces *m_ethernetInterfaces: comes with the network interface data.
-    // NmeaPorts *m_nmeaPorts: comes with the serial ports.
+    EthernetInterfaces *m_ethernetInterfaces = nullptr;
+    NmeaPorts *m_nmeaPorts = nullptr;
     GpioContainer *m_gpioContainer = nullptr;
     supplyVoltageChannels *m_supplyVoltages = nullptr;
     AD7997 *m_ad7997 = nullptr;
-    // ESStorageDeviceController *m_storageController: a Qt child, comes with the removable storage.
+    // A Qt child: deleted with Hardware's children.
+    ESStorageDeviceController *m_storageController = nullptr;
 
     bool m_initialized = false;
     bool m_initResult = false;

@@ -1,5 +1,9 @@
+#include "comms/NmeaPorts.h"
+#include "comms/SerialReader.h"
 #include "data/BuildConfiguration.h"
 #include "hardware/DimmingController.h"
+#include "hardware/ESStorageDeviceController.h"
+#include "hardware/EthernetInterfaces.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
 #include "hardware/platform/PlatformPaths.h"
@@ -15,6 +19,7 @@ class tst_Hardware : public QObject
 private slots:
     void freshObjectHasNoParts();
     void initCreatesEveryPartOnce();
+    void failedPortsGiveTheBanner();
     void secondInitCreatesNothing();
     void linuxInitDrivesTheDevices();
 };
@@ -40,6 +45,42 @@ void tst_Hardware::initCreatesEveryPartOnce()
     QCOMPARE(hardware.supplyVoltages()->channel1, QString("11"));
     QVERIFY(!hardware.ad7997());
     QCOMPARE(hardware.dimmingController()->brightness(), 128);
+    for (QObject *part : std::initializer_list<QObject *> {
+             hardware.ethernetInterfaces(), hardware.nmeaPorts(), hardware.storageController() }) {
+        QVERIFY(part);
+        QCOMPARE(part->parent(), &hardware);
+    }
+    QCOMPARE(hardware.findChildren<EthernetInterfaces *>().size(), 1);
+    QCOMPARE(hardware.findChildren<NmeaPorts *>().size(), 1);
+    QCOMPARE(hardware.findChildren<ESStorageDeviceController *>().size(), 1);
+    QCOMPARE(hardware.serialReader1(), hardware.nmeaPorts()->serialReader1());
+}
+
+// A junction box whose serial devices are missing: the other parts still exist and start, and the
+// failure is reported by the banner.
+void tst_Hardware::failedPortsGiveTheBanner()
+{
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString previousFolder = SerialReader::deviceFolder();
+    SerialReader::setDeviceFolder(root.path() + "/dev/");
+    PlatformPaths::TestOverride paths(root.path());
+    BuildConfiguration::TestOverride junctionBox("JB", "WINDOWS", "MIR_LOX1000");
+    const QString marks(28, QLatin1Char('!'));
+    const QString line(81, QLatin1Char('!'));
+    // ignoreMessage fails the test when an expected line is not written.
+    for (const QString &expected : { line, marks + "  Hardware init failed   " + marks,
+             marks + "  Check Hardware!        " + marks, line })
+        QTest::ignoreMessage(QtDebugMsg, qPrintable(expected));
+    {
+        Hardware hardware;
+        QVERIFY(!hardware.init("eth0"));
+        QVERIFY(hardware.ethernetInterfaces());
+        QVERIFY(hardware.storageController());
+        QVERIFY(hardware.serialReader1());
+        QCOMPARE(hardware.dimmingController()->brightness(), 128);
+    }
+    SerialReader::setDeviceFolder(previousFolder);
 }
 
 void tst_Hardware::secondInitCreatesNothing()
