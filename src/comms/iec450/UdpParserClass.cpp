@@ -1,0 +1,590 @@
+#include "comms/iec450/UdpParserClass.h"
+
+#include "core/TextChecks.h"
+#include "nmea/NmeaChecksum.h"
+
+#include <QDebug>
+
+namespace {
+
+const char header[] = "UdPbC";
+const int headerLength = 5;
+const int sfiLength = 6;
+const int maxLineCount = 999;
+const int maxGroupSize = 999;
+// Longest group id read from a g: parameter; the unit writes 1 to 99.
+const int maxGroupIdDigits = 6;
+
+// One parameter found in a tag block. A value "has an end" when a "," or the "*" of the checksum follows it.
+struct Parameter
+{
+    QString value;
+    bool hasEnd = false;
+};
+
+// The comma-separated items of a tag block's content (before its "*"). A t: parameter runs to the "*", so
+// the items after it belong to its text and are not parameters.
+struct TagItems
+{
+    QStringList items;
+    bool hasStar = false;
+    QString textTag;
+    bool hasTextTag = false;
+    bool textTagHasEnd = false;
+};
+
+TagItems tagItems(const QString &tag_block)
+{
+    TagItems result;
+    const int start = tag_block.startsWith(QLatin1Char('\\')) ? 1 : 0;
+    const int star = tag_block.indexOf(QLatin1Char('*'), start);
+    result.hasStar = star >= 0;
+    const QString content = tag_block.mid(start, star < 0 ? -1 : star - start);
+    int position = 0;
+    while (position <= content.length()) {
+        int comma = content.indexOf(QLatin1Char(','), position);
+        if (content.midRef(position, 2) == QLatin1String("t:")) {
+            result.hasTextTag = true;
+            result.textTag = content.mid(position + 2);
+            result.textTagHasEnd = result.hasStar;
+            break;
+        }
+        if (comma < 0)
+            comma = content.length();
+        result.items.append(content.mid(position, comma - position));
+        position = comma + 1;
+    }
+    return result;
+}
+
+QList<Parameter> parameters(const TagItems &parsed, const QLatin1String &prefix)
+{
+    QList<Parameter> found;
+    for (int i = 0; i < parsed.items.size(); ++i) {
+        const QString &item = parsed.items.at(i);
+        if (!item.startsWith(prefix))
+            continue;
+        Parameter parameter;
+        parameter.value = item.mid(2);
+        // A following item (or text tag) means a "," came after the value.
+        parameter.hasEnd = parsed.hasStar || i + 1 < parsed.items.size() || parsed.hasTextTag;
+        found.append(parameter);
+    }
+    return found;
+}
+
+QList<Parameter> parameters(const QString &tag_block, const QLatin1String &prefix)
+{
+    return parameters(tagItems(tag_block), prefix);
+}
+
+bool hasParameter(const QString &tag_block, const char *prefix)
+{
+    return !parameters(tag_block, QLatin1String(prefix)).isEmpty();
+}
+
+// A decimal number of at most nine digits; -1 for anything else.
+int decimalValue(const QString &text)
+{
+    if (!isAsciiDigits(text) || text.length() > 9)
+        return -1;
+    return text.toInt();
+}
+
+void logFailure(bool log, const char *message, const QString &tag_block)
+{
+    if (log)
+        qDebug().noquote() << QLatin1String(message) + tag_block;
+}
+
+int sourceCheck(const TagItems &parsed, const QString &tag_block, bool log)
+{
+    const QList<Parameter> found = parameters(parsed, QLatin1String("s:"));
+    if (found.isEmpty()) {
+        logFailure(log, "Source tag not found: ", tag_block);
+        return -1;
+    }
+    if (!found.first().hasEnd) {
+        logFailure(log, "Missing end of tag: ", tag_block);
+        return -2;
+    }
+    if (found.first().value.length() != sfiLength) {
+        logFailure(log, "Wrong format of source tag: ", tag_block);
+        return -3;
+    }
+    return 0;
+}
+
+int lineCheck(const TagItems &parsed, const QString &tag_block, bool log)
+{
+    const QList<Parameter> found = parameters(parsed, QLatin1String("n:"));
+    if (found.isEmpty()) {
+        logFailure(log, "Line tag not found: ", tag_block);
+        return -1;
+    }
+    if (!found.first().hasEnd) {
+        logFailure(log, "Missing end of tag: ", tag_block);
+        return -2;
+    }
+    const QString &value = found.first().value;
+    if (!isAsciiDigits(value)) {
+        logFailure(log, "Line number inside tag is not an integer: ", tag_block);
+        return -3;
+    }
+    const int count = decimalValue(value);
+    if (count < 1 || count > maxLineCount) {
+        logFailure(log, "Line number inside tag is out of range (1 - 999): ", tag_block);
+        return -4;
+    }
+    return 0;
+}
+
+int destinationCheck(const TagItems &parsed, const QString &tag_block, bool log)
+{
+    const QList<Parameter> found = parameters(parsed, QLatin1String("d:"));
+    if (found.isEmpty())
+        return 1;
+    for (const Parameter &parameter : found) {
+        if (!parameter.hasEnd) {
+            logFailure(log, "Missing end of tag: ", tag_block);
+            return -2;
+        }
+        if (parameter.value.length() != sfiLength) {
+            logFailure(log, "Wrong format of destination tag: ", tag_block);
+            return -3;
+        }
+    }
+    return 0;
+}
+
+struct GroupValue
+{
+    int position = 0;
+    int size = 0;
+    QString id;
+};
+
+int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, GroupValue *value = nullptr)
+{
+    const QList<Parameter> found = parameters(parsed, QLatin1String("g:"));
+    if (found.isEmpty())
+        return 1;
+    if (!found.first().hasEnd) {
+        logFailure(log, "Missing end of tag: ", tag_block);
+        return -2;
+    }
+    const QStringList parts = found.first().value.split(QLatin1Char('-'));
+    if (parts.size() != 3 || !isAsciiDigits(parts.at(0)) || !isAsciiDigits(parts.at(1))
+        || !isAsciiDigits(parts.at(2)) || parts.at(2).length() > maxGroupIdDigits) {
+        logFailure(log, "Wrong format of group tag: ", tag_block);
+        return -3;
+    }
+    const int position = decimalValue(parts.at(0));
+    const int size = decimalValue(parts.at(1));
+    if (size < 1 || size > maxGroupSize || position < 1 || position > size) {
+        logFailure(log, "Group tag is out of range: ", tag_block);
+        return -4;
+    }
+    if (value) {
+        value->position = position;
+        value->size = size;
+        value->id = parts.at(2);
+    }
+    return 0;
+}
+
+int sourceCheck(const QString &tag_block, bool log)
+{
+    return sourceCheck(tagItems(tag_block), tag_block, log);
+}
+
+int lineCheck(const QString &tag_block, bool log)
+{
+    return lineCheck(tagItems(tag_block), tag_block, log);
+}
+
+int destinationCheck(const QString &tag_block, bool log)
+{
+    return destinationCheck(tagItems(tag_block), tag_block, log);
+}
+
+int groupCheck(const QString &tag_block, bool log)
+{
+    return groupCheck(tagItems(tag_block), tag_block, log);
+}
+
+QString parameterValue(const TagItems &parsed, const char *prefix)
+{
+    const QList<Parameter> found = parameters(parsed, QLatin1String(prefix));
+    return found.isEmpty() ? QString() : found.first().value;
+}
+
+QString parameterValue(const QString &tag_block, const char *prefix)
+{
+    const QList<Parameter> found = parameters(tag_block, QLatin1String(prefix));
+    return found.isEmpty() ? QString() : found.first().value;
+}
+
+// A tag block's content rebuilt from its items and text tag, with a fresh checksum when it had one.
+QString rebuildTagBlock(const TagItems &parsed)
+{
+    QString content = parsed.items.join(QLatin1Char(','));
+    if (parsed.hasTextTag) {
+        if (!parsed.items.isEmpty())
+            content += QLatin1Char(',');
+        content += QLatin1String("t:") + parsed.textTag;
+    }
+    if (!parsed.hasStar)
+        return content;
+    return content + QLatin1Char('*') + nmeaStringChecksum(content);
+}
+
+QByteArray joinLines(const QByteArray &prefix, const QList<UdpParserClass::Line> &lines)
+{
+    QByteArray datagram = prefix;
+    for (const UdpParserClass::Line &line : lines) {
+        datagram += '\\';
+        datagram += line.tagBlock.toLatin1();
+        datagram += '\\';
+        datagram += line.sentence.toLatin1();
+    }
+    return datagram;
+}
+
+// The bytes in front of the first line: the header, with its NUL byte when it had one.
+QByteArray linePrefix(const QByteArray &datagram)
+{
+    if (!datagram.startsWith(header))
+        return QByteArray();
+    if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
+        return datagram.left(headerLength + 1);
+    return datagram.left(headerLength);
+}
+
+} // namespace
+
+QString UdpParserClass::headerText()
+{
+    return QString::fromLatin1(header);
+}
+
+QByteArray UdpParserClass::headerBytes()
+{
+    return QByteArray(header, headerLength + 1);
+}
+
+UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram, QList<Line> *lines)
+{
+    lines->clear();
+    if (datagram.size() > maxDatagramSize)
+        return LinesTooLong;
+    // The intake hands on datagrams with and without the NUL byte of the header; lines alone pass too.
+    int start = 0;
+    if (datagram.startsWith(header)) {
+        start = headerLength;
+        if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
+            ++start;
+    } else if (!datagram.startsWith('\\')) {
+        return LinesBadHeader;
+    }
+    int end = datagram.indexOf('\0', start);
+    if (end < 0)
+        end = datagram.size();
+    const QString text = QString::fromLatin1(datagram.constData() + start, end - start);
+    const QStringList parts = text.split(QLatin1String("\r\n"));
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        if (part.isEmpty())
+            continue;
+        if (!part.startsWith(QLatin1Char('\\'))) {
+            lines->clear();
+            return LinesBadFraming;
+        }
+        const int close = part.indexOf(QLatin1Char('\\'), 1);
+        if (close < 0 || close - 1 > maxTagBlockLength) {
+            lines->clear();
+            return LinesBadFraming;
+        }
+        Line line;
+        line.tagBlock = part.mid(1, close - 1);
+        line.sentence = part.mid(close + 1);
+        if (i + 1 < parts.size())
+            line.sentence += QLatin1String("\r\n");
+        lines->append(line);
+    }
+    return LinesOk;
+}
+
+QString UdpParserClass::buildTagBlock(const QString &source_sfi, const QStringList &dest_sfi, int position,
+    int sentence_count, const QString &text_tag, int group_id, int line_count)
+{
+    const bool withTextTag = !text_tag.isEmpty() && text_tag != QLatin1String("noTag");
+    QString tag
+        = QStringLiteral("\\g:%1-%2-%3,s:%4").arg(position).arg(sentence_count).arg(group_id).arg(source_sfi);
+    if (!dest_sfi.isEmpty())
+        tag += QLatin1String(",d:") + dest_sfi.join(QLatin1String(",d:"));
+    tag += QLatin1String(",n:") + QString::number(line_count);
+    if (withTextTag)
+        tag += QLatin1String(",t:") + text_tag;
+    return tag;
+}
+
+int UdpParserClass::checkSourceTag(const QString &tag_block)
+{
+    return sourceCheck(tag_block, true);
+}
+
+int UdpParserClass::checkLineTag(const QString &tag_block)
+{
+    return lineCheck(tag_block, true);
+}
+
+int UdpParserClass::checkDestinationTags(const QString &tag_block)
+{
+    return destinationCheck(tag_block, true);
+}
+
+int UdpParserClass::checkGroupTag(const QString &tag_block)
+{
+    return groupCheck(tag_block, true);
+}
+
+int UdpParserClass::readTagBlock(const QString &tag_block, TagValues *values)
+{
+    if (isNmeaChecksumValid(tag_block) != 0)
+        return 71;
+    const TagItems parsed = tagItems(tag_block);
+    GroupValue group;
+    const int groupResult = groupCheck(parsed, tag_block, false, &group);
+    if (sourceCheck(parsed, tag_block, false) < 0 || lineCheck(parsed, tag_block, false) < 0
+        || destinationCheck(parsed, tag_block, false) < 0 || groupResult < 0)
+        return 72;
+    *values = TagValues();
+    values->source = parameterValue(parsed, "s:");
+    values->lineCountText = parameterValue(parsed, "n:");
+    values->lineCount = decimalValue(values->lineCountText);
+    for (const Parameter &parameter : parameters(parsed, QLatin1String("d:")))
+        values->destinations.append(parameter.value);
+    values->hasGroup = groupResult == 0;
+    if (values->hasGroup) {
+        values->groupText = parameterValue(parsed, "g:");
+        values->position = group.position;
+        values->groupSize = group.size;
+        values->groupId = group.id;
+    }
+    values->hasTextTag = parsed.hasTextTag;
+    values->textTag = parsed.textTag;
+    return 0;
+}
+
+QString UdpParserClass::lastTagBlock(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+        return QString();
+    const QString &tag = lines.last().tagBlock;
+    return hasParameter(tag, "s:") && hasParameter(tag, "n:") ? tag : QString();
+}
+
+int UdpParserClass::checkDatagramSourceTag(const QByteArray &datagram)
+{
+    return checkSourceTag(lastTagBlock(datagram));
+}
+
+int UdpParserClass::checkDatagramLineTag(const QByteArray &datagram)
+{
+    return checkLineTag(lastTagBlock(datagram));
+}
+
+int UdpParserClass::checkDatagramDestinationTags(const QByteArray &datagram)
+{
+    return checkDestinationTags(lastTagBlock(datagram));
+}
+
+int UdpParserClass::checkDatagramTags(const QByteArray &datagram)
+{
+    if (checkDatagramSourceTag(datagram) < 0)
+        return -1;
+    if (checkDatagramDestinationTags(datagram) < 0)
+        return -2;
+    if (checkDatagramLineTag(datagram) < 0)
+        return -3;
+    return 0;
+}
+
+QString UdpParserClass::sourceSfi(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+        return QString();
+    const QString &last = lines.last().tagBlock;
+    const QString &first = lines.first().tagBlock;
+    if (!hasParameter(last, "n:") || sourceCheck(last, false) < 0 || sourceCheck(first, false) < 0)
+        return QString();
+    return parameterValue(first, "s:");
+}
+
+bool UdpParserClass::isFromSfiIn(const QByteArray &datagram, const QStringList &sfis)
+{
+    const QString source = sourceSfi(datagram);
+    return !source.isEmpty() && sfis.contains(source);
+}
+
+QString UdpParserClass::lineCountText(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+        return QString();
+    const QString &last = lines.last().tagBlock;
+    const QString &first = lines.first().tagBlock;
+    if (!hasParameter(last, "s:") || lineCheck(last, false) < 0 || lineCheck(first, false) < 0)
+        return QString();
+    return parameterValue(first, "n:");
+}
+
+QString UdpParserClass::groupKey(const QByteArray &datagram)
+{
+    const QString last = lastTagBlock(datagram);
+    if (last.isEmpty())
+        return QString();
+    const QString lineCount = lineCountText(datagram);
+    if (lineCount.isEmpty())
+        return QString();
+    const QList<Parameter> group = parameters(last, QLatin1String("g:"));
+    if (group.isEmpty())
+        return QLatin1String("1-1-1-") + lineCount;
+    if (!group.first().hasEnd)
+        return QString();
+    return group.first().value + QLatin1Char('-') + lineCount;
+}
+
+bool UdpParserClass::tagChecksumsValid(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk)
+        return false;
+    for (const Line &line : lines) {
+        if (isNmeaChecksumValid(line.tagBlock) < 0)
+            return false;
+    }
+    return true;
+}
+
+QStringList UdpParserClass::destinationSfis(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+        return QStringList();
+    const QString &last = lines.last().tagBlock;
+    if (!hasParameter(last, "s:") || !hasParameter(last, "n:") || destinationCheck(last, false) < 0)
+        return QStringList();
+    QStringList result;
+    for (const Parameter &parameter : parameters(lines.first().tagBlock, QLatin1String("d:"))) {
+        if (parameter.hasEnd && parameter.value.length() == sfiLength)
+            result.append(parameter.value);
+    }
+    return result;
+}
+
+bool UdpParserClass::isAddressedTo(const QByteArray &datagram, const QString &sfi)
+{
+    const QStringList destinations = destinationSfis(datagram);
+    return destinations.isEmpty() || destinations.contains(sfi);
+}
+
+int UdpParserClass::checkAddressing(
+    const QByteArray &datagram, const QString &own_sfi, const QStringList &accepted_sources)
+{
+    if (!isAddressedTo(datagram, own_sfi))
+        return -1;
+    return isFromSfiIn(datagram, accepted_sources) ? 0 : -2;
+}
+
+QString UdpParserClass::textTag(const QByteArray &datagram)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk)
+        return QString();
+    for (const Line &line : lines) {
+        const TagItems parsed = tagItems(line.tagBlock);
+        if (parsed.hasTextTag)
+            return parsed.textTag;
+    }
+    return QString();
+}
+
+bool UdpParserClass::isInternalDatagram(const QByteArray &datagram)
+{
+    return textTag(datagram).startsWith(QLatin1String("pqrv"));
+}
+
+bool UdpParserClass::isAcknowledgementDatagram(const QByteArray &datagram)
+{
+    return textTag(datagram).startsWith(QLatin1String("pqrvack"));
+}
+
+bool UdpParserClass::isSetupDatagram(const QByteArray &datagram)
+{
+    return textTag(datagram).startsWith(QLatin1String("pqrvsetup"));
+}
+
+QString UdpParserClass::acknowledgedKey(const QByteArray &datagram)
+{
+    const QString tag = textTag(datagram);
+    if (!tag.startsWith(QLatin1String("pqrvack")))
+        return QString();
+    return tag.mid(int(qstrlen("pqrvack")));
+}
+
+void UdpParserClass::removeDestination(QByteArray &datagram, const QString &sfi)
+{
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk)
+        return;
+    const QString item = QLatin1String("d:") + sfi;
+    bool changed = false;
+    for (Line &line : lines) {
+        TagItems parsed = tagItems(line.tagBlock);
+        if (parsed.items.removeAll(item) == 0)
+            continue;
+        line.tagBlock = rebuildTagBlock(parsed);
+        changed = true;
+    }
+    if (changed)
+        datagram = joinLines(linePrefix(datagram), lines);
+}
+
+QByteArray UdpParserClass::addDestination(const QByteArray &datagram, const QString &sfi)
+{
+    if (!destinationSfis(datagram).isEmpty())
+        return datagram;
+    QList<Line> lines;
+    if (readLines(datagram, &lines) != LinesOk)
+        return QByteArray();
+    for (Line &line : lines) {
+        TagItems parsed = tagItems(line.tagBlock);
+        int lineItem = -1;
+        for (int i = 0; i < parsed.items.size() && lineItem < 0; ++i) {
+            if (parsed.items.at(i).startsWith(QLatin1String("n:")))
+                lineItem = i;
+        }
+        if (lineItem < 0)
+            return QByteArray();
+        parsed.items.insert(lineItem, QLatin1String("d:") + sfi);
+        parsed.hasStar = true;
+        line.tagBlock = rebuildTagBlock(parsed);
+    }
+    QByteArray result = joinLines(QByteArray(), lines);
+    prependHeader(result, headerText());
+    return result;
+}
+
+void UdpParserClass::prependHeader(QByteArray &datagram, const QString &header_text)
+{
+    QByteArray prefix(headerLength + 1, '\0');
+    for (int i = 0; i < headerLength && i < header_text.length(); ++i) {
+        const ushort code = header_text.at(i).unicode();
+        prefix[i] = code > 0xff ? '\0' : static_cast<char>(code);
+    }
+    datagram.prepend(prefix);
+}
