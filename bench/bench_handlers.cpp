@@ -11,6 +11,7 @@
 //   LOG: a sentence log, gzip-compressed (".gz") or plain; by default the larger recorded log of the
 //   shared data folder. Without the log, (a) and (c) use a short built-in list of standard sentences.
 
+#include "BenchLog.h"
 #include "data/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "nmea/NmeaChecksum.h"
@@ -20,9 +21,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QMap>
-#include <QProcess>
 #include <QStringList>
 
 #include <cstdio>
@@ -39,50 +38,6 @@ struct Counts
     qint64 handled = 0;
     qint64 rejected = 0;
 };
-
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    // Refused fields and handler notes go to the debug log; printing them is not what is measured.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-bool readLog(const QString &path, QByteArray *text)
-{
-    if (path.endsWith(QLatin1String(".gz"))) {
-        QProcess gzip;
-        gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-        if (!gzip.waitForFinished(300000) || gzip.exitStatus() != QProcess::NormalExit
-            || gzip.exitCode() != 0)
-            return false;
-        *text = gzip.readAllStandardOutput();
-        return true;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *text = file.readAll();
-    return true;
-}
-
-// The sentences of a log as the receiving path sees them: tag blocks removed, CR LF at the end.
-QStringList sentencesOf(const QByteArray &text)
-{
-    QStringList sentences;
-    for (QByteArray line : text.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith('\\')) {
-            const int end = line.indexOf('\\', 1);
-            if (end > 0)
-                line.remove(0, end + 1);
-        }
-        sentences << QString::fromLatin1(line.constData(), line.size()) + QLatin1String("\r\n");
-    }
-    return sentences;
-}
 
 QString sentence(const char *body)
 {
@@ -173,12 +128,11 @@ void run(const char *what, NmeaHandlerContainer *container, const QStringList &s
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/nmea-20180120.log.gz");
+    const QString path = BenchLog::logPath(argc, argv);
     QByteArray text;
     QStringList standard;
-    if (readLog(path, &text)) {
-        standard = sentencesOf(text);
+    if (BenchLog::readLog(path, &text)) {
+        standard = BenchLog::sentencesOf(text);
         std::printf("log: %s (%d sentences)\n", qPrintable(path), standard.size());
     } else {
         standard = builtInStandardSentences();
@@ -186,7 +140,7 @@ int main(int argc, char *argv[])
     }
     text.clear();
 
-    qInstallMessageHandler(quietDebugOutput);
+    qInstallMessageHandler(BenchLog::quietDebugOutput);
     // The settings tree and the display's own container first, as at start-up; then the two standard
     // sets in containers of their own.
     ESDataClass::instance();

@@ -7,13 +7,12 @@
 //   shared data folder. Tag blocks "\...\" in front of a sentence are removed and CR LF is added, as the
 //   receiving path sees the sentences.
 
+#include "BenchLog.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaMessage.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 #include <QStringList>
 
 #include <cstdio>
@@ -24,49 +23,6 @@ namespace {
 
 // Messages are kept for the writing pass in batches of this many, so that memory stays bounded.
 const int batchSize = 10000;
-
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    // The refused fields of the log are reported on the debug log; that output is not what is measured.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-bool readLog(const QString &path, QByteArray *text)
-{
-    if (path.endsWith(QLatin1String(".gz"))) {
-        QProcess gzip;
-        gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-        if (!gzip.waitForFinished(300000) || gzip.exitStatus() != QProcess::NormalExit
-            || gzip.exitCode() != 0)
-            return false;
-        *text = gzip.readAllStandardOutput();
-        return true;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *text = file.readAll();
-    return true;
-}
-
-QStringList sentencesOf(const QByteArray &text)
-{
-    QStringList sentences;
-    for (QByteArray line : text.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith('\\')) {
-            const int end = line.indexOf('\\', 1);
-            if (end > 0)
-                line.remove(0, end + 1);
-        }
-        sentences << QString::fromLatin1(line.constData(), line.size()) + QLatin1String("\r\n");
-    }
-    return sentences;
-}
 
 void report(const char *what, qint64 count, qint64 nanoseconds)
 {
@@ -81,18 +37,17 @@ void report(const char *what, qint64 count, qint64 nanoseconds)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/nmea-20180120.log.gz");
+    const QString path = BenchLog::logPath(argc, argv);
     QByteArray text;
-    if (!readLog(path, &text)) {
+    if (!BenchLog::readLog(path, &text)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
         return 1;
     }
-    const QStringList sentences = sentencesOf(text);
+    const QStringList sentences = BenchLog::sentencesOf(text);
     text.clear();
     std::printf("log: %s\n", qPrintable(path));
 
-    qInstallMessageHandler(quietDebugOutput);
+    qInstallMessageHandler(BenchLog::quietDebugOutput);
     qint64 framingRefused = 0;
     qint64 withoutClass = 0;
     qint64 parseRefused = 0;

@@ -9,6 +9,7 @@
 //   shared data folder. Tag blocks "\...\" in front of a sentence are removed and CR LF is added, as a
 //   talker on the line sends them. The log's faults (a line of NUL bytes, broken sentences) stay in.
 
+#include "BenchLog.h"
 #include "comms/NmeaPorts.h"
 #include "comms/NmeaPortsCommunicationController.h"
 #include "comms/SerialReader.h"
@@ -17,7 +18,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -31,43 +31,16 @@ namespace {
 
 const QByteArray endMark("$PQRVEND*00\r\n");
 
-bool readLog(const QString &path, QByteArray *text)
-{
-    if (path.endsWith(QLatin1String(".gz"))) {
-        QProcess gzip;
-        gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-        if (!gzip.waitForFinished(300000) || gzip.exitStatus() != QProcess::NormalExit
-            || gzip.exitCode() != 0)
-            return false;
-        *text = gzip.readAllStandardOutput();
-        return true;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *text = file.readAll();
-    return true;
-}
-
-// The bytes a talker would send: each log line without its tag block, ended by CR LF.
+// The bytes a talker would send: each sentence of the log ended by CR LF.
 QByteArray lineStream(const QByteArray &text, int *lines)
 {
     QByteArray stream;
     stream.reserve(text.size() + text.size() / 20);
     *lines = 0;
-    for (const QByteArray &raw : text.split('\n')) {
-        QByteArray line = raw;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.startsWith('\\')) {
-            const int end = line.indexOf('\\', 1);
-            line = end < 0 ? QByteArray() : line.mid(end + 1);
-        }
-        if (line.isEmpty())
-            continue;
-        stream += line + "\r\n";
+    BenchLog::forEachSentence(text, [&](const char *line, int size) {
+        stream.append(line, size).append("\r\n");
         ++*lines;
-    }
+    });
     return stream;
 }
 
@@ -93,21 +66,14 @@ struct Pty
     }
 };
 
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/nmea-20180120.log.gz");
+    const QString path = BenchLog::logPath(argc, argv);
     QByteArray text;
-    if (!readLog(path, &text)) {
+    if (!BenchLog::readLog(path, &text)) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
         return 1;
     }
@@ -128,7 +94,7 @@ int main(int argc, char *argv[])
     SerialReader::setDeviceFolder(folder.path() + QLatin1Char('/'));
     BuildConfiguration::TestOverride configuration(
         QStringLiteral("JB"), QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"));
-    qInstallMessageHandler(quietDebugOutput);
+    qInstallMessageHandler(BenchLog::quietDebugOutput);
 
     NmeaPorts ports;
     if (!ports.openPorts()) {

@@ -5,6 +5,7 @@
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
 #include "core/SignalExtender.h"
+#include "core/TextChecks.h"
 
 #include <QDebug>
 #include <QTimer>
@@ -33,13 +34,7 @@ QString conditionPair(int state)
 
 bool isAlarmNumber(const QString &text)
 {
-    if (text.isEmpty() || text.size() > maxAlarmNumberDigits)
-        return false;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
+    return text.size() <= maxAlarmNumberDigits && isAsciiDigits(text);
 }
 
 } // namespace

@@ -1,12 +1,12 @@
 #include "comms/BufferedRecorder.h"
 
+#include "core/AtomicFile.h"
 #include "data/ClockOffsets.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -172,17 +172,14 @@ bool BufferedRecorder::writeFile()
 {
     if (m_filePath.isEmpty())
         return false;
-    QSaveFile file(m_filePath);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        for (const QString &record : qAsConst(m_records))
-            file.write(record.toLatin1());
-        written = file.commit();
-    }
-    if (!written) {
+    QByteArray bytes;
+    for (const QString &record : qAsConst(m_records))
+        bytes += record.toLatin1();
+    QString error;
+    if (!writeFileAtomically(m_filePath, bytes, &error)) {
         // The records stay in memory and dirty, so the next write tries again.
         if (!m_writeFailed)
-            qDebug() << "Communication log not written:" << m_filePath << file.errorString();
+            qDebug() << "Communication log not written:" << m_filePath << error;
         m_writeFailed = true;
         return false;
     }

@@ -1,5 +1,6 @@
 #include "comms/CommunicationForwardingController.h"
 
+#include "core/TextChecks.h"
 #include "data/BuildConfiguration.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
@@ -19,8 +20,7 @@ enum Direction { Output = 0, Input = 1 };
 
 bool isHexDigit(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+    return isAsciiDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
         || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
 }
 

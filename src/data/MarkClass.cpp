@@ -1,6 +1,7 @@
 #include "data/MarkClass.h"
 
 #include "core/SignalEmitter.h"
+#include "core/TextChecks.h"
 #include "data/ClockOffsets.h"
 #include "data/MarkParser.h"
 
@@ -113,7 +114,7 @@ bool MarkClass::decodeMarkData(const QString &markData, QString *label, int *cha
         return false;
     auto digitAtEnd = [](const QString &name) {
         const QChar last = name.isEmpty() ? QChar() : name.at(name.size() - 1);
-        return (last >= QLatin1Char('0') && last <= QLatin1Char('9')) ? last.unicode() - '0' : -1;
+        return isAsciiDigit(last) ? last.unicode() - '0' : -1;
     };
     int digit = digitAtEnd(names.at(names.size() - 2));
     if (digit < 0)

@@ -1,5 +1,6 @@
 #include "data/SerializableClass.h"
 
+#include "core/AtomicFile.h"
 #include "core/SignalEmitter.h"
 #include "data/BuildConfiguration.h"
 #include "nmea/Validators.h"
@@ -10,7 +11,6 @@
 #include <QHash>
 #include <QMetaMethod>
 #include <QMetaObject>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <cmath>
@@ -148,65 +148,6 @@ bool convertReceivedText(int userType, const QString &text, QVariant *result)
     return true;
 }
 
-// Builds the validator that a "validator=" value describes, without the exceptions that the screens
-// raise for a malformed description: such a description builds none here.
-Validator *buildValidator(const QString &description)
-{
-    static const QStringList noTakenSfis;
-    QStringList parameters = description.split(QLatin1Char(';'));
-    const QString kind = parameters.takeFirst();
-    const auto has
-        = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
-    const QLocale c = QLocale::c();
-    bool minOk = false;
-    bool maxOk = false;
-    if (has("float")) {
-        if (parameters.size() < 2 || parameters.size() > 4)
-            return nullptr;
-        const double bottom = c.toDouble(parameters.at(0), &minOk);
-        const double top = c.toDouble(parameters.at(1), &maxOk);
-        if (!minOk || !maxOk)
-            return nullptr;
-        float additional = FloatValidator::noAdditionalValue;
-        if (parameters.size() == 4) {
-            bool ok = false;
-            additional = float(c.toDouble(parameters.at(3), &ok));
-            if (!ok)
-                return nullptr;
-        }
-        return new FloatValidator(float(bottom), float(top), parameters.value(2), additional);
-    }
-    if (has("uint")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const uint bottom = parameters.at(0).toUInt(&minOk, 10);
-        const uint top = parameters.at(1).toUInt(&maxOk, 10);
-        return minOk && maxOk ? new UintValidator(bottom, top, parameters.value(2)) : nullptr;
-    }
-    if (has("int")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const int bottom = parameters.at(0).toInt(&minOk, 10);
-        const int top = parameters.at(1).toInt(&maxOk, 10);
-        return minOk && maxOk ? new IntValidator(bottom, top, parameters.value(2)) : nullptr;
-    }
-    if (has("regex")) {
-        if (parameters.isEmpty() || parameters.size() > 2)
-            return nullptr;
-        return new RegexValidator(parameters.at(0), parameters.value(1));
-    }
-    if (has("ip"))
-        return parameters.size() > 1 ? nullptr : new IpValidator(parameters.value(0));
-    if (has("sfi")) {
-        if (parameters.isEmpty() || parameters.size() > 3)
-            return nullptr;
-        // A received identity value is the sender's own SFI, which the network list holds as taken:
-        // only the form is checked here.
-        return new SfiValidator(&noTakenSfis, parameters.at(0), parameters.value(1), parameters.value(2));
-    }
-    return nullptr;
-}
-
 // What a class-information entry says of its property: the default text by the defaults rules (empty
 // when the entry gives none) and the "validator=" value.
 struct Description
@@ -285,12 +226,40 @@ const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QM
     const int info = metaObject->indexOfClassInfo(property.name());
     if (info >= 0) {
         const Description description = describe(metaObject->classInfo(info).value());
+        // A received identity value is the sender's own SFI, which the network list holds as taken: only
+        // the form is checked here, so no taken list is given. A malformed description builds no
+        // validator and judges nothing.
         if (!isEntryOnlyValidator(description.validator))
-            check.validator.reset(buildValidator(description.validator));
+            check.validator.reset(Validator::fromDescription(description.validator));
         check.hasDefault
             = convertReceivedText(property.userType(), description.defaultText, &check.defaultValue);
     }
     return *cache.insert(key, check);
+}
+
+// The two tree walks that honour an exclusion map (defaults, files). A leaf without an entry is visited
+// with no excluded property, one with a list keeps those properties, one with an empty list is left alone.
+bool leafIsVisited(const SerializableExclusionMap &exclusions, SerializableClass *leaf, QStringList *excluded)
+{
+    const auto entry = exclusions.constFind(leaf);
+    *excluded = entry == exclusions.constEnd() ? QStringList() : *entry;
+    return entry == exclusions.constEnd() || !entry->isEmpty();
+}
+
+// A child with an empty entry is left alone with everything below it. Property names are kept by leaves
+// only: a list given for a container is a mistake of the caller, reported, and the walk goes on into it.
+bool childIsVisited(const SerializableExclusionMap &exclusions, SerializableClass *child, const char *walk)
+{
+    const auto entry = exclusions.constFind(child);
+    if (entry == exclusions.constEnd())
+        return true;
+    if (entry->isEmpty())
+        return false;
+    if (!child->settingsChildren().isEmpty())
+        qDebug().noquote() << QStringLiteral("WRONG PARAMETERS GIVEN TO ***SerializableClass::%1***, Check "
+                                             "implementation of this function!")
+                                  .arg(QLatin1String(walk));
+    return true;
 }
 
 bool holdsSpaceOrControl(const QString &text)
@@ -426,24 +395,13 @@ void SerializableClass::setDefaultValuesFromClassInfo_RecursivelyForAllChildren(
 {
     const QList<SerializableClass *> children = settingsChildren();
     if (children.isEmpty()) {
-        const auto entry = exclusions.constFind(this);
-        if (entry == exclusions.constEnd())
-            setDefaultValueFromClassInfo(QStringList());
-        else if (!entry->isEmpty())
-            setDefaultValueFromClassInfo(*entry);
+        QStringList excluded;
+        if (leafIsVisited(exclusions, this, &excluded))
+            setDefaultValueFromClassInfo(excluded);
     } else {
         for (SerializableClass *child : children) {
-            const auto entry = exclusions.constFind(child);
-            if (entry != exclusions.constEnd()) {
-                if (entry->isEmpty())
-                    continue;
-                if (!child->settingsChildren().isEmpty())
-                    qDebug()
-                        << "WRONG PARAMETERS GIVEN TO "
-                           "***SerializableClass::setDefaultValuesFromClassInfo_RecursivelyForAllChildren***"
-                           ", Check implementation of this function!";
-            }
-            child->setDefaultValuesFromClassInfo_RecursivelyForAllChildren(exclusions);
+            if (childIsVisited(exclusions, child, "setDefaultValuesFromClassInfo_RecursivelyForAllChildren"))
+                child->setDefaultValuesFromClassInfo_RecursivelyForAllChildren(exclusions);
         }
     }
     applyCustomDefaults();
@@ -615,6 +573,20 @@ QString SerializableClass::serializeAndSend(const QStringList &destinationSfis)
 {
     Q_UNUSED(destinationSfis)
     return serialize();
+}
+
+QString SerializableClass::emitSingleProperty(const QString &name, const QVariant &value)
+{
+    const QString text = baseSingleProperty(name, value);
+    emit signalEmitter()->signalEmitString(text);
+    return text;
+}
+
+QString SerializableClass::emitWholeObject(const QStringList &destinationSfis)
+{
+    const QString text = serialize();
+    emit signalEmitter()->signalSerializedSetupAndDestinationSfis(text, destinationSfis);
+    return text;
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -793,18 +765,8 @@ void SerializableClass::writeToFile(const QString &directory)
 {
     if (!isLeaf())
         return;
-    const QString path = directory + m_fileName;
-    const QString text = serialize();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug().noquote() << "Problem opening file for writing: " + path;
-        return;
-    }
-    QTextStream stream(&file);
-    stream << text;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok || !file.commit())
-        qDebug().noquote() << "Problem writing file: " + path + ": " + file.errorString();
+    // In the locale's encoding, as the file is read back through a text stream.
+    writeFileAtomically(directory + m_fileName, serialize().toLocal8Bit());
 }
 
 void SerializableClass::readFromFile(const QString &directory, const QStringList &excludedProperties)
@@ -876,24 +838,14 @@ void SerializableClass::readAllChildrenFromFiles(
 {
     const QList<SerializableClass *> children = settingsChildren();
     if (children.isEmpty()) {
-        const auto entry = exclusions.constFind(this);
-        if (entry == exclusions.constEnd())
-            readFromFile(directory, QStringList());
-        else if (!entry->isEmpty())
-            readFromFile(directory, *entry);
+        QStringList excluded;
+        if (leafIsVisited(exclusions, this, &excluded))
+            readFromFile(directory, excluded);
         return;
     }
     for (SerializableClass *child : children) {
-        const auto entry = exclusions.constFind(child);
-        if (entry != exclusions.constEnd()) {
-            if (entry->isEmpty())
-                continue;
-            if (!child->settingsChildren().isEmpty())
-                qDebug()
-                    << "WRONG PARAMETERS GIVEN TO ***SerializableClass::readAllChildrenFromFiles***, Check "
-                       "implementation of this function!";
-        }
-        child->readAllChildrenFromFiles(directory, exclusions);
+        if (childIsVisited(exclusions, child, "readAllChildrenFromFiles"))
+            child->readAllChildrenFromFiles(directory, exclusions);
     }
 }
 
@@ -929,9 +881,7 @@ QString LocalSerializableClass::serializeSingleProperty(const QString &name, con
 
 QString LocalSerializableClass::serializeSinglePropertyByName(const QString &name)
 {
-    const QString text = baseSingleProperty(name, property(name.toLatin1().constData()));
-    saveToFile();
-    return text;
+    return LocalSerializableClass::serializeSingleProperty(name, property(name.toLatin1().constData()));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -953,16 +903,12 @@ bool RuntimeSerializableClass::deserializeSingleProperty(const QString &text)
 
 QString RuntimeSerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
 {
-    const QString text = baseSingleProperty(name, value);
-    emit signalEmitter()->signalEmitString(text);
-    return text;
+    return emitSingleProperty(name, value);
 }
 
 QString RuntimeSerializableClass::serializeAndSend(const QStringList &destinationSfis)
 {
-    const QString text = serialize();
-    emit signalEmitter()->signalSerializedSetupAndDestinationSfis(text, destinationSfis);
-    return text;
+    return emitWholeObject(destinationSfis);
 }
 
 bool RuntimeSerializableClass::deserializeAll(const QString &text)
@@ -990,23 +936,17 @@ bool SetupSerializableClass::deserializeSingleProperty(const QString &text)
 
 QString SetupSerializableClass::serializeSingleProperty(const QString &name, const QVariant &value)
 {
-    const QString text = baseSingleProperty(name, value);
-    emit signalEmitter()->signalEmitString(text);
-    return text;
+    return emitSingleProperty(name, value);
 }
 
 QString SetupSerializableClass::serializeSinglePropertyByName(const QString &name)
 {
-    const QString text = baseSingleProperty(name, property(name.toLatin1().constData()));
-    emit signalEmitter()->signalEmitString(text);
-    return text;
+    return emitSingleProperty(name, property(name.toLatin1().constData()));
 }
 
 QString SetupSerializableClass::serializeAndSend(const QStringList &destinationSfis)
 {
-    const QString text = serialize();
-    emit signalEmitter()->signalSerializedSetupAndDestinationSfis(text, destinationSfis);
-    return text;
+    return emitWholeObject(destinationSfis);
 }
 
 QString SetupSerializableClass::serializeAndSend()

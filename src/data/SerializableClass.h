@@ -154,6 +154,10 @@ protected:
     QString serializeText(bool runtimeForm);
     // The single-change text without any emit or file write, as the base kind builds it.
     QString baseSingleProperty(const QString &name, const QVariant &value) const;
+    // What the kinds that send their changes do: the single-change text, emitted on the settings hub;
+    // the whole-object text (serialize()), emitted with the SFIs it is meant for. Both return the text.
+    QString emitSingleProperty(const QString &name, const QVariant &value);
+    QString emitWholeObject(const QStringList &destinationSfis);
 
     // Whether received values are checked against the validator of their description and refused when
     // they hold white space: true for the objects kept in settings files, those of the setup and local

@@ -1,12 +1,12 @@
 #include "hardware/EthernetInterfaces.h"
 
+#include "core/AtomicFile.h"
 #include "data/BuildConfiguration.h"
 #include "hardware/EthInterfaceData.h"
 #include "hardware/platform/PlatformPaths.h"
 
 #include <QDebug>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 EthernetInterfaces::EthernetInterfaces(QObject *parent, const QString &interfaceName)
     : QObject(parent)
@@ -75,17 +75,9 @@ bool EthernetInterfaces::writeToInterfaces()
         return false;
     }
     const QString path = PlatformPaths::path(m_filePath);
-    const QByteArray bytes = text.toLatin1();
-    QSaveFile file(path);
-    // Unbuffered, so that a short write (a full device) shows here: a buffered save file would commit a
-    // file cut short without reporting it.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()) {
-        qDebug() << "Network configuration not written: " << path << file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        qDebug() << "Network configuration not written: " << path << file.errorString();
+    QString error;
+    if (!writeFileAtomically(path, text.toLatin1(), &error)) {
+        qDebug() << "Network configuration not written: " << path << error;
         return false;
     }
     return true;

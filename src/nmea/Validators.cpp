@@ -1,5 +1,6 @@
 #include "nmea/Validators.h"
 
+#include "core/TextChecks.h"
 #include "data/ESUnitConverter.h"
 
 #include <QLocale>
@@ -87,17 +88,6 @@ QString fillBounds(const QString &message, const QString &bottom, const QString 
     text.replace(QLatin1String("%1"), bottom);
     text.replace(QLatin1String("%2"), top);
     return text;
-}
-
-bool isAsciiDigits(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -415,4 +405,60 @@ bool SfiValidator::validate(const QString &text)
         return false;
     }
     return true;
+}
+
+// ---------------------------------------------------------------------------------------
+
+Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis)
+{
+    QStringList parameters = text.split(QLatin1Char(';'));
+    const QString kind = parameters.takeFirst();
+    const auto has
+        = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
+    const QLocale c = QLocale::c();
+    bool minOk = false;
+    bool maxOk = false;
+    if (has("float")) {
+        if (parameters.size() < 2 || parameters.size() > 4)
+            return nullptr;
+        const double bottom = c.toDouble(parameters.at(0), &minOk);
+        const double top = c.toDouble(parameters.at(1), &maxOk);
+        if (!minOk || !maxOk)
+            return nullptr;
+        float additional = FloatValidator::noAdditionalValue;
+        if (parameters.size() == 4) {
+            bool ok = false;
+            additional = float(c.toDouble(parameters.at(3), &ok));
+            if (!ok)
+                return nullptr;
+        }
+        return new FloatValidator(float(bottom), float(top), parameters.value(2), additional);
+    }
+    if (has("uint")) {
+        if (parameters.size() < 2 || parameters.size() > 3)
+            return nullptr;
+        const uint bottom = parameters.at(0).toUInt(&minOk, 10);
+        const uint top = parameters.at(1).toUInt(&maxOk, 10);
+        return minOk && maxOk ? new UintValidator(bottom, top, parameters.value(2)) : nullptr;
+    }
+    if (has("int")) {
+        if (parameters.size() < 2 || parameters.size() > 3)
+            return nullptr;
+        const int bottom = parameters.at(0).toInt(&minOk, 10);
+        const int top = parameters.at(1).toInt(&maxOk, 10);
+        return minOk && maxOk ? new IntValidator(bottom, top, parameters.value(2)) : nullptr;
+    }
+    if (has("regex")) {
+        if (parameters.isEmpty() || parameters.size() > 2)
+            return nullptr;
+        return new RegexValidator(parameters.at(0), parameters.value(1));
+    }
+    if (has("ip"))
+        return parameters.size() > 1 ? nullptr : new IpValidator(parameters.value(0));
+    if (has("sfi")) {
+        if (parameters.isEmpty() || parameters.size() > 3)
+            return nullptr;
+        return new SfiValidator(takenSfis, parameters.at(0), parameters.value(1), parameters.value(2));
+    }
+    return nullptr;
 }

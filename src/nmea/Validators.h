@@ -14,6 +14,15 @@ public:
     explicit Validator(const QString &message = QString());
     virtual ~Validator();
 
+    // The validator that the value of a description's "validator=" item describes: "float;min;max[;message
+    // [;additional]]", "uint;min;max[;message]", "int;min;max[;message]", "regex;pattern[;message]",
+    // "ip[;message]", "sfi;pattern[;taken message[;invalid message]]". The kind is found by containment,
+    // case-insensitively, "uint" before "int"; numbers are read in the C locale. Null for a kind that
+    // builds none and for a malformed description (wrong count of parameters, a bound that is no number).
+    // An SFI validator refuses the SFIs of takenSfis (owned by the caller, read at every check; null:
+    // none). The caller owns the validator.
+    static Validator *fromDescription(const QString &text, const QStringList *takenSfis = nullptr);
+
     // Whether the text is acceptable; the base accepts every text.
     virtual bool validate(const QString &text);
     // The text to show after a refusal.

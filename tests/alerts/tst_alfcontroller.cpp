@@ -1,6 +1,7 @@
 #include "AlarmPorts.h"
 #include "ParsedSentence.h"
 #include "SentenceExchange.h"
+#include "SpyTexts.h"
 
 #include "alerts/AcmRecord.h"
 #include "alerts/AlertWords.h"
@@ -29,14 +30,6 @@ namespace {
 const QStringList definitions { "AlarmShallow,Shallow Water,230,Alarm,CatA,AlarmToAlarm",
     "AlertDeep,Deep Water,10456,Alert,CatB,WarningToAlarm", "CautionLow,Low Voltage,10460,Caution,CatB,None",
     "AlertInfo,Info,10461,Alert,CatC,None" };
-
-QStringList contentsOf(const QSignalSpy &spy)
-{
-    QStringList out;
-    for (const QList<QVariant> &call : spy)
-        out << call.at(0).toString();
-    return out;
-}
 
 } // namespace
 
@@ -160,7 +153,7 @@ void tst_AlfController::alfContents()
         ",1,1,7,,B,C,N,KOR,10460,1,2,0,Low Voltage",
         ",1,1,8,,B,W,N,,10456,1,5,0,Deeper",
     };
-    QCOMPARE(contentsOf(alf), expected);
+    QCOMPARE(firstArgumentTexts(alf), expected);
     QCOMPARE(combined.count(), 0);
     // Every report clears the alert's change flags.
     QVERIFY(!m_list->findByName("AlertDeep")->alert()->newChangePresent());
@@ -168,7 +161,7 @@ void tst_AlfController::alfContents()
     // A Normal alert without a pending change: the content ends after the empty time field.
     alf.clear();
     m_alf->createAlfMessage(10456);
-    QCOMPARE(contentsOf(alf), QStringList { ",1,1,9," });
+    QCOMPARE(firstArgumentTexts(alf), QStringList { ",1,1,9," });
     m_alf->createAlfMessage(99999); // no such alert
     QCOMPARE(alf.count(), 1);
 }
@@ -179,7 +172,7 @@ void tst_AlfController::alfSequenceWraps()
     for (int i = 0; i < 11; ++i)
         m_alf->createAlfMessage(230);
     QStringList sequences;
-    for (const QString &content : contentsOf(alf))
+    for (const QString &content : firstArgumentTexts(alf))
         sequences << content.section(QLatin1Char(','), 3, 3);
     QCOMPARE(sequences, (QStringList { "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "0" }));
 }
@@ -201,7 +194,7 @@ void tst_AlfController::alcContents()
         ",01,01,01,2,,230,1,1,,10456,1,1",
         ",01,01,02,1,KOR,230,1,1",
     };
-    QCOMPARE(contentsOf(alc), expected);
+    QCOMPARE(firstArgumentTexts(alc), expected);
 
     // A Normal alert whose change is still to be reported is listed; the list clears no flag.
     BasicAlert *deep = m_list->findByName("AlertDeep")->alert();
@@ -213,7 +206,7 @@ void tst_AlfController::alcContents()
     QVERIFY(deep->newChangePresent());
     alc.clear();
     m_alf->createAlcMessage();
-    QCOMPARE(contentsOf(alc), QStringList { ",01,01,03,2,KOR,230,1,1,,10456,2,3" });
+    QCOMPARE(firstArgumentTexts(alc), QStringList { ",01,01,03,2,KOR,230,1,1,,10456,2,3" });
     QVERIFY(deep->newChangePresent());
 }
 
@@ -225,7 +218,7 @@ void tst_AlfController::alcSequenceWraps()
     QTRY_VERIFY_WITH_TIMEOUT(alc.count() >= 102, 20000);
     m_alf->setAlcInterval(30000);
     QStringList sequences;
-    for (const QString &content : contentsOf(alc).mid(0, 102))
+    for (const QString &content : firstArgumentTexts(alc).mid(0, 102))
         sequences << content.section(QLatin1Char(','), 3, 3);
     QCOMPARE(sequences.at(0), QStringLiteral("00"));
     QCOMPARE(sequences.at(7), QStringLiteral("07"));
@@ -233,7 +226,7 @@ void tst_AlfController::alcSequenceWraps()
     QCOMPARE(sequences.at(99), QStringLiteral("99"));
     QCOMPARE(sequences.at(100), QStringLiteral("00"));
     QCOMPARE(sequences.at(101), QStringLiteral("01"));
-    QCOMPARE(contentsOf(alc).at(7), QStringLiteral(",01,01,07,0,,,,"));
+    QCOMPARE(firstArgumentTexts(alc).at(7), QStringLiteral(",01,01,07,0,,,,"));
 }
 
 void tst_AlfController::arcContents_data()
@@ -258,7 +251,7 @@ void tst_AlfController::arcContents()
     QFETCH(QString, expected);
     QSignalSpy arc(m_alf.get(), &AlfController::arcSentenceContents);
     m_alf->createArcMessage(body);
-    QCOMPARE(contentsOf(arc), QStringList { expected });
+    QCOMPARE(firstArgumentTexts(arc), QStringList { expected });
 }
 
 void tst_AlfController::commands_data()
@@ -320,8 +313,8 @@ void tst_AlfController::commands()
 
     SingleAlertTypeController *controller = m_list->findByName(alert);
     QCOMPARE(alertStateName(controller->alert()->alertState()), state);
-    QCOMPARE(contentsOf(alfSpy), alf);
-    QCOMPARE(contentsOf(arcSpy), arc);
+    QCOMPARE(firstArgumentTexts(alfSpy), alf);
+    QCOMPARE(firstArgumentTexts(arcSpy), arc);
     QVERIFY(m_alf->acmRecord()->handled());
     QCOMPARE(m_alf->invalidCommandCount(), 0);
     QCOMPARE(m_alf->acmRecord()->sourceSfi(), QStringLiteral("II0001"));

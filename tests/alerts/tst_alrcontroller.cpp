@@ -1,5 +1,6 @@
 #include "AlarmPorts.h"
 #include "SentenceExchange.h"
+#include "SpyTexts.h"
 
 #include "alerts/AlertWords.h"
 #include "alerts/AlertsController.h"
@@ -24,14 +25,6 @@ namespace {
 const QStringList definitions { "AlarmShallow,Shallow Water,230,Alarm,CatA,AlarmToAlarm",
     "AlertDeep,Deep Water,10456,Alert,CatB,WarningToAlarm", "AlertInfo,Info,10461,Alert,CatC,None",
     "AlertQuiet,Quiet,10462,Alert,CatB,None,0,false" };
-
-QStringList contentsOf(const QSignalSpy &spy)
-{
-    QStringList out;
-    for (const QList<QVariant> &call : spy)
-        out << call.at(0).toString();
-    return out;
-}
 
 } // namespace
 
@@ -127,7 +120,7 @@ void tst_AlrController::alrContents()
         ",,10462,A,V,Quiet",
         ",,10462,V,A,Quiet",
     };
-    QCOMPARE(contentsOf(alr), expected);
+    QCOMPARE(firstArgumentTexts(alr), expected);
     QVERIFY(!alert("AlertDeep")->alert()->alrChangePresent());
     m_alr->createAlrMessage(4711);
     QCOMPARE(alr.count(), expected.size());

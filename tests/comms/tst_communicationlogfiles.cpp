@@ -8,6 +8,9 @@
 #include "comms/MessageLogger.h"
 #include "data/ClockOffsets.h"
 
+#include "DebugCapture.h"
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -21,20 +24,6 @@ namespace {
 QString fixture(const QString &name)
 {
     return QStringLiteral(TESSARY_TEST_SOURCE_DIR "/tst_communicationlogfiles_data/") + name;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
 }
 
 // A sentence that names its number, so a test can tell records apart.
@@ -51,37 +40,6 @@ QByteArray logOf(int first, int last)
         content += "07-Mar-2024_08:05:09 (UTC) >> " + sentence(i).toLatin1() + "<<";
     return content;
 }
-
-// Collects the debug messages written while it lives.
-class DebugCapture
-{
-public:
-    DebugCapture() { s_previous = qInstallMessageHandler(&DebugCapture::handler); }
-    ~DebugCapture()
-    {
-        qInstallMessageHandler(s_previous);
-        s_messages.clear();
-    }
-    int count(const QString &text) const
-    {
-        int n = 0;
-        for (const QString &message : qAsConst(s_messages))
-            n += message.contains(text) ? 1 : 0;
-        return n;
-    }
-
-private:
-    static void handler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-    {
-        s_messages.append(message);
-        if (s_previous)
-            s_previous(type, context, message);
-    }
-    static QtMessageHandler s_previous;
-    static QStringList s_messages;
-};
-QtMessageHandler DebugCapture::s_previous = nullptr;
-QStringList DebugCapture::s_messages;
 
 const QRegularExpression recordPattern(
     QStringLiteral("^(\\d{2}-(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-\\d{4}_\\d{2}:\\d{2}:\\d{2}) "
@@ -209,8 +167,8 @@ void tst_CommunicationLogFiles::loading_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("expected");
 
-    const QString three = QString::fromLatin1(readAll(fixture("three_records.txt")));
-    const QString cut = QString::fromLatin1(readAll(fixture("cut_short.txt")));
+    const QString three = QString::fromLatin1(readFileBytes(fixture("three_records.txt")));
+    const QString cut = QString::fromLatin1(readFileBytes(fixture("cut_short.txt")));
 
     QTest::newRow("missing file") << "" << QByteArray() << 500 << 0 << QString();
     QTest::newRow("empty file") << "" << QByteArray("") << 500 << 0 << QString();
@@ -244,7 +202,7 @@ void tst_CommunicationLogFiles::loading()
     if (file.isEmpty()) {
         file = path("log.txt");
         if (!content.isNull())
-            QVERIFY(writeAll(file, content));
+            QVERIFY(writeFileBytes(file, content));
     }
     BufferedRecorder recorder(file, capacity);
     QCOMPARE(recorder.recordCount(), count);
@@ -259,7 +217,7 @@ void tst_CommunicationLogFiles::oversizedFileKeepsTheNewest()
     const QByteArray longText(2000, 'z');
     for (int i = 1; i <= 400; ++i)
         content += "07-Mar-2024_08:05:09 (UTC) >> " + QByteArray::number(i) + longText + "<<";
-    QVERIFY(writeAll(path("log.txt"), content));
+    QVERIFY(writeFileBytes(path("log.txt"), content));
 
     BufferedRecorder recorder(path("log.txt"), 10);
     QCOMPARE(recorder.recordCount(), 10);
@@ -276,7 +234,7 @@ void tst_CommunicationLogFiles::writeAndReload()
         recorder.addErrorRecord(2, sentence(2));
         recorder.writeIfDirty();
         QVERIFY(!recorder.isDirty());
-        QCOMPARE(readAll(path("log.txt")), recorder.contents().toLatin1());
+        QCOMPARE(readFileBytes(path("log.txt")), recorder.contents().toLatin1());
         recorder.addRecord(sentence(3));
         // Destroying the recorder writes what is not yet in the file.
     }
@@ -299,7 +257,7 @@ void tst_CommunicationLogFiles::writeIfDirtyOnlyAfterChanges()
     recorder.writeIfDirty();
     QVERIFY(!QFile::exists(path("log.txt")));
     recorder.flush();
-    QCOMPARE(readAll(path("log.txt")), recorder.contents().toLatin1());
+    QCOMPARE(readFileBytes(path("log.txt")), recorder.contents().toLatin1());
     // No temporary file of the save is left beside the log.
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList { "log.txt" });
 }
@@ -309,7 +267,7 @@ void tst_CommunicationLogFiles::textIsWrittenAsLatin1()
     BufferedRecorder recorder(path("log.txt"), 500);
     recorder.addRecord(QString::fromUtf8("\xc3\xa9\xe2\x82\xac")); // e acute (Latin-1), euro sign (not)
     recorder.flush();
-    const QByteArray written = readAll(path("log.txt"));
+    const QByteArray written = readFileBytes(path("log.txt"));
     QVERIFY2(written.endsWith(" >> \xe9?<<"), written.constData());
 }
 
@@ -335,7 +293,7 @@ void tst_CommunicationLogFiles::lostDeviceIsLoggedAndRetried()
     recorder.writeIfDirty();
     QVERIFY(!recorder.isDirty());
     QCOMPARE(capture.count("Communication log written again"), 1);
-    QCOMPARE(readAll(path("device/log.txt")), recorder.contents().toLatin1());
+    QCOMPARE(readFileBytes(path("device/log.txt")), recorder.contents().toLatin1());
     QCOMPARE(recorder.recordCount(), 2);
 }
 
@@ -363,7 +321,7 @@ void tst_CommunicationLogFiles::portFilesAndSwitches()
     QCOMPARE(names, QStringList({ "NMEA_1.txt", "NMEA_2.txt", "NMEA_3.txt", "NMEA_UDP.txt" }));
     for (const auto &file : files) {
         const QRegularExpressionMatch match
-            = recordPattern.match(QString::fromLatin1(readAll(dir + file.second)));
+            = recordPattern.match(QString::fromLatin1(readFileBytes(dir + file.second)));
         QVERIFY(match.hasMatch());
         QCOMPARE(match.captured(3), sentence(file.first));
     }
@@ -390,10 +348,10 @@ void tst_CommunicationLogFiles::setDirPathRemovesLeftOvers()
     const QString second = path("second/");
     QVERIFY(QDir().mkpath(first));
     QVERIFY(QDir().mkpath(second + "sub.dir"));
-    QVERIFY(writeAll(second + "NMEA_1.txt", logOf(1, 1)));
-    QVERIFY(writeAll(second + "readme", "keep"));
-    QVERIFY(writeAll(second + "NMEA_1.txt.a1b2", "left over"));
-    QVERIFY(writeAll(second + "notes.txt.bak", "not a log"));
+    QVERIFY(writeFileBytes(second + "NMEA_1.txt", logOf(1, 1)));
+    QVERIFY(writeFileBytes(second + "readme", "keep"));
+    QVERIFY(writeFileBytes(second + "NMEA_1.txt.a1b2", "left over"));
+    QVERIFY(writeFileBytes(second + "notes.txt.bak", "not a log"));
 
     MessageLogger logger(first, 500);
     logger.logMessageToFile(Serial_1, sentence(5));
@@ -406,8 +364,8 @@ void tst_CommunicationLogFiles::setDirPathRemovesLeftOvers()
     // The log moved: the records held stay, the file in the new folder is not read.
     QCOMPARE(logger.recorder(Serial_1)->recordCount(), 1);
     logger.writeToFiles();
-    QVERIFY(readAll(second + "NMEA_1.txt").contains(sentence(5).toLatin1()));
-    QVERIFY(!readAll(second + "NMEA_1.txt").contains(sentence(1).toLatin1()));
+    QVERIFY(readFileBytes(second + "NMEA_1.txt").contains(sentence(5).toLatin1()));
+    QVERIFY(!readFileBytes(second + "NMEA_1.txt").contains(sentence(1).toLatin1()));
 }
 
 void tst_CommunicationLogFiles::noDirectoryWritesNothing()
@@ -416,8 +374,8 @@ void tst_CommunicationLogFiles::noDirectoryWritesNothing()
     // no directory cleans nothing.
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    QVERIFY(writeAll("NMEA_1.txt", logOf(1, 3)));
-    QVERIFY(writeAll("keep.dat", "not ours"));
+    QVERIFY(writeFileBytes("NMEA_1.txt", logOf(1, 3)));
+    QVERIFY(writeFileBytes("keep.dat", "not ours"));
     {
         InputErrorLogger logger(QString(), 500);
         QCOMPARE(logger.recorder(Serial_1)->recordCount(), 0);
@@ -440,7 +398,7 @@ void tst_CommunicationLogFiles::firstDirectoryKeepsEarlierLog()
     // Records taken while no device was there join the log already on the device when it comes.
     const QString dir = path("stick/");
     QVERIFY(QDir().mkpath(dir));
-    QVERIFY(writeAll(dir + "NMEA_UDP.txt", logOf(1, 3)));
+    QVERIFY(writeFileBytes(dir + "NMEA_UDP.txt", logOf(1, 3)));
 
     MessageLogger logger(QString(), 500);
     logger.logMessageToFile(UDP, sentence(4));
@@ -448,7 +406,7 @@ void tst_CommunicationLogFiles::firstDirectoryKeepsEarlierLog()
     logger.setDirPath(dir);
     QCOMPARE(logger.recorder(UDP)->recordCount(), 5);
     logger.writeToFiles();
-    const QString written = QString::fromLatin1(readAll(dir + "NMEA_UDP.txt"));
+    const QString written = QString::fromLatin1(readFileBytes(dir + "NMEA_UDP.txt"));
     QVERIFY(written.startsWith(QString::fromLatin1(logOf(1, 3))));
     QVERIFY(written.indexOf(sentence(4)) < written.indexOf(sentence(5)));
     QVERIFY(written.endsWith(sentence(5) + "<<"));
@@ -480,7 +438,7 @@ void tst_CommunicationLogFiles::inputErrorLogs()
 
     logger.writeToFiles();
     const auto recordText = [&](const QString &name) {
-        return recordPattern.match(QString::fromLatin1(readAll(dir + name))).captured(3);
+        return recordPattern.match(QString::fromLatin1(readFileBytes(dir + name))).captured(3);
     };
     QCOMPARE(recordText("NMEA_2.txt"), QString("1: $GPHDT,1*FF\r\n"));
     QCOMPARE(recordText("UDP_NMEA_Datagrams.txt"), QString("79: UdPbX"));

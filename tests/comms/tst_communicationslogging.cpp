@@ -11,6 +11,8 @@
 #include "hardware/ESStorageDeviceController.h"
 #include "hardware/platform/PlatformPaths.h"
 
+#include "FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -46,20 +48,6 @@ public:
 private:
     QString m_root;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
 
 QString sentence(int number)
 {
@@ -149,8 +137,8 @@ void tst_CommunicationsLogging::foldersAndExistingLogs()
 {
     const QString input = logFile("internal", "Input_Messages", "NMEA_1.txt");
     QVERIFY(QDir().mkpath(QFileInfo(input).path()));
-    QVERIFY(writeAll(input, "07-Mar-2024_08:05:09 (UTC) >> " + sentence(1).toLatin1() + "<<"));
-    QVERIFY(writeAll(input + ".x1y2", "left over"));
+    QVERIFY(writeFileBytes(input, "07-Mar-2024_08:05:09 (UTC) >> " + sentence(1).toLatin1() + "<<"));
+    QVERIFY(writeFileBytes(input + ".x1y2", "left over"));
 
     CommunicationsLogging logging(m_setup.get(), m_devices.get(), false);
     QCOMPARE(logging.loggingDevice(), LogToInternal);
@@ -184,14 +172,14 @@ void tst_CommunicationsLogging::writesChangedLogsOnTheTimer()
     const QString output = logFile("internal", "Output_Messages", "NMEA_UDP.txt");
     const QString errors = logFile("internal", "Input_Errors", "NMEA_3.txt");
     QTRY_VERIFY(QFile::exists(input) && QFile::exists(output) && QFile::exists(errors));
-    QVERIFY(readAll(input).endsWith(" >> " + sentence(1).toLatin1() + "<<"));
-    QVERIFY(readAll(output).endsWith(" >> " + sentence(2).toLatin1() + "<<"));
-    QVERIFY(readAll(errors).endsWith(" >> 1: " + sentence(3).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(input).endsWith(" >> " + sentence(1).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(output).endsWith(" >> " + sentence(2).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(errors).endsWith(" >> 1: " + sentence(3).toLatin1() + "<<"));
     // Only logs with records were written.
     QCOMPARE(QDir(QFileInfo(input).path()).entryList(QDir::Files), QStringList { "NMEA_2.txt" });
 
     logging.inputMessageLogger()->logMessageToFile(Serial_2, sentence(4));
-    QTRY_VERIFY(readAll(input).endsWith(" >> " + sentence(4).toLatin1() + "<<"));
+    QTRY_VERIFY(readFileBytes(input).endsWith(" >> " + sentence(4).toLatin1() + "<<"));
 }
 
 void tst_CommunicationsLogging::defaultIntervalWritesAfterTenSeconds()
@@ -224,7 +212,7 @@ void tst_CommunicationsLogging::everySixtyFirstTickRewritesEveryLog()
     // ... but on the 61st tick every log is rewritten, and the count starts again.
     QTRY_VERIFY(QFile::exists(input));
     QVERIFY(logging.writeTicks() < 40);
-    QVERIFY(readAll(input).endsWith(" >> " + sentence(1).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(input).endsWith(" >> " + sentence(1).toLatin1() + "<<"));
     // Every log, including those without records and the datagram logs.
     QCOMPARE(QDir(QFileInfo(input).path()).entryList(QDir::Files).size(), 4);
     QCOMPARE(
@@ -332,8 +320,8 @@ void tst_CommunicationsLogging::deviceChoiceMovesTheLogs()
     const QString moved = logFile("sd", "Output_Messages", "NMEA_2.txt");
     QTRY_VERIFY(QFile::exists(moved));
     // The records held went with the log.
-    QVERIFY(readAll(moved).contains(sentence(1).toLatin1()));
-    QVERIFY(readAll(moved).endsWith(sentence(2).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(moved).contains(sentence(1).toLatin1()));
+    QVERIFY(readFileBytes(moved).endsWith(sentence(2).toLatin1() + "<<"));
 }
 
 void tst_CommunicationsLogging::unknownDeviceSettingIsIgnored()
@@ -355,7 +343,7 @@ void tst_CommunicationsLogging::deviceAbsentAtStartThenInserted()
     const QString stickLog = logFile("usb", "Input_Messages", "NMEA_UDP.txt");
     QVERIFY(QDir().mkpath(QFileInfo(stickLog).path()));
     const QByteArray earlier = "07-Mar-2024_08:05:09 (UTC) >> " + sentence(1).toLatin1() + "<<";
-    QVERIFY(writeAll(stickLog, earlier));
+    QVERIFY(writeFileBytes(stickLog, earlier));
     m_devices->present[LogToUsb] = false;
     m_setup->CommonLoggingSetup()->setLogToDevice(LogToUsb);
 
@@ -367,14 +355,14 @@ void tst_CommunicationsLogging::deviceAbsentAtStartThenInserted()
     logging.setWriteInterval(10);
     logging.inputMessageLogger()->logMessageToFile(UDP, sentence(2));
     QTRY_VERIFY(logging.writeTicks() >= 5);
-    QCOMPARE(readAll(stickLog), earlier);
+    QCOMPARE(readFileBytes(stickLog), earlier);
     QVERIFY(!QDir(m_root->path() + "/usb/Communication_Logs/Output_Messages").exists());
 
     m_devices->present[LogToUsb] = true;
     emit m_devices->esDevicePresenceChanged(LogToUsb, true);
     QVERIFY(QDir(m_root->path() + "/usb/Communication_Logs/Output_Messages").exists());
-    QTRY_VERIFY(readAll(stickLog).endsWith(sentence(2).toLatin1() + "<<"));
-    QVERIFY(readAll(stickLog).startsWith(earlier));
+    QTRY_VERIFY(readFileBytes(stickLog).endsWith(sentence(2).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(stickLog).startsWith(earlier));
 }
 
 void tst_CommunicationsLogging::deviceRemovedWhileLogging()
@@ -399,8 +387,8 @@ void tst_CommunicationsLogging::deviceRemovedWhileLogging()
     // Back again: the folders are made anew and the whole log is written.
     m_devices->present[LogToSd] = true;
     emit m_devices->esDevicePresenceChanged(LogToSd, true);
-    QTRY_VERIFY(readAll(log).endsWith(" >> 2: " + sentence(2).toLatin1() + "<<"));
-    QVERIFY(readAll(log).contains(" >> 2: " + sentence(1).toLatin1() + "<<"));
+    QTRY_VERIFY(readFileBytes(log).endsWith(" >> 2: " + sentence(2).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(log).contains(" >> 2: " + sentence(1).toLatin1() + "<<"));
 }
 
 void tst_CommunicationsLogging::deviceWithoutRootIsAbsent()
@@ -421,7 +409,7 @@ void tst_CommunicationsLogging::destructionWritesOnlyToAPresentDevice()
         CommunicationsLogging logging(m_setup.get(), m_devices.get(), false);
         logging.outputMessageLogger()->logMessageToFile(Serial_1, sentence(1));
     }
-    QVERIFY(readAll(present).endsWith(sentence(1).toLatin1() + "<<"));
+    QVERIFY(readFileBytes(present).endsWith(sentence(1).toLatin1() + "<<"));
 
     const QString absent = logFile("usb", "Output_Messages", "NMEA_1.txt");
     m_setup->CommonLoggingSetup()->setLogToDevice(LogToUsb);

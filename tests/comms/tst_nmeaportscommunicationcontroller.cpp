@@ -4,6 +4,7 @@
 #include "comms/SerialReader.h"
 #include "data/BuildConfiguration.h"
 
+#include "DebugCapture.h"
 #include "PseudoTerminal.h"
 
 #include <QSignalSpy>
@@ -48,29 +49,6 @@ struct Unit
         configuration.reset();
     }
 };
-
-// Collects the debug messages written while it lives.
-class MessageCatcher
-{
-public:
-    MessageCatcher()
-    {
-        s_messages.clear();
-        m_previous = qInstallMessageHandler(&MessageCatcher::handle);
-    }
-    ~MessageCatcher() { qInstallMessageHandler(m_previous); }
-    static QStringList messages() { return s_messages; }
-
-private:
-    static void handle(QtMsgType, const QMessageLogContext &, const QString &message)
-    {
-        s_messages << message;
-    }
-    static QStringList s_messages;
-    QtMessageHandler m_previous;
-};
-
-QStringList MessageCatcher::s_messages;
 
 } // namespace
 
@@ -159,9 +137,9 @@ void tst_NmeaPortsCommunicationController::groupForAPortWithoutReader()
     QVERIFY(unit.open(QStringLiteral("JB"), QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000")));
     NmeaPortsCommunicationController controller(unit.ports.get());
     {
-        MessageCatcher catcher;
+        DebugCapture capture;
         controller.sendNmeaGroupOverSerialPort(NmeaGroupInfo({ zda }, Port(port)));
-        QVERIFY(MessageCatcher::messages().isEmpty());
+        QVERIFY(capture.messages().isEmpty());
     }
     for (int i = 0; i < 3; ++i)
         controller.sendNmeaGroupOverSerialPort(NmeaGroupInfo({ gga }, Port(i)));
@@ -288,9 +266,9 @@ void tst_NmeaPortsCommunicationController::withoutLoopTest()
     QCOMPARE(unit.ports->portCount(), 0);
     std::unique_ptr<NmeaPortsCommunicationController> controller;
     {
-        MessageCatcher catcher;
+        DebugCapture capture;
         controller = std::make_unique<NmeaPortsCommunicationController>(unit.ports.get());
-        QCOMPARE(MessageCatcher::messages().contains(
+        QCOMPARE(capture.messages().contains(
                      "Something is wrong, not enough ports available! Loop test will not work!"),
             message);
     }

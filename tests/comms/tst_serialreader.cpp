@@ -1,6 +1,7 @@
 #include "comms/SerialReader.h"
 
 #include "PseudoTerminal.h"
+#include "SpyTexts.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -15,14 +16,6 @@ namespace {
 const QString zda = QStringLiteral("$GPZDA,120000.00,01,02,2024,00,00*6A\r\n");
 // Written last in a case: once it arrives, everything written before it has been framed.
 const QString sentinel = QStringLiteral("$PQRVEND*00\r\n");
-
-QStringList linesOf(const QSignalSpy &spy)
-{
-    QStringList lines;
-    for (const QList<QVariant> &arguments : spy)
-        lines << arguments.at(0).toString();
-    return lines;
-}
 
 } // namespace
 
@@ -109,7 +102,7 @@ void tst_SerialReader::framing()
     far.write(sentinel.toLatin1());
     QTRY_VERIFY(!spy.isEmpty() && spy.last().at(0).toString() == sentinel);
 
-    QStringList lines = linesOf(spy);
+    QStringList lines = firstArgumentTexts(spy);
     lines.removeLast();
     QCOMPARE(lines, expected);
     for (const QList<QVariant> &arguments : qAsConst(spy))
@@ -132,7 +125,7 @@ void tst_SerialReader::lineEmissionDisabledStillConsumes()
     reader.setLineEmissionEnabled(true);
     far.write(sentinel.toLatin1());
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(linesOf(spy), QStringList { sentinel });
+    QCOMPARE(firstArgumentTexts(spy), QStringList { sentinel });
 }
 
 void tst_SerialReader::inputWithoutLineFeedIsBounded()
@@ -157,7 +150,7 @@ void tst_SerialReader::inputWithoutLineFeedIsBounded()
 
     far.write(zda.toLatin1());
     QTRY_COMPARE(spy.count(), 1);
-    QCOMPARE(linesOf(spy), QStringList { zda });
+    QCOMPARE(firstArgumentTexts(spy), QStringList { zda });
 }
 
 void tst_SerialReader::sendMessage_data()
@@ -301,7 +294,7 @@ void tst_SerialReader::reopenKeepsOneLine()
 
     far.write(zda.toLatin1() + sentinel.toLatin1());
     QTRY_COMPARE(spy.count(), 2);
-    QCOMPARE(linesOf(spy), (QStringList { zda, sentinel }));
+    QCOMPARE(firstArgumentTexts(spy), (QStringList { zda, sentinel }));
 
     // Closed, nothing of the reader reads the line any more: the input stays waiting there.
     reader.closePort();
@@ -315,7 +308,7 @@ void tst_SerialReader::reopenKeepsOneLine()
     QVERIFY(reader.openPort());
     far.write(sentinel.toLatin1());
     QTRY_COMPARE(spy.count(), 4);
-    QCOMPARE(linesOf(spy).mid(2), (QStringList { zda, sentinel }));
+    QCOMPARE(firstArgumentTexts(spy).mid(2), (QStringList { zda, sentinel }));
 }
 
 void tst_SerialReader::openFailure()

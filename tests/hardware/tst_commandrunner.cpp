@@ -1,23 +1,10 @@
 #include "hardware/platform/CommandRunner.h"
 
+#include "RecordingRunner.h"
+
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-class RecordingRunner : public CommandRunner
-{
-public:
-    bool start(const QString &program, const QStringList &arguments) override
-    {
-        calls << (QStringList(program) + arguments);
-        return true;
-    }
-    QList<QStringList> calls;
-};
-
-} // namespace
 
 class tst_CommandRunner : public QObject
 {

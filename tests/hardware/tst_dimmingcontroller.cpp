@@ -3,24 +3,14 @@
 #include "hardware/platform/CommandRunner.h"
 #include "hardware/platform/PlatformPaths.h"
 
+#include "RecordingRunner.h"
+
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
-
-// Records the programs it is asked to run and runs none.
-class RecordingRunner : public CommandRunner
-{
-public:
-    bool start(const QString &program, const QStringList &arguments) override
-    {
-        calls << (QStringList(program) + arguments);
-        return true;
-    }
-    QList<QStringList> calls;
-};
 
 const char *const brightnessFile = "/sys/class/backlight/backlight/brightness";
 

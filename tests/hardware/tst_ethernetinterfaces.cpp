@@ -7,6 +7,9 @@
 #include "hardware/EthernetInterfaces.h"
 #include "hardware/platform/PlatformPaths.h"
 
+#include "FileBytes.h"
+#include "FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QNetworkInterface>
@@ -14,55 +17,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 namespace {
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray golden(const char *name)
 {
-    return readFile(
+    return readFileBytes(
         QStringLiteral(TESSARY_TEST_SOURCE_DIR "/tst_ethernetinterfaces_data/") + QLatin1String(name));
 }
-
-bool writeFile(const QString &path, const QByteArray &content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size();
-}
-
-// While it lives, no file of this process may grow beyond `bytes`: a write past it fails as on a full
-// device. The signal that would end the process is ignored meanwhile.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_previous;
-        limited.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &limited) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-    bool isActive() const { return m_active; }
-
-private:
-    rlimit m_previous {};
-    void (*m_previousHandler)(int) = nullptr;
-    bool m_active = false;
-};
 
 } // namespace
 
@@ -159,25 +122,25 @@ void TestEthernetInterfaces::writesTheFile()
 
     // Without an address of its own the file is the full template.
     QVERIFY(interfaces.writeToInterfaces());
-    QCOMPARE(readFile(filePath()), golden("full.txt"));
+    QCOMPARE(readFileBytes(filePath()), golden("full.txt"));
 
     // Every address set rewrites the file.
     data->setIP(QStringLiteral("10.31.1.50"));
     QCOMPARE(changedIp.count(), 1);
     data->setNetmask(QStringLiteral("255.255.0.0"));
     data->setGateway(QStringLiteral("10.31.1.1"));
-    QCOMPARE(readFile(filePath()), golden("eth1_static.txt"));
+    QCOMPARE(readFileBytes(filePath()), golden("eth1_static.txt"));
     data->setIP(QStringLiteral("10.31.1.50"));
     QCOMPARE(changedIp.count(), 1);
 
     data->setMAC(QStringLiteral("00:1a:2b:3c:4d:5e"));
     QCOMPARE(data->mac(), QStringLiteral("00:1A:2B:3C:4D:5E"));
-    QCOMPARE(readFile(filePath()), golden("eth1_static.txt"));
+    QCOMPARE(readFileBytes(filePath()), golden("eth1_static.txt"));
 
     // The loopback chosen as the interface gets the loopback template alone.
     EthernetInterfaces loopback(nullptr, QStringLiteral("lo"));
     loopback.interfaceData()->setIP(QStringLiteral("127.0.0.1"));
-    QCOMPARE(readFile(filePath()), golden("loopback.txt"));
+    QCOMPARE(readFileBytes(filePath()), golden("loopback.txt"));
 }
 
 void TestEthernetInterfaces::nothingWrittenWithoutNetworkManagement()
@@ -227,16 +190,17 @@ void TestEthernetInterfaces::interfaceNames()
     QFETCH(bool, accepted);
 
     makeLinux();
-    QVERIFY(writeFile(filePath(), "previous\n"));
+    QVERIFY(writeFileBytes(filePath(), "previous\n"));
     EthernetInterfaces interfaces(nullptr, name);
     QCOMPARE(EthernetInterfaces::isValidInterfaceName(name), accepted);
     interfaces.interfaceData()->setIP(QStringLiteral("10.31.1.50"));
     if (accepted) {
-        QVERIFY(readFile(filePath()).contains("\nauto " + name.toLatin1() + "\niface " + name.toLatin1()));
+        QVERIFY(
+            readFileBytes(filePath()).contains("\nauto " + name.toLatin1() + "\niface " + name.toLatin1()));
     } else {
         QVERIFY(interfaces.interfacesFileText().isEmpty());
         QVERIFY(!interfaces.writeToInterfaces());
-        QCOMPARE(readFile(filePath()), QByteArray("previous\n"));
+        QCOMPARE(readFileBytes(filePath()), QByteArray("previous\n"));
     }
 }
 
@@ -271,7 +235,7 @@ void TestEthernetInterfaces::addressesAreChecked()
     QCOMPARE(data->netmask(), stored);
     QCOMPARE(overwrite.count(), stored.isEmpty() ? 0 : 2);
     if (!stored.isEmpty()) {
-        const QByteArray file = readFile(filePath());
+        const QByteArray file = readFileBytes(filePath());
         QVERIFY(file.endsWith("\naddress " + stored.toLatin1() + "\nnetmask " + stored.toLatin1()));
     } else {
         QVERIFY(!QFile::exists(filePath()));
@@ -286,7 +250,7 @@ void TestEthernetInterfaces::failedWriteKeepsThePreviousFile()
     makeLinux();
     EthernetInterfaces interfaces(nullptr, QStringLiteral("eth0"));
     QVERIFY(interfaces.writeToInterfaces());
-    const QByteArray previous = readFile(filePath());
+    const QByteArray previous = readFileBytes(filePath());
     QCOMPARE(previous, golden("full.txt"));
 
     // The device fills up while the new file is written.
@@ -297,7 +261,7 @@ void TestEthernetInterfaces::failedWriteKeepsThePreviousFile()
         written = interfaces.writeToInterfaces();
     }
     QVERIFY(!written);
-    QCOMPARE(readFile(filePath()), previous);
+    QCOMPARE(readFileBytes(filePath()), previous);
     QCOMPARE(QDir(m_root->path() + QStringLiteral("/etc/network")).entryList(QDir::Files),
         QStringList { QStringLiteral("interfaces") });
 

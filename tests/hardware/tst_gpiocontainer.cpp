@@ -251,6 +251,7 @@ void tst_GpioContainer::invalidLineNumbersAreRefused_data()
     QTest::newRow("letters") << "15a";
     QTest::newRow("too long") << "12345";
     QTest::newRow("blank") << "15 2";
+    QTest::newRow("trailing line break") << "15\n";
 }
 
 void tst_GpioContainer::invalidLineNumbersAreRefused()

@@ -1,13 +1,12 @@
 #include "ParsedSentence.h"
+#include "RecordedLogs.h"
 
 #include "data/BuildConfiguration.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/sentences/NavigationHandlers.h"
 #include "nmea/sentences/SatelliteHandlers.h"
 
-#include <QFileInfo>
 #include <QMap>
-#include <QProcess>
 #include <QtTest>
 
 #include <map>
@@ -18,35 +17,6 @@
 // course sentence is taken agrees with its status fields read straight from the text.
 
 namespace {
-
-QString logPath(const QString &name)
-{
-    return QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/") + name;
-}
-
-QList<QByteArray> logLines(const QString &path)
-{
-    QProcess gzip;
-    gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-    if (!gzip.waitForFinished(120000) || gzip.exitStatus() != QProcess::NormalExit || gzip.exitCode() != 0)
-        return {};
-    QByteArray text = gzip.readAllStandardOutput();
-    if (text.endsWith('\n'))
-        text.chop(1);
-    return text.split('\n');
-}
-
-// The received sentence of a log line: the leading tag block "\...\" removed, CR LF added (the logs end
-// their lines in LF only).
-QString sentenceOf(const QByteArray &line)
-{
-    QString text = QString::fromLatin1(line);
-    if (text.startsWith(QLatin1Char('\\'))) {
-        const int end = text.indexOf(QLatin1Char('\\'), 1);
-        text = end < 0 ? QString() : text.mid(end + 1);
-    }
-    return text + QLatin1String("\r\n");
-}
 
 // Whether the handler should take the sentence, read from its text alone; -1 for sentences whose handler
 // does not decide (stores or copies whatever comes).
@@ -102,9 +72,9 @@ void TestNavigationLogs::replay_data()
 void TestNavigationLogs::replay()
 {
     QFETCH(QString, log);
-    if (!QFileInfo::exists(logPath(log)))
+    if (!RecordedLogs::exists(log))
         QSKIP(qPrintable(QStringLiteral("Recorded logs not found under %1").arg(TESSARY_SHARED_DATA_DIR)));
-    const QList<QByteArray> lines = logLines(logPath(log));
+    const QList<QByteArray> lines = RecordedLogs::lines(log);
     QVERIFY2(!lines.isEmpty(), "gzip could not read the log");
 
     std::map<QString, std::unique_ptr<NmeaHandler>> handlers;
@@ -120,7 +90,7 @@ void TestNavigationLogs::replay()
     QMap<QString, int> taken;
     QMap<QString, int> rejected;
     for (const QByteArray &line : lines) {
-        const QString sentence = sentenceOf(line);
+        const QString sentence = RecordedLogs::sentenceOfLine(line);
         std::unique_ptr<NmeaMessage> message = ParsedSentence::parse(sentence);
         if (!message) {
             ++refused;

@@ -4,9 +4,9 @@
 #include "nmea/sentences/NavigationSentences.h"
 #include "nmea/sentences/SatelliteSentences.h"
 
-#include <QFileInfo>
+#include "RecordedLogs.h"
+
 #include <QMap>
-#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -20,25 +20,6 @@ namespace {
 
 const char *const smallLog = "nmea-20180119.log.gz";
 const char *const largeLog = "nmea-20180120.log.gz";
-
-QString logPath(const char *name)
-{
-    return QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/") + QLatin1String(name);
-}
-
-// The received sentence of a log line: the leading tag block "\...\" removed, CR LF added (the logs end
-// their lines in LF only). A line that does not start with a tag block is taken whole.
-QString sentenceOfLine(const QByteArray &line)
-{
-    QByteArray sentence = line;
-    if (sentence.startsWith('\\')) {
-        const int end = sentence.indexOf('\\', 1);
-        if (end > 0)
-            sentence.remove(0, end + 1);
-    }
-    // Not fromLatin1(QByteArray), which would stop at the first NUL byte.
-    return QString::fromLatin1(sentence.constData(), sentence.size()) + QLatin1String("\r\n");
-}
 
 // What the receiving path does with a sentence: the framing check, then, when it passes, the message of
 // its address parsed from its field text. Returns the framing code, or the parse code when the framing
@@ -142,23 +123,9 @@ void tst_NmeaLogs::initTestCase()
 const QList<QByteArray> &tst_NmeaLogs::logLines(const char *name)
 {
     const QString key = QString::fromLatin1(name);
-    if (m_logs.contains(key))
-        return m_logs[key];
-    QList<QByteArray> &lines = m_logs[key];
-    const QString path = logPath(name);
-    if (!QFileInfo::exists(path))
-        return lines;
-    QProcess gzip;
-    gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-    if (!gzip.waitForFinished(120000) || gzip.exitStatus() != QProcess::NormalExit || gzip.exitCode() != 0) {
-        qWarning() << "gzip failed on" << path << gzip.errorString();
-        return lines;
-    }
-    QByteArray text = gzip.readAllStandardOutput();
-    if (text.endsWith('\n'))
-        text.chop(1);
-    lines = text.split('\n');
-    return lines;
+    if (!m_logs.contains(key))
+        m_logs.insert(key, RecordedLogs::lines(key));
+    return m_logs[key];
 }
 
 void tst_NmeaLogs::faultyLines_data()
@@ -207,7 +174,7 @@ void tst_NmeaLogs::faultyLines()
     QFETCH(int, repairedCode);
     QFETCH(QByteArray, refusedField);
 
-    const QString sentence = sentenceOfLine(line);
+    const QString sentence = RecordedLogs::sentenceOfLine(line);
     const Received received = receive(sentence);
     QCOMPARE(received.framing, code);
     QVERIFY(!received.message);
@@ -276,7 +243,7 @@ void tst_NmeaLogs::sweep()
     s_debugLines = 0;
     const QtMessageHandler previous = qInstallMessageHandler(countDebugLines);
     for (int i = 0; i < lines.size(); ++i) {
-        const QString sentence = sentenceOfLine(lines.at(i));
+        const QString sentence = RecordedLogs::sentenceOfLine(lines.at(i));
         const Received received = receive(sentence);
         ++framingCodes[received.framing];
         if (received.framing != NmeaNoError) {

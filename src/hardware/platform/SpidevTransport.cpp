@@ -102,6 +102,20 @@ bool SpidevTransport::transfer(
         return false;
     }
 
+    // Sent and received bytes share one buffer: each received byte replaces the one just sent.
+    const auto transferOf = [&](QByteArray &bytes) {
+        spi_ioc_transfer t;
+        std::memset(&t, 0, sizeof t);
+        const quintptr buffer = reinterpret_cast<quintptr>(bytes.data());
+        t.tx_buf = buffer;
+        t.rx_buf = buffer;
+        t.len = static_cast<quint32>(bytes.size());
+        t.speed_hz = static_cast<quint32>(qMax(0, speedHz));
+        t.bits_per_word = static_cast<quint8>(qMax(0, bitsPerWord));
+        t.cs_change = csChange ? 1 : 0;
+        t.delay_usecs = static_cast<quint16>(qBound(0, delayUsecs, 65535));
+        return t;
+    };
     std::vector<spi_ioc_transfer> transfers;
     QByteArray joined;
     if (!csChange && delayUsecs <= 0) {
@@ -111,16 +125,7 @@ bool SpidevTransport::transfer(
         joined.reserve(static_cast<int>(total));
         for (const QByteArray &segment : segments)
             joined += segment;
-        spi_ioc_transfer t;
-        std::memset(&t, 0, sizeof t);
-        // Sent and received bytes share one buffer: each received byte replaces the one just sent.
-        const quintptr buffer = reinterpret_cast<quintptr>(joined.data());
-        t.tx_buf = buffer;
-        t.rx_buf = buffer;
-        t.len = static_cast<quint32>(joined.size());
-        t.speed_hz = static_cast<quint32>(qMax(0, speedHz));
-        t.bits_per_word = static_cast<quint8>(qMax(0, bitsPerWord));
-        transfers.push_back(t);
+        transfers.push_back(transferOf(joined));
     } else {
         // One ioctl takes at most 511 transfers (its size field has 14 bits).
         if (segments.size() > 511) {
@@ -130,17 +135,7 @@ bool SpidevTransport::transfer(
         for (QByteArray &segment : segments) {
             if (segment.isEmpty())
                 continue;
-            spi_ioc_transfer t;
-            std::memset(&t, 0, sizeof t);
-            const quintptr buffer = reinterpret_cast<quintptr>(segment.data());
-            t.tx_buf = buffer;
-            t.rx_buf = buffer;
-            t.len = static_cast<quint32>(segment.size());
-            t.speed_hz = static_cast<quint32>(qMax(0, speedHz));
-            t.bits_per_word = static_cast<quint8>(qMax(0, bitsPerWord));
-            t.cs_change = csChange ? 1 : 0;
-            t.delay_usecs = static_cast<quint16>(qBound(0, delayUsecs, 65535));
-            transfers.push_back(t);
+            transfers.push_back(transferOf(segment));
         }
     }
 

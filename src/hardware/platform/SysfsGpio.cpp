@@ -1,11 +1,11 @@
 #include "hardware/platform/SysfsGpio.h"
 
+#include "core/TextChecks.h"
 #include "hardware/platform/PlatformPaths.h"
 #include "hardware/platform/SysfsAttribute.h"
 
 #include <QDebug>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -21,8 +21,8 @@ bool checkLine(const QString &number)
 
 bool SysfsGpio::isValidLineNumber(const QString &number)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));
-    return digits.match(number).hasMatch();
+    // Digits only: the number becomes part of a device path and of what is written to "export".
+    return number.size() <= 4 && isAsciiDigits(number);
 }
 
 QString SysfsGpio::lineFile(const QString &number, const QString &file)

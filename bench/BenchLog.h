@@ -1,0 +1,88 @@
+#ifndef BENCHLOG_H
+#define BENCHLOG_H
+
+// The recorded sentence logs as the benchmarks read them.
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace BenchLog {
+
+// The log named on the command line, else the larger recorded log of the shared data folder.
+inline QString logPath(int argc, char *argv[])
+{
+    return argc > 1 ? QString::fromLocal8Bit(argv[1])
+                    : QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/nmea-20180120.log.gz");
+}
+
+// The whole text of a log, decompressed through gzip when its name ends in ".gz".
+inline bool readLog(const QString &path, QByteArray *text)
+{
+    if (path.endsWith(QLatin1String(".gz"))) {
+        QProcess gzip;
+        gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
+        if (!gzip.waitForFinished(300000) || gzip.exitStatus() != QProcess::NormalExit
+            || gzip.exitCode() != 0)
+            return false;
+        *text = gzip.readAllStandardOutput();
+        return true;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *text = file.readAll();
+    return true;
+}
+
+// Hands each sentence of the log to `use`, as a talker sends it and the receiving path sees it: the line
+// without its line end and without the tag block "\...\" in front of it, CR LF not added. Lines that are
+// empty then are left out; the log's faults (a line of NUL bytes, broken sentences, a tag block without
+// its end) stay in.
+template <typename Use> void forEachSentence(const QByteArray &text, Use use)
+{
+    int start = 0;
+    while (start < text.size()) {
+        int end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        int first = start;
+        int last = end;
+        start = end + 1;
+        if (last > first && text.at(last - 1) == '\r')
+            --last;
+        if (last > first && text.at(first) == '\\') {
+            const int close = text.indexOf('\\', first + 1);
+            if (close > 0 && close < last)
+                first = close + 1;
+        }
+        if (last > first)
+            use(text.constData() + first, last - first);
+    }
+}
+
+// The sentences of the log, each ended by CR LF.
+inline QStringList sentencesOf(const QByteArray &text)
+{
+    QStringList sentences;
+    forEachSentence(text, [&sentences](const char *line, int size) {
+        sentences << QString::fromLatin1(line, size) + QLatin1String("\r\n");
+    });
+    return sentences;
+}
+
+// The debug log of the code measured (refused fields, handler notes) is not printed: printing is not what
+// is measured. Warnings and worse still are.
+inline void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace BenchLog
+
+#endif // BENCHLOG_H
