@@ -1,0 +1,190 @@
+// Start-up of the display unit: the time from "Confirm" in the network-selection dialog to the main window
+// being shown (the whole system is built in between), and the resident memory once the system runs.
+//
+// Each run is a fresh process that does what the program's main does - the application object, the
+// MirloxSystem, its dialog, the event loop - and presses "Confirm" on the loopback interface as soon as the
+// dialog is on screen; the main window's show event stops the clock. Three seconds later, with the system
+// idling in its event loop, the resident set size is read from /proc/self/status. Runs use the offscreen
+// platform, each in a fresh working directory (no settings files: the defaults are written on the way).
+//
+// The system joins multicast groups on the chosen interface, so the bench runs inside a private network
+// namespace whose loopback is the only interface. Started outside one, it starts itself again through
+// "unshare --net" (root or unprivileged user namespaces needed).
+//
+// usage: bench_startup [RUNS]   (default 7)
+
+#include "core/MirloxSystem.h"
+#include "core/NetworkSelectWidget.h"
+#include "ui/BaseScreen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char insideMark[] = "--inside-namespace";
+const char runMark[] = "--single-run";
+const int settleMs = 3000;
+
+void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int reexecuteInNamespace(int argc, char *argv[])
+{
+    std::vector<const char *> args { "unshare", "--net" };
+    if (getuid() != 0)
+        args.push_back("--map-root-user");
+    args.insert(args.end(),
+        { "--", "sh", "-c",
+            "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo && exec "
+            "\"$@\"",
+            "sh", argv[0], insideMark });
+    for (int i = 1; i < argc; ++i)
+        args.push_back(argv[i]);
+    args.push_back(nullptr);
+    execvp("unshare", const_cast<char *const *>(args.data()));
+    std::perror("bench_startup: cannot start unshare");
+    return 1;
+}
+
+bool onlyLoopbackUp()
+{
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &candidate : interfaces) {
+        if (candidate.name() != QLatin1String("lo") && candidate.flags().testFlag(QNetworkInterface::IsUp))
+            return false;
+    }
+    return true;
+}
+
+// A "VmRSS:" style line of /proc/self/status, in kB.
+long statusValueKb(const char *key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith(key))
+            return line.mid(int(std::strlen(key))).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// Stops the clock when the main window receives its show event.
+class ShowWatcher : public QObject
+{
+public:
+    QElapsedTimer clock;
+    qint64 shownAfterNs = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && shownAfterNs < 0 && qobject_cast<BaseScreen *>(watched))
+            shownAfterNs = clock.nsecsElapsed();
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// One start, as the program does it; prints "<ms from Confirm to shown> <VmRSS kB> <VmHWM kB>".
+int singleRun(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietDebugOutput);
+    QApplication application(argc, argv);
+    ShowWatcher watcher;
+    application.installEventFilter(&watcher);
+
+    int result = 0;
+    {
+        MirloxSystem system;
+        system.start();
+        QTimer::singleShot(0, [&]() {
+            NetworkSelectWidget *dialog = system.networkSelectWidget();
+            auto *interfaces = dialog->findChild<QComboBox *>(QStringLiteral("comboBox"));
+            auto *confirm = dialog->findChild<QPushButton *>(QStringLiteral("pushButton"));
+            interfaces->setCurrentIndex(interfaces->findText(QStringLiteral("lo")));
+            watcher.clock.start();
+            confirm->click();
+            QTimer::singleShot(settleMs, [&]() {
+                std::printf("%.3f %ld %ld\n", watcher.shownAfterNs / 1e6, statusValueKb("VmRSS:"),
+                    statusValueKb("VmHWM:"));
+                std::fflush(stdout);
+                result = watcher.shownAfterNs < 0 ? 1 : 0;
+                application.quit();
+            });
+        });
+        application.exec();
+    }
+    return result;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], runMark) == 0)
+        return singleRun(argc, argv);
+    const bool inside = argc > 1 && std::strcmp(argv[1], insideMark) == 0;
+    if (!inside)
+        return reexecuteInNamespace(argc, argv);
+    if (!onlyLoopbackUp()) {
+        std::fprintf(stderr, "bench_startup: an interface other than \"lo\" is up; refusing to run\n");
+        return 1;
+    }
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
+
+    QCoreApplication application(argc, argv);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    std::vector<double> times;
+    std::vector<double> resident;
+    std::vector<double> peak;
+    std::printf("run  confirm->shown [ms]  VmRSS [MiB]  VmHWM [MiB]\n");
+    for (int i = 0; i < runs; ++i) {
+        QTemporaryDir workingDirectory;
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.setWorkingDirectory(workingDirectory.path());
+        run.start(QCoreApplication::applicationFilePath(), { QLatin1String(runMark) });
+        if (!run.waitForFinished(60000) || run.exitCode() != 0) {
+            std::fprintf(
+                stderr, "bench_startup: run %d failed: %s\n", i + 1, run.readAllStandardError().constData());
+            return 1;
+        }
+        const QList<QByteArray> fields = run.readAllStandardOutput().trimmed().split(' ');
+        if (fields.size() != 3)
+            return 1;
+        times.push_back(fields.at(0).toDouble());
+        resident.push_back(fields.at(1).toDouble() / 1024.0);
+        peak.push_back(fields.at(2).toDouble() / 1024.0);
+        std::printf("%3d  %19.1f  %11.1f  %11.1f\n", i + 1, times.back(), resident.back(), peak.back());
+    }
+    std::printf("median  %15.1f  %11.1f  %11.1f\n", median(times), median(resident), median(peak));
+    return 0;
+}
