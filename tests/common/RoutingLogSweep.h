@@ -10,6 +10,7 @@
 // go to a temporary folder. Header only; one sweep object per test program (the communication logs
 // are process-wide).
 
+#include "FolderDevice.h"
 #include "RecordedLogs.h"
 
 #include "comms/BufferedRecorder.h"
@@ -37,24 +38,6 @@
 namespace RoutingLogSweep {
 
 using ErrorCounts = QMap<int, int>;
-
-// The internal logging device is a folder of a temporary directory.
-class FolderDevice : public ESStorageDeviceController
-{
-public:
-    explicit FolderDevice(const QString &root)
-        : m_root(root)
-    {
-    }
-    QString devicePath(enum_LogToDevice device) const override
-    {
-        return device == LogToInternal ? m_root : QString();
-    }
-    bool isDevicePresent(enum_LogToDevice device) const override { return device == LogToInternal; }
-
-private:
-    QString m_root;
-};
 
 // What the path must make of one received text, worked out by hand.
 struct Expected

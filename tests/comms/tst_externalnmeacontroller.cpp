@@ -4,6 +4,7 @@
 // box of the speed log, whose handler set takes the standard sentences; single cases switch the role,
 // platform or product for the dispatch rules that depend on them.
 
+#include "FolderDevice.h"
 #include "alerts/HeartbeatReceiver.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
@@ -32,37 +33,14 @@
 
 namespace {
 
-// The internal logging device is a folder of the test's temporary directory.
-class FolderDevice : public ESStorageDeviceController
-{
-public:
-    explicit FolderDevice(const QString &root)
-        : m_root(root)
-    {
-    }
-    QString devicePath(enum_LogToDevice device) const override
-    {
-        return device == LogToInternal ? m_root : QString();
-    }
-    bool isDevicePresent(enum_LogToDevice device) const override { return device == LogToInternal; }
-
-private:
-    QString m_root;
-};
-
-QString sentence(const QString &body)
-{
-    return QLatin1Char('$') + appendNmeaChecksum(body);
-}
-
 const QString gga
-    = sentence(QStringLiteral("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
-const QString vtg = sentence(QStringLiteral("GPVTG,084.4,T,081.3,M,022.4,N,041.5,K,A"));
-const QString rmc
-    = sentence(QStringLiteral("GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A,S"));
-const QString dpt = sentence(QStringLiteral("SDDPT,12.5,0.5,100.0"));
-const QString dbt = sentence(QStringLiteral("SDDBT,41.0,f,12.5,M,6.8,F"));
-const QString hbt = sentence(QStringLiteral("GPHBT,30,A,1"));
+    = framedSentence(QStringLiteral("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
+const QString vtg = framedSentence(QStringLiteral("GPVTG,084.4,T,081.3,M,022.4,N,041.5,K,A"));
+const QString rmc = framedSentence(
+    QStringLiteral("GPRMC,123519.00,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W,A,S"));
+const QString dpt = framedSentence(QStringLiteral("SDDPT,12.5,0.5,100.0"));
+const QString dbt = framedSentence(QStringLiteral("SDDBT,41.0,f,12.5,M,6.8,F"));
+const QString hbt = framedSentence(QStringLiteral("GPHBT,30,A,1"));
 
 QString withChecksum(const QString &sentence, const QString &checksum)
 {
@@ -199,20 +177,20 @@ void tst_ExternalNmeaController::checking_data()
     ggaNoLineEnd.chop(2);
     QString ggaTrailingNoise = gga;
     ggaTrailingNoise.insert(gga.size() - 2, QStringLiteral("JUNK"));
-    const QString shortAddress = sentence(QStringLiteral("GPGG,1"));
-    const QString longVtg = sentence(QStringLiteral("GPVTG,") + QString(80, QLatin1Char('1')));
+    const QString shortAddress = framedSentence(QStringLiteral("GPGG,1"));
+    const QString longVtg = framedSentence(QStringLiteral("GPVTG,") + QString(80, QLatin1Char('1')));
     // Receivers write more decimals in GGA than 82 characters leave room for.
-    const QString longGga = sentence(
+    const QString longGga = framedSentence(
         QStringLiteral("GPGGA,123519.000000,4807.0380000,N,01131.0000000,E,1,08,0.9,545.4000,M,46.9000,M,,"));
     const QString noisyGga = QString(240, QLatin1Char('~')) + gga;
-    const QString hbtBadValue = sentence(QStringLiteral("GPHBT,30,X,1"));
-    const QString hbtBadLength = sentence(QStringLiteral("GPHBT,30,A,12"));
-    const QString unknownType = sentence(QStringLiteral("GPXYZ,1,2"));
-    const QString foreignProprietary = sentence(QStringLiteral("PXYZAB,1"));
+    const QString hbtBadValue = framedSentence(QStringLiteral("GPHBT,30,X,1"));
+    const QString hbtBadLength = framedSentence(QStringLiteral("GPHBT,30,A,12"));
+    const QString unknownType = framedSentence(QStringLiteral("GPXYZ,1,2"));
+    const QString foreignProprietary = framedSentence(QStringLiteral("PXYZAB,1"));
     // A checksum with a letter in it, written in lower case.
     QString lowerCaseChecksum;
     for (int interval = 1; interval < 60 && lowerCaseChecksum.isEmpty(); ++interval) {
-        const QString each = sentence(QStringLiteral("GPHBT,%1,A,1").arg(interval));
+        const QString each = framedSentence(QStringLiteral("GPHBT,%1,A,1").arg(interval));
         const QString checksum = each.mid(each.size() - 4, 2);
         if (checksum != checksum.toLower())
             lowerCaseChecksum = withChecksum(each, checksum.toLower());
@@ -326,8 +304,8 @@ void tst_ExternalNmeaController::junctionBoxPortSelection_data()
     QTest::addColumn<QString>("monitor");
     QTest::addColumn<bool>("logged");
 
-    const QString configuration = sentence(QStringLiteral("PQRVGCF,"));
-    const QString dbk = sentence(QStringLiteral("SDDBK,41.0,f,12.5,M,6.8,F"));
+    const QString configuration = framedSentence(QStringLiteral("PQRVGCF,"));
+    const QString dbk = framedSentence(QStringLiteral("SDDBK,41.0,f,12.5,M,6.8,F"));
     QTest::newRow("GGA on serial port 3") << gga << int(Serial_3) << "GPGGA0" << true;
     QTest::newRow("RMC on serial port 3") << rmc << int(Serial_3) << "GPRMC1" << false;
     QTest::newRow("GGA over the network") << gga << int(UDP) << "GPGGA1" << false;

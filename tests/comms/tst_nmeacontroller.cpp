@@ -4,6 +4,7 @@
 // received sentences are repeated on serial port 1 once that port forwards: what reaches the sentence
 // checks shows up there.
 
+#include "FolderDevice.h"
 #include "alerts/HeartbeatReceiver.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
@@ -31,39 +32,17 @@
 
 namespace {
 
-class FolderDevice : public ESStorageDeviceController
-{
-public:
-    explicit FolderDevice(const QString &root)
-        : m_root(root)
-    {
-    }
-    QString devicePath(enum_LogToDevice device) const override
-    {
-        return device == LogToInternal ? m_root : QString();
-    }
-    bool isDevicePresent(enum_LogToDevice device) const override { return device == LogToInternal; }
-
-private:
-    QString m_root;
-};
-
-QString sentence(const QString &body)
-{
-    return QLatin1Char('$') + appendNmeaChecksum(body);
-}
-
 const QString gga
-    = sentence(QStringLiteral("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
-const QString vtg = sentence(QStringLiteral("GPVTG,084.4,T,081.3,M,022.4,N,041.5,K,A"));
-const QString hbt = sentence(QStringLiteral("GPHBT,30,A,1"));
-const QString slp = sentence(QStringLiteral("PQRVSLP,GN1000,1"));
-const QString pqrvDpt = sentence(QStringLiteral("PQRVDPT,12.5,0.5"));
-const QString icm = sentence(QStringLiteral("PQRVICM,1,98,"));
-const QString pair = sentence(QStringLiteral("PQRVPAIR,GN1001,GN1000,P"));
-const QString sfiAck = sentence(QStringLiteral("PQRVSFIACK,GN1001,GN1000,PAIR,P"));
-const QString sfiChk = sentence(QStringLiteral("PQRVSFICHK,GN1002,GN1001,1"));
-const QString foreign = sentence(QStringLiteral("PXYZAB,1"));
+    = framedSentence(QStringLiteral("GPGGA,123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,"));
+const QString vtg = framedSentence(QStringLiteral("GPVTG,084.4,T,081.3,M,022.4,N,041.5,K,A"));
+const QString hbt = framedSentence(QStringLiteral("GPHBT,30,A,1"));
+const QString slp = framedSentence(QStringLiteral("PQRVSLP,GN1000,1"));
+const QString pqrvDpt = framedSentence(QStringLiteral("PQRVDPT,12.5,0.5"));
+const QString icm = framedSentence(QStringLiteral("PQRVICM,1,98,"));
+const QString pair = framedSentence(QStringLiteral("PQRVPAIR,GN1001,GN1000,P"));
+const QString sfiAck = framedSentence(QStringLiteral("PQRVSFIACK,GN1001,GN1000,PAIR,P"));
+const QString sfiChk = framedSentence(QStringLiteral("PQRVSFICHK,GN1002,GN1001,1"));
+const QString foreign = framedSentence(QStringLiteral("PXYZAB,1"));
 
 // The sentence with another checksum than its own.
 QString withWrongChecksum(const QString &sentence)
@@ -253,8 +232,9 @@ void tst_NmeaController::standbyReceive_data()
         << QStringList { icm, sfiChk, pair, sfiAck } << QStringList { icm, pair, sfiAck };
     QTest::newRow("another maker's address is not examined")
         << QStringList { foreign, gga } << QStringList { foreign };
-    QTest::newRow("a sentence without fields") << QStringList { sentence(QStringLiteral("PQRVSLP")),
-        sentence(QStringLiteral("GPHDT")) } << QStringList { sentence(QStringLiteral("PQRVSLP")) };
+    QTest::newRow("a sentence without fields")
+        << QStringList { framedSentence(QStringLiteral("PQRVSLP")), framedSentence(QStringLiteral("GPHDT")) }
+        << QStringList { framedSentence(QStringLiteral("PQRVSLP")) };
 }
 
 void tst_NmeaController::standbyReceive()
@@ -455,7 +435,7 @@ void tst_NmeaController::standbySend()
 
     QSignalSpy udp(m_controller.get(), &NmeaController::nmeaGroupReadyToBeSentOverUdp);
     QSignalSpy serial(m_controller.get(), &NmeaController::nmeaGroupReadyToBeSentOverSerialPort);
-    const QString slpSentence = sentence(QStringLiteral("PQRVSLP,GN1000,1"));
+    const QString slpSentence = framedSentence(QStringLiteral("PQRVSLP,GN1000,1"));
     if (slot == QLatin1String("prepared"))
         m_controller->sendPreparedStandardNmeaMessageOverPortInStandby(argument, slpSentence, UDP, false);
     else if (slot == QLatin1String("type"))
