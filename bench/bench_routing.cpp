@@ -11,6 +11,7 @@
 //   LOG: a sentence log, gzip-compressed (".gz") or plain; by default the larger recorded log of the
 //   shared data folder. ROUNDS: passes over the log per measurement (default 1).
 
+#include "BenchLog.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/InputErrorLogger.h"
@@ -30,7 +31,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -54,49 +54,13 @@ private:
     QString m_root;
 };
 
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    // Refused fields and handler notes go to the debug log; printing them is not what is measured.
-    if (type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-bool readLog(const QString &path, QByteArray *text)
-{
-    if (path.endsWith(QLatin1String(".gz"))) {
-        QProcess gzip;
-        gzip.start(QStringLiteral("gzip"), { QStringLiteral("-dc"), path });
-        if (!gzip.waitForFinished(300000) || gzip.exitStatus() != QProcess::NormalExit
-            || gzip.exitCode() != 0)
-            return false;
-        *text = gzip.readAllStandardOutput();
-        return true;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    *text = file.readAll();
-    return true;
-}
-
 // One group per log line, as the receiving path takes it: tag block removed, CR LF at the end.
 QList<NmeaGroupInfo> groupsOf(const QByteArray &text, Port port)
 {
     QList<NmeaGroupInfo> groups;
-    for (QByteArray line : text.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.isEmpty())
-            continue;
-        if (line.startsWith('\\')) {
-            const int end = line.indexOf('\\', 1);
-            if (end > 0)
-                line.remove(0, end + 1);
-        }
-        const QString sentence = QString::fromLatin1(line.constData(), line.size()) + QLatin1String("\r\n");
+    for (const QString &sentence : BenchLog::sentencesOf(text))
         groups.append(
             NmeaGroupInfo(QString(), QStringList(), QStringList { sentence }, port, StandardSentence));
-    }
     return groups;
 }
 
@@ -122,11 +86,10 @@ void run(const char *what, NmeaController *controller, const QList<NmeaGroupInfo
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString path = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QStringLiteral(TESSARY_SHARED_DATA_DIR "/nmea-logs/nmea-20180120.log.gz");
+    const QString path = BenchLog::logPath(argc, argv);
     const int rounds = argc > 2 ? qMax(1, QString::fromLocal8Bit(argv[2]).toInt()) : 1;
     QByteArray text;
-    if (!readLog(path, &text)) {
+    if (!BenchLog::readLog(path, &text)) {
         std::fprintf(stderr, "log %s not readable\n", qPrintable(path));
         return 1;
     }
@@ -134,7 +97,7 @@ int main(int argc, char *argv[])
     text.clear();
     std::printf("log: %s (%d one-sentence groups, %d rounds)\n", qPrintable(path), groups.size(), rounds);
 
-    qInstallMessageHandler(quietDebugOutput);
+    qInstallMessageHandler(BenchLog::quietDebugOutput);
     // The whole measurement runs as a speed-log junction box: its handler set is made on first use.
     BuildConfiguration::TestOverride junctionBox(
         QStringLiteral("JB"), QStringLiteral("WINDOWS"), QStringLiteral("MIR_LOX1000"));
