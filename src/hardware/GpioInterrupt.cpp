@@ -1,0 +1,8 @@
+#include "hardware/GpioInterrupt.h"
+
+GpioInterrupt::GpioInterrupt(QObject *parent)
+    : QThread(parent)
+{
+}
+
+void GpioInterrupt::run() { }
