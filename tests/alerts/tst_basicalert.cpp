@@ -443,7 +443,7 @@ void tst_BasicAlert::silenceEndsAfterSilenceTime()
     alert->silenceAlert();
     QVERIFY(alert->silencedInPeriod());
     QTRY_COMPARE(alert->alertState(), value(AlertState::ActiveUnacknowledged));
-    QVERIFY2(clock.elapsed() >= 240, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 220, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(alert->escalationCounter(), 0);
     QCOMPARE(alert->alertInstance(), 1);
 }
@@ -469,7 +469,7 @@ void tst_BasicAlert::laterSilenceNotCutShort()
     QCOMPARE(alert->alertState(), value(AlertState::ActiveSilenced));
     QTRY_COMPARE(alert->alertState(), value(AlertState::ActiveUnacknowledged));
     // The first silence's timer would have ended it about 200 ms after the second silence.
-    QVERIFY2(sinceSecondSilence.elapsed() >= 380, qPrintable(QString::number(sinceSecondSilence.elapsed())));
+    QVERIFY2(sinceSecondSilence.elapsed() >= 340, qPrintable(QString::number(sinceSecondSilence.elapsed())));
 }
 
 void tst_BasicAlert::escalation_data()
@@ -506,7 +506,7 @@ void tst_BasicAlert::escalation()
     alert->clearNewChangePresentFlags();
     QSignalSpy alrStates(alert, &BasicAlert::alrStateChanged);
     QTRY_COMPARE(alert->escalationCounter(), 1);
-    QVERIFY2(clock.elapsed() >= 280, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 260, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(alert->alertState(), value(AlertState::ActiveUnacknowledged));
     QCOMPARE(alert->alertPriority(), priorityAfter);
     QCOMPARE(alert->revisionCounter(), 2);

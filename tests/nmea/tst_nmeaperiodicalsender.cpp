@@ -136,11 +136,12 @@ void TestNmeaPeriodicalSender::rearmedAfterEachCycle()
     QVERIFY(sender.isRunning());
     QCOMPARE(recorder.groupCount(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(recorder.groupCount(), 2, 2000);
-    QVERIFY(elapsed.elapsed() >= 580);
+    QVERIFY(elapsed.elapsed() >= 540);
     elapsed.restart();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.groupCount(), 3, 2000);
-    // Only a lower bound: on a loaded machine a timer may fire late, never early.
-    QVERIFY(elapsed.elapsed() >= 280);
+    // Only a loose lower bound: a loaded machine fires timers late, Qt's coarse timers may fire up to 5 %
+    // early, and each wait above notices a send up to one poll late.
+    QVERIFY(elapsed.elapsed() >= 220);
 }
 
 QTEST_GUILESS_MAIN(TestNmeaPeriodicalSender)

@@ -182,7 +182,7 @@ void TestPqrvStandby::rebootRequestRunsElevenTimes()
     // A repeating timer keeps its cadence: one late tick makes the next gap shorter, so the bound is on
     // the time since the first send (coarse timers may fire up to 5 % early).
     for (int i = 1; i < times.size(); ++i)
-        QVERIFY(times.at(i) - times.first() >= i * 950);
+        QVERIFY(times.at(i) - times.first() >= i * 900);
     // The timer stops at the 11th expiry, which sends nothing.
     QTRY_VERIFY_WITH_TIMEOUT(!m_reboot->isRepeating(), 2000);
     QCOMPARE(recorder.singleCount(), 11);
@@ -213,10 +213,10 @@ void TestPqrvStandby::rebootFromPartnerIsAnswered()
     QElapsedTimer clock;
     clock.start();
     QTRY_COMPARE_WITH_TIMEOUT(recorder.singleCount(), 3, 3000);
-    QVERIFY(clock.elapsed() >= 1900);
+    QVERIFY(clock.elapsed() >= 1800);
     QCOMPARE(recorder.singles().last(), QString("3:$PQRVREBOOT,GN1000,C*4F"));
     QTRY_COMPARE_WITH_TIMEOUT(recorder.singleCount(), 4, 3000);
-    QVERIFY(clock.elapsed() >= 3900);
+    QVERIFY(clock.elapsed() >= 3600);
 
     // A restart by the user repeats at the longer interval too.
     m_reboot->sendReboot("C");
