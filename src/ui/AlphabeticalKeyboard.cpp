@@ -17,14 +17,6 @@ const QString indicatorOff = QStringLiteral("rgb(240, 240, 240)");
 const QString indicatorShift = QStringLiteral("rgb(0, 0, 240)");
 const QString indicatorCapsLock = QStringLiteral("rgb(240, 0, 0)");
 
-QHBoxLayout *keyRow()
-{
-    QHBoxLayout *row = new QHBoxLayout;
-    row->setSpacing(3);
-    row->setContentsMargins(0, 0, 0, 0);
-    return row;
-}
-
 } // namespace
 
 AlphabeticalKeyboard::AlphabeticalKeyboard(QWidget *parent)
@@ -32,9 +24,8 @@ AlphabeticalKeyboard::AlphabeticalKeyboard(QWidget *parent)
 {
     resize(referenceSize());
 
-    QVBoxLayout *page = new QVBoxLayout(this);
-    page->setSpacing(0);
-    page->setContentsMargins(0, 0, 0, 0);
+    QBoxLayout *page = newBox(Qt::Vertical, 0);
+    setLayout(page);
     QWidget *inner = new QWidget(this);
     // A plain widget would take the window's black background; the keyboard's grey shows through instead.
     inner->setStyleSheet(QStringLiteral("background-color: transparent;"));
@@ -42,9 +33,9 @@ AlphabeticalKeyboard::AlphabeticalKeyboard(QWidget *parent)
     inner->resize(referenceSize());
     page->addWidget(inner);
 
-    QVBoxLayout *rows = new QVBoxLayout(inner);
-    rows->setSpacing(3);
+    QBoxLayout *rows = newBox(Qt::Vertical, 3);
     rows->setContentsMargins(5, 5, 5, 5);
+    inner->setLayout(rows);
     rows->addWidget(textField(), 5);
 
     QList<QPushButton *> letters;
@@ -57,25 +48,25 @@ AlphabeticalKeyboard::AlphabeticalKeyboard(QWidget *parent)
     QPushButton *cancel = addFunctionKey(QStringLiteral("Cancel"));
     QPushButton *enter = addFunctionKey(QStringLiteral("Enter"));
 
-    QHBoxLayout *row1 = keyRow();
+    QBoxLayout *row1 = newBox(Qt::Horizontal, 3);
     for (int i = 0; i < 10; ++i)
         row1->addWidget(letters.at(i));
-    QHBoxLayout *row2 = keyRow();
+    QBoxLayout *row2 = newBox(Qt::Horizontal, 3);
     row2->addStretch(1);
     for (int i = 10; i < 19; ++i)
         row2->addWidget(letters.at(i), 2);
     row2->addStretch(1);
-    QHBoxLayout *row3 = keyRow();
+    QBoxLayout *row3 = newBox(Qt::Horizontal, 3);
     row3->addWidget(shift, 3);
     for (int i = 19; i < 26; ++i)
         row3->addWidget(letters.at(i), 2);
     row3->addWidget(backspace, 3);
-    QHBoxLayout *row4 = keyRow();
+    QBoxLayout *row4 = newBox(Qt::Horizontal, 3);
     row4->addWidget(switchPage, 3);
     row4->addWidget(cancel, 4);
     row4->addWidget(space, 7);
     row4->addWidget(enter, 4);
-    for (QHBoxLayout *row : { row1, row2, row3, row4 })
+    for (QBoxLayout *row : { row1, row2, row3, row4 })
         rows->addLayout(row, 6);
 
     m_shiftIndicator = new QLabel(shift);
@@ -134,9 +125,7 @@ bool AlphabeticalKeyboard::eventFilter(QObject *watched, QEvent *event)
 
 void AlphabeticalKeyboard::slotLetterKeyClicked(QAbstractButton *key)
 {
-    const QString text = key->text();
-    appendToField(text);
-    emitKey(text.at(0).unicode(), text);
+    typeCharacter(key->text());
     if (m_shift) {
         m_shift = false;
         updateIndicator();
@@ -162,22 +151,20 @@ void AlphabeticalKeyboard::slotFuncKeyClicked(QAbstractButton *key)
         relabelLetters();
         break;
     case Backspace:
-        backspaceField();
-        emitKey(Qt::Key_Backspace);
+        typeBackspace();
         break;
     case SwitchPage:
-        emitKey(Qt::Key_CapsLock);
-        emit sigSwitchLayout();
+        typeSwitchPage();
         break;
     case Space:
         appendToField(QStringLiteral(" "));
         emitKey(Qt::Key_Space);
         break;
     case Cancel:
-        emitKey(Qt::Key_Cancel);
+        typeCancel();
         break;
     case Enter:
-        emitKey(Qt::Key_Enter, QStringLiteral("\r\r"));
+        typeEnter();
         break;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/CustomLayout.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -67,6 +68,33 @@ QPushButton *KeyboardPage::addFunctionKey(const QString &text, const QString &ic
     return key;
 }
 
+QBoxLayout *KeyboardPage::newBox(Qt::Orientation orientation, int spacing)
+{
+    QBoxLayout *box
+        = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    box->setSpacing(spacing);
+    box->setContentsMargins(0, 0, 0, 0);
+    return box;
+}
+
+void KeyboardPage::typeCharacter(const QString &text)
+{
+    appendToField(text);
+    emitKey(text.at(0).unicode(), text);
+}
+
+void KeyboardPage::typeBackspace()
+{
+    m_textField->backspace();
+    emitKey(Qt::Key_Backspace);
+}
+
+void KeyboardPage::typeSwitchPage()
+{
+    emitKey(Qt::Key_CapsLock);
+    emit sigSwitchLayout();
+}
+
 void KeyboardPage::emitKey(int key, const QString &text)
 {
     emit sigKeyPressed(KeyEventInfo(QEvent::KeyPress, key, text));
@@ -99,7 +127,7 @@ void KeyboardPage::keyPressEvent(QKeyEvent *event)
     // Physical keys are reported like the page's own; they change no text here, the owner answers with
     // setText().
     if (event->key() == Qt::Key_Enter)
-        emitKey(Qt::Key_Enter, QStringLiteral("\r\r"));
+        typeEnter();
     else
         emit sigKeyPressed(KeyEventInfo(event->type(), event->key(), event->text()));
 }

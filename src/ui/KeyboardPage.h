@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QBoxLayout;
 class QButtonGroup;
 class QPushButton;
 
@@ -51,10 +52,20 @@ protected:
     QPushButton *addCharacterKey(const QString &text);
     QPushButton *addFunctionKey(const QString &text, const QString &iconPath = QString());
 
+    // A layout of the page without margins; `spacing` between its items.
+    static QBoxLayout *newBox(Qt::Orientation orientation, int spacing);
+
+    // What the keys of both pages do: a character key appends its text and reports its character;
+    // Backspace deletes the character before the cursor; Cancel and Enter change no text; the page switch
+    // reports Qt::Key_CapsLock and asks for the other page.
+    void typeCharacter(const QString &text);
+    void typeBackspace();
+    void typeCancel() { emitKey(Qt::Key_Cancel); }
+    void typeEnter() { emitKey(Qt::Key_Enter, QStringLiteral("\r\r")); }
+    void typeSwitchPage();
+
     void emitKey(int key, const QString &text = QString());
     void appendToField(const QString &text);
-    // The field's own backspace: the character before the cursor.
-    void backspaceField() { m_textField->backspace(); }
 
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;

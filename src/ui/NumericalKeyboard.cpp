@@ -15,28 +15,22 @@ NumericalKeyboard::NumericalKeyboard(QWidget *parent)
 {
     resize(referenceSize());
 
-    QHBoxLayout *page = new QHBoxLayout(this);
-    page->setSpacing(5);
+    QBoxLayout *page = newBox(Qt::Horizontal, 5);
     page->setContentsMargins(5, 5, 5, 5);
+    setLayout(page);
 
-    QVBoxLayout *left = new QVBoxLayout;
-    left->setSpacing(3);
-    left->setContentsMargins(0, 0, 0, 0);
+    QBoxLayout *left = newBox(Qt::Vertical, 3);
     left->addWidget(textField(), 5);
     const QStringList rows
         = { QStringLiteral("123"), QStringLiteral("456"), QStringLiteral("789"), QStringLiteral("-0.") };
     for (const QString &row : rows) {
-        QHBoxLayout *keys = new QHBoxLayout;
-        keys->setSpacing(3);
-        keys->setContentsMargins(0, 0, 0, 0);
+        QBoxLayout *keys = newBox(Qt::Horizontal, 3);
         for (const QChar c : row)
             keys->addWidget(addCharacterKey(QString(c)));
         left->addLayout(keys, 6);
     }
 
-    QVBoxLayout *right = new QVBoxLayout;
-    right->setSpacing(3);
-    right->setContentsMargins(0, 0, 0, 0);
+    QBoxLayout *right = newBox(Qt::Vertical, 3);
     right->addWidget(addFunctionKey(QString(), QStringLiteral(":/Resources/delArrow.png")), 5);
     right->addWidget(addFunctionKey(QStringLiteral("Cancel")), 8);
     right->addWidget(addFunctionKey(QStringLiteral("Enter")), 8);
@@ -53,27 +47,23 @@ NumericalKeyboard::NumericalKeyboard(QWidget *parent)
 
 void NumericalKeyboard::slotNumKeyClicked(QAbstractButton *key)
 {
-    const QString text = key->text();
-    appendToField(text);
-    emitKey(text.at(0).unicode(), text);
+    typeCharacter(key->text());
 }
 
 void NumericalKeyboard::slotFuncKeyClicked(QAbstractButton *key)
 {
     switch (functionKeys()->id(key)) {
     case Backspace:
-        backspaceField();
-        emitKey(Qt::Key_Backspace);
+        typeBackspace();
         break;
     case Cancel:
-        emitKey(Qt::Key_Cancel);
+        typeCancel();
         break;
     case Enter:
-        emitKey(Qt::Key_Enter, QStringLiteral("\r\r"));
+        typeEnter();
         break;
     case SwitchPage:
-        emitKey(Qt::Key_CapsLock);
-        emit sigSwitchLayout();
+        typeSwitchPage();
         break;
     }
 }

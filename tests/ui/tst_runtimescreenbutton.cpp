@@ -1,6 +1,7 @@
 // The runtime value button: its press signals in both modes, the italic title and unit words, the orange
 // text of a value in doubt, the arrows in the palette colour, and how it looks in the window.
 
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "ui/RuntimeScreenButton.h"
@@ -12,22 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-// Pixels of the widget's picture within `tolerance` of the colour.
-int pixelsNear(const QImage &image, const QColor &colour, int tolerance = 40)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
-                    + qAbs(c.blue() - colour.blue())
-                < tolerance)
-                ++n;
-        }
-    }
-    return n;
-}
 
 const QColor orange(255, 158, 0);
 

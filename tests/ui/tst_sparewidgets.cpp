@@ -1,6 +1,7 @@
 // The spare labels and buttons of the common widget set: display tiles, outlined text, the self-sizing
 // button, the label with a button, the plain button and the margin rectangle.
 
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "ui/DisplayButton.h"
@@ -15,21 +16,6 @@
 #include <QtTest>
 
 namespace {
-
-int pixelsNear(const QImage &image, const QColor &colour, int tolerance = 30)
-{
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
-                    + qAbs(c.blue() - colour.blue())
-                < tolerance)
-                ++n;
-        }
-    }
-    return n;
-}
 
 const QColor selectedGreen(82, 255, 96);
 const QColor fill(82, 225, 96);

@@ -76,6 +76,8 @@ private slots:
     void inactivityEndsWithTheKeyboard_data();
     void inactivityEndsWithTheKeyboard();
     void maskedText();
+    void textChangeMark();
+    void keysDisabled();
 
 private:
     void click(const QString &tokens);
@@ -411,6 +413,33 @@ void tst_VirtualKeyboard::maskedText()
         QVERIFY2(!shown.contains(QLatin1String("abc")), qPrintable(shown));
     }
     QCOMPARE(m_keyboard->numericalPage()->textField()->displayText().size(), 4);
+}
+
+// A changed text field takes the "changed" style for 150 ms.
+void tst_VirtualKeyboard::textChangeMark()
+{
+    m_keyboard->setLayout(QStringLiteral("Numerical"));
+    QLineEdit *field = m_keyboard->numericalPage()->textField();
+    const QString normal = field->styleSheet();
+    QVERIFY(normal.startsWith(QLatin1String("QLineEdit {color:black; font: 24px;")));
+    QElapsedTimer clock;
+    clock.start();
+    click(QStringLiteral("8"));
+    QVERIFY(field->styleSheet() != normal);
+    QTRY_COMPARE(field->styleSheet(), normal);
+    QVERIFY(clock.elapsed() >= 140);
+}
+
+void tst_VirtualKeyboard::keysDisabled()
+{
+    m_keyboard->setLayout(QStringLiteral("Numerical"));
+    QSignalSpy spy(m_keyboard, &QVirtualKeyboard::keyPressed);
+    m_keyboard->setKeysEnabled(false);
+    click(QStringLiteral("1 <Enter>"));
+    QCOMPARE(spy.count(), 0);
+    m_keyboard->setKeysEnabled(true);
+    click(QStringLiteral("1"));
+    QCOMPARE(describeAll(spy), QStringList { "31:1" });
 }
 
 QTEST_MAIN(tst_VirtualKeyboard)
