@@ -42,29 +42,28 @@ void KeyboardPage::updateStyleSheets()
         + QStringLiteral("px; background-color: rgb(240, 255, 255) }");
 }
 
-QPushButton *KeyboardPage::addCharacterKey(const QString &text)
+QPushButton *KeyboardPage::newKey(const QString &text, QButtonGroup *group)
 {
     QPushButton *key = new QPushButton(text, this);
     key->setFocusPolicy(Qt::NoFocus);
     key->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     key->setStyleSheet(m_keyStyle);
     key->installEventFilter(this);
-    m_characterKeys->addButton(key, m_characterKeys->buttons().size());
+    group->addButton(key, group->buttons().size());
     m_keys.append(key);
     return key;
 }
 
+QPushButton *KeyboardPage::addCharacterKey(const QString &text)
+{
+    return newKey(text, m_characterKeys);
+}
+
 QPushButton *KeyboardPage::addFunctionKey(const QString &text, const QString &iconPath)
 {
-    QPushButton *key = new QPushButton(text, this);
-    key->setFocusPolicy(Qt::NoFocus);
-    key->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    key->setStyleSheet(m_keyStyle);
-    key->installEventFilter(this);
+    QPushButton *key = newKey(text, m_functionKeys);
     if (!iconPath.isEmpty())
         key->setIcon(QIcon(iconPath));
-    m_functionKeys->addButton(key, m_functionKeys->buttons().size());
-    m_keys.append(key);
     return key;
 }
 

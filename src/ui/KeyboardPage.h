@@ -79,6 +79,7 @@ private slots:
 
 private:
     void updateStyleSheets();
+    QPushButton *newKey(const QString &text, QButtonGroup *group);
     QPushButton *keyAt(const QPoint &globalPos) const;
 
     QString m_textFieldStyle;

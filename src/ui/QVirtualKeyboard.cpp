@@ -126,10 +126,11 @@ void QVirtualKeyboard::setLayout(const QString &layoutType)
 void QVirtualKeyboard::slotKeyPressed(KeyEventInfo event)
 {
     // Cancel and Enter end the editing: the timer stops before the owner reacts, so a Cancel made up
-    // later can never reach an owner that has closed. Any other key restarts the inactivity time.
+    // later can never reach an owner that has closed. Any other key restarts the inactivity time of the
+    // open keyboard (hiding it stops the time again).
     if (event.key == Qt::Key_Cancel || event.key == Qt::Key_Enter)
         m_inactivityTimer.stop();
-    else
+    else if (isVisible())
         m_inactivityTimer.start();
     emit keyPressed(event);
     if (event.key == Qt::Key_Cancel)
