@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the alarm panel's images (alert-state symbols, simulation icon, scroll arrows) as PNG files.
+"""Draws the embedded images (alert-state symbols, simulation icon, arrows, dialog icons, keyboard key
+symbols, LEDs and display tiles) as PNG files.
 
 Run once from this folder: python3 make_images.py. It writes Resources/*.png, which are committed and
 compiled in through images.qrc. Only the Python standard library is used: every pixel is sampled 4 x 4
@@ -53,6 +54,16 @@ def line(x0, y0, x1, y1, r):
         dx, dy = x1 - x0, y1 - y0
         t = max(0.0, min(1.0, ((x - x0) * dx + (y - y0) * dy) / (dx * dx + dy * dy)))
         return math.hypot(x - (x0 + t * dx), y - (y0 + t * dy)) <= r
+    return inside
+
+
+def arc(cx, cy, r, w, start, end):
+    """A ring segment from angle `start` to `end` (degrees clockwise from straight up)."""
+    def inside(x, y):
+        if abs(math.hypot(x - cx, y - cy) - r) > w / 2:
+            return False
+        angle = math.degrees(math.atan2(x - cx, cy - y)) % 360
+        return (start <= angle <= end) if start <= end else (angle >= start or angle <= end)
     return inside
 
 
@@ -153,6 +164,60 @@ def sine_wave():
     return lambda x, y: any(s(x, y) for s in segments)
 
 
+# Dialog icons: question, warning and notice, 128 x 128.
+QUESTION_BLUE = (40, 110, 220, 255)
+NOTICE_AMBER = (230, 150, 20, 255)
+
+
+def question_layers():
+    return [(circle(64, 64, 58), QUESTION_BLUE),
+            (arc(64, 48, 20, 12, 270, 150), WHITE),
+            (line(74, 64, 64, 74, 6), WHITE),
+            (line(64, 74, 64, 82, 6), WHITE),
+            (circle(64, 98, 7.5), WHITE)]
+
+
+def warning_layers():
+    return [(convex(TRIANGLE), WARNING)] + exclamation(True, BLACK)
+
+
+def notice_layers():
+    return [(circle(64, 64, 58), NOTICE_AMBER)] + exclamation(False, WHITE)
+
+
+# Keyboard key symbols (black, drawn over the light keys), 64 x 64.
+def backspace_layers():
+    outline = [(6, 32), (22, 14), (58, 14), (58, 50), (22, 50)]
+    return [(convex_outline(outline, 4), BLACK),
+            (line(30, 24, 46, 40, 2.5), BLACK),
+            (line(46, 24, 30, 40, 2.5), BLACK)]
+
+
+def shift_layers():
+    """An upward arrow drawn as the outline of head and stem."""
+    outline = [(32, 6), (58, 32), (44, 32), (44, 58), (20, 58), (20, 32), (6, 32)]
+    edges = zip(outline, outline[1:] + outline[:1])
+    return [(line(x0, y0, x1, y1, 2), BLACK) for (x0, y0), (x1, y1) in edges]
+
+
+# Auxiliary pin lamps, 32 x 32.
+def led_layers(on):
+    if on:
+        return [(circle(16, 16, 14), (20, 90, 20, 255)), (circle(16, 16, 11), (60, 230, 60, 255)),
+                (circle(12, 12, 4), (200, 255, 200, 255))]
+    return [(circle(16, 16, 14), (60, 60, 60, 255)), (circle(16, 16, 11), (110, 110, 110, 255))]
+
+
+# Display tiles: a monitor on its stand, framed green when selected, 128 x 128.
+def display_layers(selected):
+    frame = (82, 255, 96, 255) if selected else (150, 150, 150, 255)
+    screen = (30, 70, 40, 255) if selected else (45, 45, 45, 255)
+    return [(rounded_square(10, 18, 118, 92, 8), frame),
+            (rounded_square(18, 26, 110, 84, 4), screen),
+            (convex([(54, 92), (74, 92), (80, 108), (48, 108)]), frame),
+            (rounded_square(34, 106, 94, 114, 3), frame)]
+
+
 def main():
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "Resources")
     os.makedirs(out, exist_ok=True)
@@ -171,6 +236,15 @@ def main():
     write_png(os.path.join(out, "arrow_up.png"), 64, render(64, [(convex([(32, 10), (56, 50), (8, 50)]), WHITE)]))
     write_png(os.path.join(out, "arrow_down.png"), 64,
               render(64, [(convex([(8, 14), (56, 14), (32, 54)]), WHITE)]))
+    write_png(os.path.join(out, "question.png"), 128, render(128, question_layers()))
+    write_png(os.path.join(out, "warning.png"), 128, render(128, warning_layers()))
+    write_png(os.path.join(out, "exclamation.png"), 128, render(128, notice_layers()))
+    write_png(os.path.join(out, "delArrow.png"), 64, render(64, backspace_layers()))
+    write_png(os.path.join(out, "arrow.png"), 64, render(64, shift_layers()))
+    write_png(os.path.join(out, "led_on.png"), 32, render(32, led_layers(True)))
+    write_png(os.path.join(out, "led_off.png"), 32, render(32, led_layers(False)))
+    write_png(os.path.join(out, "display_selected.png"), 128, render(128, display_layers(True)))
+    write_png(os.path.join(out, "display_not_selected.png"), 128, render(128, display_layers(False)))
 
 
 if __name__ == "__main__":

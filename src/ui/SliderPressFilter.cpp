@@ -1,0 +1,41 @@
+#include "ui/SliderPressFilter.h"
+
+#include <QAbstractSlider>
+#include <QMouseEvent>
+
+#include <cmath>
+
+SliderPressFilter::SliderPressFilter(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SliderPressFilter::setSlider(QAbstractSlider *slider)
+{
+    m_slider = slider;
+    if (slider)
+        slider->installEventFilter(this);
+}
+
+bool SliderPressFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_slider && watched == m_slider && event->type() == QEvent::MouseButtonPress)
+        return jumpToPressedPosition(static_cast<QMouseEvent *>(event));
+    return false;
+}
+
+bool SliderPressFilter::jumpToPressedPosition(const QMouseEvent *event)
+{
+    const int h = m_slider->height();
+    const double range = double(m_slider->maximum()) - double(m_slider->minimum());
+    // A slider of a single value, or one without height, has no position to jump to.
+    if (range <= 0 || h <= 0)
+        return false;
+    const int handle = int(h * (m_slider->value() - m_slider->minimum()) / range);
+    const int y = int(std::lround(event->localPos().y()));
+    const int fromBottom = std::abs(y - h);
+    if (std::abs(fromBottom - handle) <= handleReach)
+        return false;
+    m_slider->setValue(int(range * fromBottom / h + m_slider->minimum()));
+    return true;
+}
