@@ -1,5 +1,6 @@
 #include "nmea/NmeaHandler.h"
 
+#include "common/LogText.h"
 #include "comms/TmpPortsSetupAdapter.h"
 #include "data/BuildConfiguration.h"
 #include "nmea/NmeaChecksum.h"
@@ -110,7 +111,7 @@ void NmeaHandler::copyMessageToData(NmeaMessage *message)
             if (!meta->property(index).write(settings, value)) {
                 settings->setValid(key, wasValid);
                 qDebug() << "NmeaHandler::copyMessageToData: value refused by" << settings->objectName()
-                         << key << value.toString();
+                         << key << logExcerpt(value.toString());
             }
         });
         return;

@@ -1,5 +1,6 @@
 #include "nmea/sentences/PqrvPairingHandlers.h"
 
+#include "common/LogText.h"
 #include "comms/iec450/Port.h"
 #include "data/BuildConfiguration.h"
 #include "data/CU_R207_Setup.h"
@@ -140,7 +141,7 @@ void HandlerPqrvPair::handleReceivedMessage(NmeaMessage *message)
         m_lastMessageValid = false;
         return;
     }
-    qDebug().noquote() << "PAIR: " + pairDevices + " ; SFI: " + source;
+    qDebug().noquote() << "PAIR: " + logExcerpt(pairDevices) + " ; SFI: " + logExcerpt(source);
 
     const bool pairing = pairDevices == QLatin1String("P");
     if (pairing)
