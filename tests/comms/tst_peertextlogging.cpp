@@ -8,6 +8,7 @@
 #include "comms/CommunicationForwardingController.h"
 #include "comms/NmeaParserClass.h"
 #include "comms/iec450/BinaryTransmissionController.h"
+#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaGroupInfo.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/UdpDatagramRecord.h"
@@ -79,6 +80,11 @@ const QList<Path> &paths()
             [] {
                 PqrvProtocol::applyReceivedValue(ESDataClass::instance()->localSetup()->DisplaySetup(),
                     QStringLiteral("SystemName"), longText);
+            } },
+        { "SFI change to a text that is no SFI", "not an SFI",
+            [] {
+                ListOfSfisOnNetwork list;
+                list.deviceOnNetworkChangedLocalSfi(longText, QStringLiteral("AB0001"));
             } },
         { "text for the display's own ports", "Not a CU port sentence",
             [] {
