@@ -294,9 +294,20 @@ bool endsChildItems(const QString &item, int level)
 SerializableClass::SerializableClass(QObject *parent, const QString &name)
     : ValidatedObject(parent, name)
 {
-    const QString folder = QStringLiteral("Setup_Files/") + BuildConfiguration::instance()->productName();
-    QDir().mkpath(folder);
-    m_directory = folder + QLatin1Char('/');
+    m_directory = settingsDirectory();
+    QDir().mkpath(m_directory);
+}
+
+QString SerializableClass::settingsDirectory()
+{
+    return QStringLiteral("Setup_Files/") + BuildConfiguration::instance()->productName() + QLatin1Char('/');
+}
+
+void SerializableClass::removeInterruptedSettingsWrites()
+{
+    // The names of local and setup files ("CU_" and "JB_" + object name + ".txt"); nothing else in the
+    // folder is touched.
+    removeAtomicWriteLeftovers(settingsDirectory(), QStringLiteral("(?:CU|JB)_[^/]+\\.txt"));
 }
 
 SerializableClass::~SerializableClass() = default;
