@@ -44,6 +44,27 @@ QString signPrefix(bool negative)
     return negative ? QStringLiteral("-") : QString();
 }
 
+// The form of a number field as written: an optional "-", then ASCII digits with, for a real field, at
+// most one point; at least one digit. Qt's conversions and validators also take blanks around the
+// number, a "+" and exponents, which no sentence carries in a number field.
+bool hasNumberForm(const QString &text, bool real)
+{
+    int i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digit = true;
+        } else if (real && !point && c == QLatin1Char('.')) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -258,6 +279,8 @@ int ValidatedIntProperty::setFromNmeaString(const QString &text)
         return m_canBeNullField ? FieldEmpty : FieldInvalid;
     if (const int status = checkLength(text))
         return status;
+    if (!hasNumberForm(text, false))
+        return FieldInvalid;
     if (const int status = checkValidator(text))
         return status;
     bool ok = false;
@@ -321,6 +344,14 @@ void ValidatedFloatProperty::assign(const ValidatedProperty *other)
     setValid(source->m_valid);
 }
 
+int ValidatedFloatProperty::setFromVariant(const QVariant &variant)
+{
+    const int type = variant.userType();
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        return setFromNmeaString(QString::number(variant.toDouble(), 'f', QLocale::FloatingPointShortest));
+    return ValidatedProperty::setFromVariant(variant);
+}
+
 QString ValidatedFloatProperty::toNmeaString() const
 {
     // A value that is not a finite number (set by a computation, never by a received field)
@@ -355,6 +386,8 @@ int ValidatedFloatProperty::setFromNmeaString(const QString &text)
 
     if (const int status = checkLength(text))
         return status;
+    if (!hasNumberForm(text, true))
+        return FieldInvalid;
     if (const int status = checkValidator(text))
         return status;
     bool ok = false;

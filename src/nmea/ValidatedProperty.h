@@ -110,6 +110,9 @@ public:
 
     void copyFrom(const ValidatedProperty *other) override;
     void assign(const ValidatedProperty *other) override;
+    // A double or float is taken in fixed notation, as a field writes it: the variant's own text of a
+    // very small or very large number has an exponent, which no field takes.
+    int setFromVariant(const QVariant &variant) override;
     QString toNmeaString() const override;
     int setFromNmeaString(const QString &text) override;
 

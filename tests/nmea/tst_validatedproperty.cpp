@@ -129,6 +129,8 @@ private slots:
 
     void readField_data();
     void readField();
+    void numberFieldTakesOnlyItsForm_data();
+    void numberFieldTakesOnlyItsForm();
 
     void variantRoundTrip();
     void setValidAlwaysSignals();
@@ -270,6 +272,46 @@ void TestValidatedProperty::readField_data()
     QTest::newRow("string pattern refuses") << stringRules(0, "[A-Z]{2}") << "A1" << 2 << QVariant();
     QTest::newRow("string too long") << stringRules(3) << "ABCD" << 3 << QVariant();
     QTest::newRow("string without rules") << stringRules() << "a b" << 0 << QVariant(QStringLiteral("a b"));
+}
+
+void TestValidatedProperty::numberFieldTakesOnlyItsForm_data()
+{
+    QTest::addColumn<Rules>("rules");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("status");
+
+    // With and without a validator: the toolkit's validators trim blanks as its conversions do.
+    const QList<QPair<const char *, Rules>> kinds
+        = { { "int", intRules() }, { "int, validator", intRules(0, 0, "-1000;1000") },
+              { "float", floatRules() }, { "float, validator", floatRules(0, 0, 1, 0, "-1000;1000") } };
+    const char *const refused[][2] = { { "blank before", " 230" }, { "blank after", "230 " },
+        { "blank inside", "2 30" }, { "tab before", "\t230" }, { "line feed after", "230\n" },
+        { "no-break space", "230\u00a0" }, { "plus sign", "+230" }, { "two minus signs", "--230" },
+        { "minus alone", "-" }, { "exponent", "2e2" }, { "hexadecimal", "0x1F" },
+        { "digits of another script", "\u0662\u0663\u0660" }, { "comma as point", "23,0" } };
+    for (const auto &kind : kinds) {
+        for (const auto &row : refused)
+            QTest::addRow("%s, %s", kind.first, row[0]) << kind.second << QString::fromUtf8(row[1]) << 2;
+        QTest::addRow("%s, negative", kind.first) << kind.second << QStringLiteral("-23") << 0;
+    }
+    const Rules real = floatRules();
+    QTest::newRow("float, two points") << real << "1.2.3" << 2;
+    QTest::newRow("float, point alone") << real << "." << 2;
+    QTest::newRow("float, point first") << real << ".5" << 0;
+    QTest::newRow("float, point last") << real << "5." << 0;
+    QTest::newRow("float, blank in the decimals") << real << "12.3 4" << 2;
+    QTest::newRow("int, point") << intRules() << "23.0" << 2;
+}
+
+void TestValidatedProperty::numberFieldTakesOnlyItsForm()
+{
+    QFETCH(Rules, rules);
+    QFETCH(QString, text);
+    QFETCH(int, status);
+
+    auto property = makeProperty(rules);
+    QCOMPARE(property->setFromNmeaString(text), status);
+    QCOMPARE(property->isValid(), status == 0);
 }
 
 void TestValidatedProperty::readField()
