@@ -174,6 +174,21 @@ void TestValidatedProperty::writeField_data()
     QTest::newRow("float rounding") << floatRules(0, 0, 2) << QVariant(-2.256) << "-2.26";
     QTest::newRow("float negative zero") << floatRules() << QVariant(-0.0) << "0.0";
     QTest::newRow("string") << stringRules() << QVariant(QStringLiteral("ABC")) << "ABC";
+    // Times (hhmmss) and degrees with minutes (ddmm, dddmm): rounding never makes a unit read 60.
+    QTest::newRow("time rounds into the minute") << floatRules(0, 6) << QVariant(154559.96) << "154600.0";
+    QTest::newRow("time rounds into the hour") << floatRules(0, 6) << QVariant(155959.996) << "160000.0";
+    QTest::newRow("time of three decimals into the minute")
+        << floatRules(0, 6) << QVariant(154559.996) << "154600.0";
+    QTest::newRow("time cut before the next day") << floatRules(0, 6) << QVariant(235959.96) << "235959.9";
+    QTest::newRow("time cut, two decimals") << floatRules(0, 6, 2) << QVariant(235959.997) << "235959.99";
+    QTest::newRow("time rounds as usual") << floatRules(0, 6) << QVariant(154559.94) << "154559.9";
+    QTest::newRow("time early, padded") << floatRules(0, 6) << QVariant(59.97) << "000100.0";
+    QTest::newRow("time without decimals") << floatRules(0, 6, 0) << QVariant(125959.6) << "130000";
+    QTest::newRow("latitude rounds into the degree") << floatRules(0, 4) << QVariant(4859.96) << "4900.0";
+    QTest::newRow("latitude south into the degree") << floatRules(0, 4) << QVariant(-4859.96) << "-4900.0";
+    QTest::newRow("latitude to the pole") << floatRules(0, 4, 2) << QVariant(8959.999) << "9000.00";
+    QTest::newRow("longitude rounds into the degree") << floatRules(0, 5) << QVariant(17959.97) << "18000.0";
+    QTest::newRow("minutes of 60 given stay as given") << floatRules(0, 4) << QVariant(4860.04) << "4860.0";
 }
 
 void TestValidatedProperty::writeField()
@@ -208,6 +223,13 @@ void TestValidatedProperty::writeInvalidField_data()
         << notNull(floatRules()) << "1.0" << true << std::numeric_limits<double>::infinity() << "1.0";
     QTest::newRow("infinity, fixed digits")
         << floatRules(0, 4) << noFallback << true << -std::numeric_limits<double>::infinity() << "";
+    // A value whose text does not fit its field is not written as another value, nor at any length.
+    QTest::newRow("too large for any sentence") << floatRules() << noFallback << true << 1e300 << "";
+    QTest::newRow("too large, not null") << notNull(floatRules()) << "2.0" << true << -1e300 << "2.0";
+    QTest::newRow("more digits than the fixed digits")
+        << floatRules(0, 4) << noFallback << true << 12345.0 << "";
+    QTest::newRow("more digits than the fixed length")
+        << floatRules(5) << noFallback << true << 123456.0 << "";
 }
 
 void TestValidatedProperty::writeInvalidField()
