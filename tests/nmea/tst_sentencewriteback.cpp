@@ -4,9 +4,9 @@
 // (within the field's decimals; times and degrees with minutes compared in seconds and minutes). Values
 // too long for any sentence are not written.
 
+#include "ParsedSentence.h"
 #include "RecordedLogs.h"
 #include "comms/NmeaController.h"
-#include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/ValidatedProperty.h"
@@ -21,7 +21,7 @@ namespace {
 
 QString sentence(const char *body)
 {
-    return QLatin1Char('$') + appendNmeaChecksum(QLatin1String(body));
+    return ParsedSentence::complete(QLatin1String(body));
 }
 
 // One received sentence of every class, and sentences whose values round into the next unit.
@@ -87,31 +87,6 @@ bool writtenFromFields(const QString &key)
     return key != QLatin1String("XDR") && key != QLatin1String("ERRORTABLE");
 }
 
-struct Address
-{
-    QString talker;
-    QString formatter;
-    QString fields;
-};
-
-// Talker, formatter and field text of a sentence that passes the framing check.
-bool split(const QString &received, Address *address)
-{
-    QString checked = received;
-    if (NmeaMessage::checkSentence(checked) != NmeaNoError)
-        return false;
-    const int comma = received.indexOf(QLatin1Char(','));
-    const int star = received.lastIndexOf(QLatin1Char('*'));
-    if (comma < 0 || star < comma)
-        return false;
-    const QString text = received.mid(1, comma - 1);
-    const bool proprietary = text.startsWith(QLatin1String("PQRV"));
-    address->talker = proprietary ? QStringLiteral("PQRV") : text.left(2);
-    address->formatter = proprietary ? text.mid(4) : text.mid(2);
-    address->fields = received.mid(comma + 1, star - comma - 1);
-    return true;
-}
-
 // The value of a real field in the unit its last digits before the point count: seconds of a time
 // (hhmmss), minutes of degrees with minutes (ddmm, dddmm), else the value itself.
 double baseValue(const ValidatedFloatProperty *field)
@@ -142,25 +117,18 @@ bool unitsInRange(const ValidatedFloatProperty *field)
 // values it was given; otherwise what went wrong. A sentence the class refuses is no case: "skip".
 QString writeBackFault(const QString &received)
 {
-    Address address;
-    if (!split(received, &address))
-        return QStringLiteral("skip");
-    std::unique_ptr<NmeaMessage> given(NmeaMessage::create(address.talker, address.formatter));
-    if (!given || !writtenFromFields(address.formatter)
-        || given->deserializeParamaters(address.fields) != NmeaNoError)
+    const std::unique_ptr<NmeaMessage> given = ParsedSentence::parse(received);
+    if (!given || !writtenFromFields(given->formatter()))
         return QStringLiteral("skip");
 
-    std::unique_ptr<NmeaMessage> writer(NmeaMessage::create(address.talker, address.formatter));
+    std::unique_ptr<NmeaMessage> writer(NmeaMessage::create(given->talker(), given->formatter()));
     writer->copyFieldsFrom(given.get());
     const QString written = writer->toSentence();
     QString checked = written;
     if (written.isEmpty() || NmeaMessage::checkSentence(checked) != NmeaNoError)
         return QStringLiteral("not well framed: ") + written;
-
-    Address back;
-    split(written, &back);
-    std::unique_ptr<NmeaMessage> read(NmeaMessage::create(back.talker, back.formatter));
-    if (read->deserializeParamaters(back.fields) != NmeaNoError)
+    const std::unique_ptr<NmeaMessage> read = ParsedSentence::parse(written);
+    if (!read)
         return QStringLiteral("refused when read back: ") + written;
     for (int i = 0; i < given->fieldCount(); ++i) {
         const ValidatedProperty *before = given->field(i);
@@ -216,10 +184,11 @@ void TestSentenceWriteBack::everyClassIsFilled()
 {
     QSet<QString> filled;
     for (const QString &received : receivedSentences()) {
-        Address address;
-        QVERIFY2(split(received, &address), qPrintable(received));
-        filled.insert(address.talker == QLatin1String("PQRV") ? QStringLiteral("PQRV") + address.formatter
-                                                              : address.formatter);
+        const std::unique_ptr<NmeaMessage> message = ParsedSentence::parse(received);
+        QVERIFY2(message, qPrintable(received));
+        filled.insert(message->talker() == QLatin1String("PQRV")
+                ? QStringLiteral("PQRV") + message->formatter()
+                : message->formatter());
     }
     const QList<QString> standard = standardMessageRegistry()->keys();
     for (const QString &key : standard) {
@@ -312,10 +281,8 @@ void TestSentenceWriteBack::tooLongNotWritten()
     QFETCH(QVariant, value);
     QFETCH(bool, written);
 
-    Address address;
-    QVERIFY(split(received, &address));
-    std::unique_ptr<NmeaMessage> message(NmeaMessage::create(address.talker, address.formatter));
-    QCOMPARE(message->deserializeParamaters(address.fields), int(NmeaNoError));
+    const std::unique_ptr<NmeaMessage> message = ParsedSentence::parse(received);
+    QVERIFY(message);
     message->setParameters(QString());
     ValidatedProperty *target = message->field(field.constData());
     QVERIFY2(target, field.constData());
