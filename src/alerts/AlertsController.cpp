@@ -4,6 +4,7 @@
 #include "alerts/BasicAlert.h"
 #include "alerts/HeartbeatMonitorsList.h"
 #include "alerts/SingleAlertTypeController.h"
+#include "common/LogText.h"
 #include "common/SignalExtender.h"
 
 #include <QDebug>
@@ -16,7 +17,7 @@ AlertsController::AlertsController(const QStringList &definitionLines, QObject *
         const QStringList fields = line.split(QLatin1Char(','), Qt::KeepEmptyParts, Qt::CaseSensitive);
         if (fields.size() < 3) {
             qDebug() << "Alert definition refused, it needs a name, a text and an identifier:"
-                     << line.left(80);
+                     << logExcerpt(line);
             continue;
         }
         auto *controller = new SingleAlertTypeController(fields, this);

@@ -3,6 +3,7 @@
 #include "alerts/AlertWords.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
+#include "common/LogText.h"
 #include "common/SignalExtender.h"
 
 #include <QDebug>
@@ -33,8 +34,8 @@ int instanceField(const QStringList &fields)
     bool ok = false;
     const int instance = fields.at(6).toInt(&ok);
     if (!ok || instance < 0 || instance > maxInstance) {
-        qDebug() << "Alert definition" << fields.value(0) << ": initial instance" << fields.at(6)
-                 << "is no number from 0 to 999999, 0 taken";
+        qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ": initial instance"
+                 << logExcerpt(fields.at(6)) << "is no number from 0 to 999999, 0 taken";
         return 0;
     }
     return instance;
@@ -49,8 +50,8 @@ double positiveNumberField(const QStringList &fields, int index, double fallback
     const double value = QLocale::c().toDouble(fields.at(index).trimmed(), &ok);
     if (ok && std::isfinite(value) && value > 0.0)
         return value;
-    qDebug() << "Alert definition" << fields.value(0) << ":" << what << fields.at(index)
-             << "is no positive number," << fallback << "taken";
+    qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ":" << what
+             << logExcerpt(fields.at(index)) << "is no positive number," << fallback << "taken";
     return fallback;
 }
 
@@ -70,8 +71,8 @@ int wholeSecondsField(const QStringList &fields, int index, int fallback)
     const int value = fields.at(index).toInt(&ok);
     if (ok && value > 0)
         return value;
-    qDebug() << "Alert definition" << fields.value(0) << ": heartbeat timeout" << fields.at(index)
-             << "is no positive whole number," << fallback << "taken";
+    qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ": heartbeat timeout"
+             << logExcerpt(fields.at(index)) << "is no positive whole number," << fallback << "taken";
     return fallback;
 }
 

@@ -1,6 +1,9 @@
 #include "common/AtomicFile.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
@@ -30,4 +33,27 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         return false;
     }
     return true;
+}
+
+int removeAtomicWriteLeftovers(const QString &folder, const QString &targetNamePattern)
+{
+    const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+        QStringLiteral("(?:%1)\\.[A-Za-z0-9]{6}").arg(targetNamePattern)));
+    int removed = 0;
+    const QDir directory(folder);
+    // No symbolic links: only files the writer made itself are removed.
+    const QStringList names
+        = directory.entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString &name : names) {
+        if (!leftover.match(name).hasMatch())
+            continue;
+        if (QFile::remove(directory.filePath(name))) {
+            qDebug().noquote() << "Left-over of an interrupted write removed: " + directory.filePath(name);
+            ++removed;
+        } else {
+            qDebug().noquote() << "Left-over of an interrupted write not removed: "
+                    + directory.filePath(name);
+        }
+    }
+    return removed;
 }

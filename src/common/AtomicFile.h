@@ -15,4 +15,11 @@
 // it (and then reports it itself); otherwise it is written to the debug log.
 bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
+// The save file is an unnamed file where the file system offers one; elsewhere it is made beside the
+// target, named after it with a point and six letters or digits, and a program ended during a write
+// leaves it behind. Removes such left-overs from the folder (not from folders below it): plain files
+// whose name is a target name matching targetNamePattern (a whole-name regular expression) followed by
+// that suffix. Returns how many were removed.
+int removeAtomicWriteLeftovers(const QString &folder, const QString &targetNamePattern);
+
 #endif // ATOMICFILE_H

@@ -1,6 +1,7 @@
 #include "comms/CommunicationForwardingController.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
 #include "common/TextChecks.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
@@ -238,9 +239,9 @@ void CommunicationForwardingController::addCuPortMessage(QString msg, int port, 
         return;
     const QString compact = toCompactSentence(msg);
     if (compact.isEmpty()) {
-        qDebug() << "Not a sentence for a CU port:" << msg;
+        qDebug() << "Not a sentence for a CU port:" << logExcerpt(msg);
     } else if (m_cuPortText.size() + compact.size() >= maxCuPortTextLength) {
-        qDebug() << "CU port text full, sentence dropped:" << msg;
+        qDebug() << "CU port text full, sentence dropped:" << logExcerpt(msg);
     } else {
         if (!m_cuPortText.isEmpty())
             m_cuPortText += entrySeparator;
@@ -278,7 +279,7 @@ void CommunicationForwardingController::processReceivedCuPortData(QString data, 
     for (const QString &part : parts) {
         const QString sentence = fromCompactSentence(part);
         if (sentence.isEmpty()) {
-            qDebug() << "Not a CU port sentence, skipped:" << part.left(maxSentenceLength);
+            qDebug() << "Not a CU port sentence, skipped:" << logExcerpt(part);
             continue;
         }
         sentences.append(sentence);

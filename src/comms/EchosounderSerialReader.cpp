@@ -1,5 +1,7 @@
 #include "comms/EchosounderSerialReader.h"
 
+#include "common/LogText.h"
+
 #include <QDebug>
 #include <QSerialPort>
 #include <QTimer>
@@ -261,8 +263,8 @@ void EchosounderSerialReader::takeResponse(const QByteArray &header)
         const int star = m_responseBuffer.indexOf('*');
         emit receivedMessage(star >= 0 ? m_responseBuffer.left(star + 4) : m_responseBuffer);
     } else {
-        qDebug().noquote() << "Unexpected response to command: " + QString::fromLatin1(header)
-                + ", buffer contents: " + QString::fromLatin1(m_responseBuffer);
+        qDebug().noquote() << "Unexpected response to command: " + logExcerpt(header)
+                + ", buffer contents: " + logExcerpt(m_responseBuffer);
     }
     m_responseBuffer.clear();
 }
@@ -383,7 +385,7 @@ bool EchosounderSerialReader::portTestPassed() const
 void EchosounderSerialReader::reportMessage(const QByteArray &message)
 {
     emit receivedMessage(message);
-    qDebug().noquote() << "Received message: " + QString::fromLatin1(message);
+    qDebug().noquote() << "Received message: " + logExcerpt(message);
 }
 
 QString EchosounderSerialReader::portErrorString() const

@@ -1,6 +1,8 @@
 #include "comms/ListOfSfisOnNetwork.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
+#include "common/TextChecks.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
@@ -56,7 +58,7 @@ ListOfSfisOnNetwork::ListOfSfisOnNetwork(QObject *parent)
             display->setLocalSFI(displayInternal);
             display->setPairedSFI(junctionBoxInternal);
         }
-        m_sfisOnNetwork.append(junctionBoxInternal);
+        registerSfi(junctionBoxInternal);
         m_connectedSfis.append(junctionBoxInternal);
     } else if (build->isSoftwareCu) {
         if (CU_R207_Setup *display = displaySetup()) {
@@ -73,7 +75,7 @@ ListOfSfisOnNetwork::ListOfSfisOnNetwork(QObject *parent)
             m_externalLocalSfi = box->LocalSFI();
             m_localSfi = junctionBoxInternal;
             if (!build->isWindows) {
-                m_sfisOnNetwork.append(displayInternal);
+                registerSfi(displayInternal);
                 m_connectedSfis.append(displayInternal);
             }
         } else {
@@ -91,6 +93,16 @@ ListOfSfisOnNetwork::ListOfSfisOnNetwork(QObject *parent)
 }
 
 void ListOfSfisOnNetwork::initialize() { }
+
+bool ListOfSfisOnNetwork::isSfi(const QString &text)
+{
+    const auto isAsciiLetter = [](QChar c) {
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
+    };
+    return text.size() == 6 && isAsciiLetter(text.at(0)) && isAsciiLetter(text.at(1))
+        && isAsciiDigits(QStringView(text).mid(2));
+}
 
 QString ListOfSfisOnNetwork::localSfi() const
 {
@@ -145,15 +157,56 @@ void ListOfSfisOnNetwork::updateExternalConnection()
         m_externalConnection = !m_externalConnectedSfis.isEmpty();
 }
 
+bool ListOfSfisOnNetwork::registerSfi(const QString &sfi)
+{
+    if (!isSfi(sfi)) {
+        qDebug().noquote() << "Not an SFI, refused: " + logExcerpt(sfi);
+        return false;
+    }
+    if (m_seenSfis.contains(sfi))
+        return true;
+    if (m_sfisOnNetwork.size() >= maxSfisOnNetwork) {
+        if (!m_fullReported) {
+            qDebug() << "Register of SFIs full at" << maxSfisOnNetwork
+                     << "SFIs: each new one replaces the oldest that is not connected";
+            m_fullReported = true;
+        }
+        if (!dropOldestUnconnectedSfi()) {
+            qDebug().noquote() << "Register of SFIs full of connected SFIs, refused: " + sfi;
+            return false;
+        }
+    }
+    m_sfisOnNetwork.append(sfi);
+    m_seenSfis.insert(sfi);
+    return true;
+}
+
+bool ListOfSfisOnNetwork::dropOldestUnconnectedSfi()
+{
+    // A display has one partner and a junction box a few displays, so the oldest unconnected SFI is
+    // found within the first few entries.
+    for (int i = 0; i < m_sfisOnNetwork.size(); ++i) {
+        const QString &sfi = m_sfisOnNetwork.at(i);
+        if (m_connectedSfis.contains(sfi) || m_externalConnectedSfis.contains(sfi))
+            continue;
+        m_seenSfis.remove(sfi);
+        m_sfisOnNetwork.removeAt(i);
+        return true;
+    }
+    return false;
+}
+
 void ListOfSfisOnNetwork::addSfi(const QString &sfi)
 {
-    appendOnce(m_sfisOnNetwork, sfi);
+    registerSfi(sfi);
 }
 
 void ListOfSfisOnNetwork::removeSfi(const QString &sfi)
 {
-    if (m_sfisOnNetwork.removeAll(sfi) == 0)
+    if (!m_seenSfis.remove(sfi))
         return;
+    // A renamed device is most often a recent one.
+    m_sfisOnNetwork.removeAt(m_sfisOnNetwork.lastIndexOf(sfi));
     m_connectedSfis.removeAll(sfi);
     m_externalConnectedSfis.removeAll(sfi);
 }
@@ -161,7 +214,8 @@ void ListOfSfisOnNetwork::removeSfi(const QString &sfi)
 void ListOfSfisOnNetwork::connectSfi(const QString &sfi)
 {
     const BuildConfiguration *build = BuildConfiguration::instance();
-    addSfi(sfi);
+    if (!registerSfi(sfi))
+        return;
     if (!build->isSoftwareJb) {
         m_connectedSfis = QStringList { sfi };
         m_externalConnectedSfis = QStringList { sfi };
@@ -182,7 +236,7 @@ void ListOfSfisOnNetwork::disconnectSfi(const QString &sfi)
     const bool internalLinkProduct = build->isTvr100 || build->isMirLox1000;
     if (internalLinkProduct && build->isLinux && sfi == m_errorSfi)
         return;
-    qDebug().noquote() << "Disconnect SFI: " + sfi;
+    qDebug().noquote() << "Disconnect SFI: " + logExcerpt(sfi);
     m_connectedSfis.removeAll(sfi);
     m_externalConnectedSfis.removeAll(sfi);
     updateExternalConnection();
@@ -197,6 +251,11 @@ void ListOfSfisOnNetwork::deviceOnNetworkChangedLocalSfi(const QString &new_sfi,
 {
     if (new_sfi == old_sfi)
         return;
+    // A rename to something that is no SFI would only lose the device.
+    if (!isSfi(new_sfi)) {
+        qDebug().noquote() << "SFI change to a text that is not an SFI, ignored: " + logExcerpt(new_sfi);
+        return;
+    }
     if (m_connectedSfis.contains(old_sfi))
         connectSfi(new_sfi);
     else

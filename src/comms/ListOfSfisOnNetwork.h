@@ -2,6 +2,7 @@
 #define LISTOFSFISONNETWORK_H
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -11,10 +12,17 @@
 //
 // How the own SFIs are found and how connections are kept depends on the device kind, platform and
 // product of the build (BuildConfiguration), read once at construction.
+//
+// Any host on the network can announce SFIs, so the register takes only texts of the SFI form, looks
+// them up in constant time and holds at most maxSfisOnNetwork of them: a new SFI beyond that makes room
+// by dropping the oldest one that is not connected.
 class ListOfSfisOnNetwork : public QObject
 {
     Q_OBJECT
 public:
+    // More than a ship network can hold (a few hundred units); reached only by a flood of made-up SFIs.
+    static const int maxSfisOnNetwork = 1024;
+
     // The process-wide register, created on first use (after the settings tree, which it reads), never
     // deleted.
     static ListOfSfisOnNetwork *instance();
@@ -41,18 +49,25 @@ public:
     // At least one SFI other than "XX9998" is connected (kept for TVR100 and MIR_LOX1000 only).
     bool hasExternalConnection() const;
 
+    // Whether the text is an SFI: exactly two ASCII letters and four ASCII digits.
+    static bool isSfi(const QString &text);
+
     static const char *const internalDisplaySfi; // "XX9998"
     static const char *const internalJunctionBoxSfi; // "ZQ9998"
 
 public slots:
-    // Appends the SFI to the SFIs seen unless it is there.
+    // Appends the SFI to the SFIs seen unless it is there. A text that is no SFI is refused; a full
+    // register drops its oldest SFI that is not connected first.
     void addSfi(const QString &sfi);
     // Removes the SFI from the SFIs seen and, only when it was there, from both connected lists.
     void removeSfi(const QString &sfi);
     // A display keeps one partner: both connected lists become [sfi]. A junction box collects its displays.
+    // A text that is no SFI changes nothing, nor does a new SFI that finds the register full of
+    // connected ones.
     void connectSfi(const QString &sfi);
     void disconnectSfi(const QString &sfi);
-    // A device on the network changed its SFI from old_sfi to new_sfi.
+    // A device on the network changed its SFI from old_sfi to new_sfi. A new text that is no SFI changes
+    // nothing.
     void deviceOnNetworkChangedLocalSfi(const QString &new_sfi, const QString &old_sfi);
 
 signals:
@@ -66,15 +81,21 @@ private slots:
 
 private:
     void appendOnce(QStringList &list, const QString &sfi);
+    // Puts the SFI into the SFIs seen; false when it is no SFI or no room can be made.
+    bool registerSfi(const QString &sfi);
+    bool dropOldestUnconnectedSfi();
     void updateExternalConnection();
 
     bool m_externalConnection = false;
     const QString m_errorSfi;
+    // In the order seen, oldest first; the set holds the same SFIs for look-up.
     QStringList m_sfisOnNetwork;
+    QSet<QString> m_seenSfis;
     QStringList m_connectedSfis;
     QStringList m_externalConnectedSfis;
     QString m_externalLocalSfi;
     QString m_localSfi;
+    bool m_fullReported = false;
 };
 
 #endif // LISTOFSFISONNETWORK_H

@@ -1,10 +1,14 @@
 #include "comms/NmeaController.h"
 
+#include "common/LogText.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ExternalNmeaController.h"
 #include "comms/MessageLogger.h"
 #include "comms/NmeaParserClass.h"
+#include "nmea/NmeaMessage.h"
+
+#include <QDebug>
 
 namespace {
 
@@ -26,6 +30,32 @@ QString standbyName(const QString &sentence)
     if (address.size() == 5)
         return address.mid(2);
     return QString();
+}
+
+// A sentence a send request may hand on: not empty (the writer of a message gives an empty text for a
+// sentence too long to be written) and not longer than the framing allows (texts put together by hand).
+bool isSendable(const QString &sentence)
+{
+    if (sentence.isEmpty())
+        return false;
+    if (NmeaMessage::isTooLong(sentence)) {
+        qDebug().noquote()
+            << QStringLiteral("Sentence of %1 characters is too long, not sent: ").arg(sentence.size())
+                + logExcerpt(sentence);
+        return false;
+    }
+    return true;
+}
+
+QStringList sendable(const QStringList &sentences)
+{
+    QStringList kept;
+    kept.reserve(sentences.size());
+    for (const QString &sentence : sentences) {
+        if (isSendable(sentence))
+            kept.append(sentence);
+    }
+    return kept;
 }
 
 } // namespace
@@ -115,6 +145,8 @@ void NmeaController::emitGroup(
 void NmeaController::sendPreparedStandardNmeaMessageOverPort(
     QString type, QString complete_message, Port port, bool to_connected_devices, QString id)
 {
+    if (!isSendable(complete_message))
+        return;
     monitorOutput(port, QList<QString> { complete_message });
     NmeaGroupInfo group = m_externalController->sendPreparedNmeaMessageOverPort(complete_message, port, id);
     if (type == networkAdministrationType)
@@ -132,7 +164,8 @@ void NmeaController::sendPreparedStandardNmeaMessageOverPortInStandby(
 void NmeaController::sendStandardNmeaMessageOfTypeOverPort(QString type, Port port, QString id)
 {
     NmeaGroupInfo group = m_externalController->sendNmeaMessageOfTypeOverPort(type, port, id);
-    // A type that cannot be built has been reported; an empty group is not sent.
+    group.setMessages(sendable(group.messages()));
+    // A type that cannot be built or written has been reported; an empty group is not sent.
     if (group.messageCount() == 0)
         return;
     if (type == networkAdministrationType)
@@ -151,12 +184,15 @@ void NmeaController::sendPreparedStandardNmeaListWithCustomDestinationSFI(
     QString type, QList<QString> complete_messages, Port port, QString id, QString destination_sfi)
 {
     Q_UNUSED(id)
+    const QStringList sentences = sendable(complete_messages);
+    if (sentences.isEmpty() && !complete_messages.isEmpty())
+        return;
     const QStringList destinations
         = destination_sfi.isEmpty() ? QStringList() : QStringList { destination_sfi };
-    NmeaGroupInfo group(QString(), destinations, complete_messages, port, StandardSentence);
+    NmeaGroupInfo group(QString(), destinations, sentences, port, StandardSentence);
     if (type == networkAdministrationType)
         group.setMessageType(NetworkAdministration);
-    monitorOutput(port, complete_messages);
+    monitorOutput(port, sentences);
     emitGroup(group, false, destinations);
 }
 
@@ -187,8 +223,11 @@ void NmeaController::sendProprietaryNmeaListInStandby(
 
 void NmeaController::sendMessagesToCuPort(QStringList msg_list, int port)
 {
-    monitorOutput(Port(port), msg_list);
-    emit nmeaGroupReadyToBeSentOverSerialPort(NmeaGroupInfo(msg_list, Port(port)));
+    const QStringList sentences = sendable(msg_list);
+    if (sentences.isEmpty() && !msg_list.isEmpty())
+        return;
+    monitorOutput(Port(port), sentences);
+    emit nmeaGroupReadyToBeSentOverSerialPort(NmeaGroupInfo(sentences, Port(port)));
 }
 
 void NmeaController::logOutputMessageGroup(NmeaGroupInfo group_info)

@@ -1,5 +1,6 @@
 #include "comms/NmeaParserClass.h"
 
+#include "common/LogText.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QDebug>
@@ -85,8 +86,8 @@ QString NmeaParserClass::nmeaListToData(NmeaGroupInfo nmea_list)
         QString piece;
         if (!pieceOfSentence(m_receivedSentences.at(i), &address, &piece)) {
             qDebug().noquote() << "Proprietary data group refused, sentence" << i + 1 << "of"
-                               << m_receivedSentences.size() << "is not a data sentence:"
-                               << m_receivedSentences.at(i).left(maxSentenceLength);
+                               << m_receivedSentences.size()
+                               << "is not a data sentence:" << logExcerpt(m_receivedSentences.at(i));
             return m_receivedText;
         }
         m_receivedAddress = address;

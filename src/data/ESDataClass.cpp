@@ -43,6 +43,9 @@ ESDataClass::ESDataClass()
     : AbstractDataClass(nullptr)
 {
     registerSettingsMetaTypes();
+    // A settings file whose writing was cut short is still there whole (it is replaced in one step), but
+    // the save file beside it would stay for good.
+    SerializableClass::removeInterruptedSettingsWrites();
     createDataObjects();
 }
 

@@ -1,5 +1,6 @@
 #include "data/MarkClass.h"
 
+#include "common/LogText.h"
 #include "common/SignalEmitter.h"
 #include "common/TextChecks.h"
 #include "data/ClockOffsets.h"
@@ -72,7 +73,7 @@ bool MarkClass::applyAndDecode(const QString &text, int *channel, bool *decoded)
     int markChannel = -1;
     *decoded = decodeMarkData(m_MarkData, &label, &markChannel);
     if (!*decoded) {
-        qDebug() << "Event mark dropped, its data cannot be decoded:" << m_MarkData;
+        qDebug() << "Event mark dropped, its data cannot be decoded:" << logExcerpt(m_MarkData);
         return applied;
     }
     // The label replaces the received data directly: no change signal follows the decoding.

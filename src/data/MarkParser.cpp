@@ -1,5 +1,6 @@
 #include "data/MarkParser.h"
 
+#include "common/LogText.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "data/EsTransducerSetup.h"
@@ -66,7 +67,7 @@ QString MarkParser::parseProperty(const QString &name, const QString &value, con
     } else if (name == QLatin1String("PowerPercentage")) {
         label = QStringLiteral("Power=") + value + QLatin1Char('%') + suffix;
     } else {
-        qDebug() << "Event mark of an unknown property:" << name;
+        qDebug() << "Event mark of an unknown property:" << logExcerpt(name);
     }
     return label;
 }
@@ -76,7 +77,7 @@ QString MarkParser::parseRangeValue(const QString &value)
     bool ok = false;
     const int index = value.toInt(&ok);
     if (!ok) {
-        qDebug() << "Event mark with a range index that is not a number:" << value;
+        qDebug() << "Event mark with a range index that is not a number:" << logExcerpt(value);
         return QString();
     }
     QObject *options = optionsSetup();
@@ -116,7 +117,7 @@ QString MarkParser::parseGainValue(const QString &value)
     bool ok = false;
     const int gain = value.toInt(&ok);
     if (!ok || gain == std::numeric_limits<int>::max()) {
-        qDebug() << "Event mark with a gain that is not a number:" << value;
+        qDebug() << "Event mark with a gain that is not a number:" << logExcerpt(value);
         return QString();
     }
     return QString::number(gain + 1);

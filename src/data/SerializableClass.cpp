@@ -2,6 +2,7 @@
 
 #include "common/AtomicFile.h"
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
 #include "common/SignalEmitter.h"
 #include "nmea/Validators.h"
 
@@ -293,9 +294,20 @@ bool endsChildItems(const QString &item, int level)
 SerializableClass::SerializableClass(QObject *parent, const QString &name)
     : ValidatedObject(parent, name)
 {
-    const QString folder = QStringLiteral("Setup_Files/") + BuildConfiguration::instance()->productName();
-    QDir().mkpath(folder);
-    m_directory = folder + QLatin1Char('/');
+    m_directory = settingsDirectory();
+    QDir().mkpath(m_directory);
+}
+
+QString SerializableClass::settingsDirectory()
+{
+    return QStringLiteral("Setup_Files/") + BuildConfiguration::instance()->productName() + QLatin1Char('/');
+}
+
+void SerializableClass::removeInterruptedSettingsWrites()
+{
+    // The names of local and setup files ("CU_" and "JB_" + object name + ".txt"); nothing else in the
+    // folder is touched.
+    removeAtomicWriteLeftovers(settingsDirectory(), QStringLiteral("(?:CU|JB)_[^/]+\\.txt"));
 }
 
 SerializableClass::~SerializableClass() = default;
@@ -605,13 +617,14 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
     }
     QVariant converted;
     if (!convertReceivedText(property.userType(), value, &converted)) {
-        qDebug() << "Settings value not applied:" << objectName() << name << "cannot take" << value;
+        qDebug() << "Settings value not applied:" << objectName() << name << "cannot take"
+                 << logExcerpt(value);
         return false;
     }
     if (checksStoredValues()) {
         if (holdsSpaceOrControl(value)) {
             qDebug() << "Settings value not applied:" << objectName() << name
-                     << "holds white space:" << value;
+                     << "holds white space:" << logExcerpt(value);
             return false;
         }
         // The description's own default is acceptable whatever its validator says (an IP of "-/-" before
@@ -620,7 +633,7 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
         if (check.validator && !check.validator->validate(value)
             && !(check.hasDefault && check.defaultValue == converted)) {
             qDebug() << "Settings value not applied:" << objectName() << name
-                     << "refused by its validator:" << value;
+                     << "refused by its validator:" << logExcerpt(value);
             return false;
         }
     }
@@ -659,13 +672,13 @@ bool SerializableClass::deserialize(QStringList &items, int depth)
                 childItems.append(items.takeFirst());
             if (name == QLatin1String(listMarker)) {
                 // No settings object holds a list of settings objects; such items are dropped.
-                qDebug() << "Settings text: list of settings objects" << value
+                qDebug() << "Settings text: list of settings objects" << logExcerpt(value)
                          << "not supported, items dropped";
                 continue;
             }
             SerializableClass *child = childByPropertyName(value);
             if (!child) {
-                qDebug() << "Settings text:" << objectName() << "has no child" << value
+                qDebug() << "Settings text:" << objectName() << "has no child" << logExcerpt(value)
                          << ", its items dropped";
                 continue;
             }
@@ -715,7 +728,7 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
     } else if (items.size() > 1) {
         items.removeFirst(); // "SingleProperty"
         if (items.size() < 2) {
-            qDebug() << "Single change not applied, no object path:" << text;
+            qDebug() << "Single change not applied, no object path:" << logExcerpt(text);
             return nullptr;
         }
         change = items.takeLast();
@@ -724,8 +737,8 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
             // that does not name the topmost object either is for another tree.
             SerializableClass *top = topmostObject();
             if (handedOver || top == this) {
-                qDebug() << "Single change not applied," << items.first() << "is not" << objectName() << ":"
-                         << text;
+                qDebug() << "Single change not applied," << logExcerpt(items.first()) << "is not"
+                         << objectName() << ":" << logExcerpt(text);
                 return nullptr;
             }
             return top->applySinglePropertyFrom(text, ok, true);
@@ -733,23 +746,25 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
         for (int i = 1; i < items.size(); ++i) {
             target = target->childByPropertyName(items.at(i));
             if (!target) {
-                qDebug() << "Single change not applied, no object" << items.at(i) << ":" << text;
+                qDebug() << "Single change not applied, no object" << logExcerpt(items.at(i)) << ":"
+                         << logExcerpt(text);
                 return nullptr;
             }
         }
     } else {
-        qDebug() << "Single change not applied, no change:" << text;
+        qDebug() << "Single change not applied, no change:" << logExcerpt(text);
         return nullptr;
     }
 
     const QStringList parts = change.split(QLatin1Char('='));
     if (parts.size() < 2) {
-        qDebug() << "Single change not applied, no value:" << text;
+        qDebug() << "Single change not applied, no value:" << logExcerpt(text);
         return nullptr;
     }
     const int index = target->metaObject()->indexOfProperty(parts.at(0).toLatin1().constData());
     if (index < 1) {
-        qDebug() << "Single change not applied," << target->objectName() << "has no property" << parts.at(0);
+        qDebug() << "Single change not applied," << target->objectName() << "has no property"
+                 << logExcerpt(parts.at(0));
         return nullptr;
     }
     const bool written = target->writeReceivedValue(target->metaObject()->property(index), parts.at(1));
@@ -807,14 +822,14 @@ bool SerializableClass::applyFileText(const QString &text, const QStringList &ex
         if (parts.size() < 2) {
             if (!item.startsWith(QLatin1String("Type_")))
                 qDebug() << "Settings file of" << objectName()
-                         << ": item without value skipped:" << item.left(80);
+                         << ": item without value skipped:" << logExcerpt(item);
             continue;
         }
         const QString &name = parts.at(0);
         if (excludedProperties.contains(name))
             continue;
         if (metaObject()->indexOfProperty(name.toLatin1().constData()) < 1) {
-            qDebug() << "Settings file of" << objectName() << ": unknown name skipped:" << name.left(80);
+            qDebug() << "Settings file of" << objectName() << ": unknown name skipped:" << logExcerpt(name);
             continue;
         }
         applySingleProperty(m_type + QLatin1Char(',') + name + QLatin1Char('=') + parts.at(1), nullptr);

@@ -85,6 +85,11 @@ public:
 
     // The settings hub on which settings objects emit their texts.
     static SignalEmitter *signalEmitter();
+    // The folder of the settings files: "Setup_Files/" + the product's display name + "/".
+    static QString settingsDirectory();
+    // Removes from the settings folder the temporary files of settings files whose writing the end of
+    // the program cut short; called before the settings are read.
+    static void removeInterruptedSettingsWrites();
 
     qint32 id() const { return m_id; }
     QString type() const { return m_type; }

@@ -1,5 +1,6 @@
 #include "data/SetupFileController.h"
 
+#include "common/LogText.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"
 #include "data/ESSetup.h"
@@ -69,7 +70,7 @@ void SetupFileController::saveJbSetups(QString tag)
     if (!m_devicePresent)
         return;
     if (!isValidSetupName(tag)) {
-        qDebug() << "Setup not saved, not a setup name:" << tag;
+        qDebug() << "Setup not saved, not a setup name:" << logExcerpt(tag);
         return;
     }
     const QString folder = m_storePath + tag + QLatin1Char('/');
@@ -96,7 +97,7 @@ void SetupFileController::loadJbSetups(QString tag)
         m_setup->readAllChildrenFromFiles(
             m_storePath + tag + QLatin1Char('/'), ESDataClass::instance()->setupExclusionMap());
     else
-        qDebug() << "Setup not restored, not a setup name:" << tag;
+        qDebug() << "Setup not restored, not a setup name:" << logExcerpt(tag);
     m_setup->serializeAndSend(QStringList());
 }
 

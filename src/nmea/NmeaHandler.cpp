@@ -1,6 +1,7 @@
 #include "nmea/NmeaHandler.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/TmpPortsSetupAdapter.h"
@@ -110,7 +111,7 @@ void NmeaHandler::copyMessageToData(NmeaMessage *message)
             if (!meta->property(index).write(settings, value)) {
                 settings->setValid(key, wasValid);
                 qDebug() << "NmeaHandler::copyMessageToData: value refused by" << settings->objectName()
-                         << key << value.toString();
+                         << key << logExcerpt(value.toString());
             }
         });
         return;

@@ -1,5 +1,6 @@
 #include "nmea/NmeaMessage.h"
 
+#include "common/LogText.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/ValidatedProperty.h"
 
@@ -303,7 +304,15 @@ QString NmeaMessage::serializeParameters() const
 QString NmeaMessage::toSentence() const
 {
     const QString body = m_talker + m_formatter + QLatin1Char(',') + serializeParameters();
-    return QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+    const QString sentence
+        = QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+    if (isTooLong(sentence)) {
+        qDebug().noquote()
+            << QStringLiteral("Sentence of %1 characters is too long, not written: ").arg(sentence.size())
+                + logExcerpt(sentence);
+        return QString();
+    }
+    return sentence;
 }
 
 void NmeaMessage::copyFieldsFrom(const NmeaMessage *other)
@@ -440,8 +449,7 @@ ValidatedProperty *NmeaMessage::fieldOf(const QObject *object, const char *prope
 
 int NmeaMessage::checkSentence(QString &sentence)
 {
-    // GGA sentences are allowed to be longer: receivers write more decimals than the standard allows.
-    if (sentence.length() > maximumSentenceLength && !sentence.contains(QLatin1String("GGA,")))
+    if (isTooLong(sentence))
         return NmeaTooLongError;
     if (sentence.isEmpty())
         return NmeaFramingError;
@@ -468,6 +476,12 @@ int NmeaMessage::checkSentence(QString &sentence)
         return NmeaAddressError;
     }
     return NmeaNoError;
+}
+
+bool NmeaMessage::isTooLong(const QString &sentence)
+{
+    // GGA sentences are allowed to be longer: receivers write more decimals than the standard allows.
+    return sentence.length() > maximumSentenceLength && !sentence.contains(QLatin1String("GGA,"));
 }
 
 NmeaMessage *NmeaMessage::create(const QString &talker, const QString &formatter)

@@ -47,7 +47,8 @@ public:
     virtual int deserializeParamaters(const QString &text);
     // The raw field text when there is one, otherwise every field written and joined by ",".
     virtual QString serializeParameters() const;
-    // "$" + talker + formatter + "," + fields + "*" + checksum + CR LF. No length limit is applied.
+    // "$" + talker + formatter + "," + fields + "*" + checksum + CR LF; an empty text (and a debug line)
+    // when that would be longer than the framing allows (isTooLong), so that no such sentence is sent.
     QString toSentence() const;
 
     // Assigns every field of another message of the same class to the field of the same index.
@@ -76,6 +77,10 @@ public:
     // length limit). The text is worked on in place: on return it has lost its start character and
     // every CR LF pair from the moment those were checked. Returns an NmeaErrorType code.
     static int checkSentence(QString &sentence);
+    // Whether a complete sentence is longer than the framing allows: 82 characters, "$" and CR LF
+    // included, except that a text containing "GGA," may be longer. checkSentence refuses such a text
+    // with NmeaTooLongError.
+    static bool isTooLong(const QString &sentence);
     // A new message of the class registered under formatter, owned by the caller: the proprietary
     // registry for the talker "PQRV" (exactly), the standard registry otherwise. Null when no class is
     // registered under that key.

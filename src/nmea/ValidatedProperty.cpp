@@ -44,6 +44,79 @@ QString signPrefix(bool negative)
     return negative ? QStringLiteral("-") : QString();
 }
 
+// The longest field text a sentence can carry: 82 characters less "$", the shortest address, its ","
+// and "*", the checksum and CR LF.
+const int maxFieldTextLength = 82 - 1 - 5 - 1 - 5;
+
+// Fixed-point text of a non-negative whole number and a fraction in units of 10^-decimals.
+QString fixedText(qint64 whole, qint64 fraction, int decimals)
+{
+    QString text = QString::number(whole);
+    if (decimals > 0)
+        text += QLatin1Char('.') + QString::number(fraction).rightJustified(decimals, QLatin1Char('0'));
+    return text;
+}
+
+// The rounded text of a value in degrees and minutes (ddmm.m) or a time of day (hhmmss.s) whose rounding
+// made minutes or seconds read 60: the carry goes into the next unit, and a time that would carry into
+// the next day is cut to its decimals. A value whose own minutes or seconds are 60 or more is no such
+// value and keeps its plain rounding; so do values beyond the exact range of the arithmetic.
+QString sexagesimalText(double magnitude, int decimals, bool timeOfDay, const QString &rounded)
+{
+    if (decimals > 9 || magnitude >= 1e12)
+        return rounded;
+    const auto unitsValid
+        = [timeOfDay](qint64 whole) { return whole % 100 < 60 && (!timeOfDay || whole / 100 % 100 < 60); };
+    const qint64 given = static_cast<qint64>(magnitude);
+    const qint64 roundedWhole = rounded.section(QLatin1Char('.'), 0, 0).toLongLong();
+    if (!unitsValid(given) || unitsValid(roundedWhole))
+        return rounded;
+
+    qint64 scale = 1;
+    for (int i = 0; i < decimals; ++i)
+        scale *= 10;
+    // The last unit with its fraction, and the whole value in that unit.
+    const double lastUnit = magnitude - double(given - given % 100);
+    const qint64 upper = given / 100;
+    const double total = timeOfDay ? double(upper / 100 * 3600 + upper % 100 * 60) + lastUnit
+                                   : double(upper * 60) + lastUnit;
+    const qint64 scaled = std::llround(total * double(scale));
+    if (timeOfDay) {
+        const qint64 hours = scaled / (3600 * scale);
+        if (hours >= 24) {
+            const qint64 cut = static_cast<qint64>(std::floor(magnitude * double(scale)));
+            return fixedText(cut / scale, cut % scale, decimals);
+        }
+        const qint64 minutes = scaled / (60 * scale) % 60;
+        const qint64 seconds = scaled % (60 * scale);
+        return fixedText(hours * 10000 + minutes * 100 + seconds / scale, seconds % scale, decimals);
+    }
+    const qint64 degrees = scaled / (60 * scale);
+    const qint64 minutes = scaled % (60 * scale);
+    return fixedText(degrees * 100 + minutes / scale, minutes % scale, decimals);
+}
+
+// The form of a number field as written: an optional "-", then ASCII digits with, for a real field, at
+// most one point; at least one digit. Qt's conversions and validators also take blanks around the
+// number, a "+" and exponents, which no sentence carries in a number field.
+bool hasNumberForm(const QString &text, bool real)
+{
+    int i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digit = true;
+        } else if (real && !point && c == QLatin1Char('.')) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -200,6 +273,11 @@ int ValidatedProperty::checkLength(const QString &text) const
     return FieldOk;
 }
 
+QString ValidatedProperty::noValueText() const
+{
+    return m_canBeNullField ? QString() : m_fallbackText;
+}
+
 int ValidatedProperty::checkValidator(const QString &text) const
 {
     if (!m_validator)
@@ -243,7 +321,7 @@ void ValidatedIntProperty::assign(const ValidatedProperty *other)
 QString ValidatedIntProperty::toNmeaString() const
 {
     if (!m_valid)
-        return m_canBeNullField ? QString() : m_fallbackText;
+        return noValueText();
     if (m_fixedLength == 0)
         return QString::number(m_value);
     // Through 64 bits, so that the lowest 32-bit value has an absolute value too.
@@ -258,6 +336,8 @@ int ValidatedIntProperty::setFromNmeaString(const QString &text)
         return m_canBeNullField ? FieldEmpty : FieldInvalid;
     if (const int status = checkLength(text))
         return status;
+    if (!hasNumberForm(text, false))
+        return FieldInvalid;
     if (const int status = checkValidator(text))
         return status;
     bool ok = false;
@@ -321,16 +401,44 @@ void ValidatedFloatProperty::assign(const ValidatedProperty *other)
     setValid(source->m_valid);
 }
 
+int ValidatedFloatProperty::setFromVariant(const QVariant &variant)
+{
+    const int type = variant.userType();
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        return setFromNmeaString(QString::number(variant.toDouble(), 'f', QLocale::FloatingPointShortest));
+    return ValidatedProperty::setFromVariant(variant);
+}
+
+QString ValidatedFloatProperty::magnitudeText(double magnitude) const
+{
+    const int decimals = qMax(0, m_sendDecimals);
+    QString text = QString::number(magnitude, 'f', decimals);
+    if (m_fixedDigitsBeforePoint >= 4)
+        text = sexagesimalText(magnitude, decimals, m_fixedDigitsBeforePoint >= 6, text);
+    const int point = text.indexOf(QLatin1Char('.'));
+    const int wholeDigits = point < 0 ? text.size() : point;
+    // A fixed length only cuts decimals; digits before the point that do not fit would change the value.
+    const bool fits = text.size() <= maxFieldTextLength
+        && (m_fixedDigitsBeforePoint == 0 || wholeDigits <= m_fixedDigitsBeforePoint)
+        && (m_fixedLength == 0 || wholeDigits <= m_fixedLength)
+        && (m_maxFieldLength == 0 || text.size() <= m_maxFieldLength);
+    return fits ? text : QString();
+}
+
 QString ValidatedFloatProperty::toNmeaString() const
 {
     // A value that is not a finite number (set by a computation, never by a received field)
     // has no text a peer could read: it is written like an invalid value.
     if (!m_valid || !std::isfinite(m_value))
-        return m_canBeNullField ? QString() : m_fallbackText;
+        return noValueText();
 
+    const QString magnitude = magnitudeText(std::fabs(m_value));
+    if (magnitude.isEmpty()) {
+        qDebug() << "Value too large for its field, written as no value:" << m_value;
+        return noValueText();
+    }
     const int decimals = qMax(0, m_sendDecimals);
     const QString sign = signPrefix(m_value < 0.0);
-    const QString magnitude = QString::number(std::fabs(m_value), 'f', decimals);
     if (m_fixedLength != 0)
         return sign + magnitude.rightJustified(m_fixedLength, QLatin1Char('0'), true);
     if (m_fixedDigitsBeforePoint != 0) {
@@ -355,6 +463,8 @@ int ValidatedFloatProperty::setFromNmeaString(const QString &text)
 
     if (const int status = checkLength(text))
         return status;
+    if (!hasNumberForm(text, true))
+        return FieldInvalid;
     if (const int status = checkValidator(text))
         return status;
     bool ok = false;
@@ -449,7 +559,7 @@ void ValidatedStringProperty::assign(const ValidatedProperty *other)
 QString ValidatedStringProperty::toNmeaString() const
 {
     if (!m_valid)
-        return m_canBeNullField ? QString() : m_fallbackText;
+        return noValueText();
     return m_value;
 }
 

@@ -69,6 +69,8 @@ protected:
     // validator. Each returns FieldOk or the status the field gives.
     int checkLength(const QString &text) const;
     int checkValidator(const QString &text) const;
+    // What an invalid value is written as: empty where the field may be, else the fallback text.
+    QString noValueText() const;
 
     QValidator *m_validator;
     bool m_valid;
@@ -100,6 +102,13 @@ private:
     qint32 m_value;
 };
 
+// A real field writes its value rounded to sendDecimals. Fields with four or more fixed digits before the
+// point hold degrees and minutes (ddmm.m, dddmm.m) or a time of day (hhmmss.s), whose last two digits
+// before the point (and in a time the two before them) count to 59: where rounding would make them read
+// 60, the carry goes into the next unit, and a time that would carry into the next day is cut to its
+// decimals instead (the date is another field). A value whose text does not fit the field (more digits
+// before the point than its fixed digits or fixed length allow, longer than its maximum length, or
+// longer than any sentence can carry) is written as no value.
 class ValidatedFloatProperty : public ValidatedProperty
 {
     Q_OBJECT
@@ -110,6 +119,9 @@ public:
 
     void copyFrom(const ValidatedProperty *other) override;
     void assign(const ValidatedProperty *other) override;
+    // A double or float is taken in fixed notation, as a field writes it: the variant's own text of a
+    // very small or very large number has an exponent, which no field takes.
+    int setFromVariant(const QVariant &variant) override;
     QString toNmeaString() const override;
     int setFromNmeaString(const QString &text) override;
 
@@ -126,6 +138,9 @@ public:
     void setSendDecimals(int decimals);
 
 private:
+    // The magnitude with sendDecimals decimals, before any padding; empty when it does not fit.
+    QString magnitudeText(double magnitude) const;
+
     double m_value;
     int m_fixedDigitsBeforePoint;
     int m_leastDecimalsReceived;

@@ -29,6 +29,8 @@ private slots:
     void failedWriteKeepsThePreviousFile_data();
     void failedWriteKeepsThePreviousFile();
     void failureIsLoggedUnlessTheCallerTakesTheReason();
+    void leftoversOfInterruptedWritesRemoved_data();
+    void leftoversOfInterruptedWritesRemoved();
 
 private:
     QString path(const QString &name) const { return m_dir->filePath(name); }
@@ -154,6 +156,39 @@ void tst_AtomicFile::failureIsLoggedUnlessTheCallerTakesTheReason()
     QVERIFY2(error.contains(QLatin1String(" of 4096 bytes written")), qPrintable(error));
     QCOMPARE(capture.messages(), QStringList());
     QCOMPARE(readFileBytes(file), QByteArray("old"));
+}
+
+void tst_AtomicFile::leftoversOfInterruptedWritesRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("letters") << "CU_DisplaySetup.txt.aBcDeF" << true;
+    QTest::newRow("letters and digits") << "JB_AlertSetup.txt.Q1w2E3" << true;
+    QTest::newRow("the file itself") << "CU_DisplaySetup.txt" << false;
+    QTest::newRow("five characters") << "CU_DisplaySetup.txt.aBcDe" << false;
+    QTest::newRow("seven characters") << "CU_DisplaySetup.txt.aBcDeFg" << false;
+    QTest::newRow("not a letter or digit") << "CU_DisplaySetup.txt.aB-DeF" << false;
+    QTest::newRow("another target name") << "notes.txt.aBcDeF" << false;
+    QTest::newRow("another extension") << "CU_DisplaySetup.bak.aBcDeF" << false;
+}
+
+void tst_AtomicFile::leftoversOfInterruptedWritesRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    const QString pattern = QStringLiteral("(?:CU|JB)_[^/]+\\.txt");
+    QVERIFY(writeFileBytes(path(name), "left over"));
+    // The same names in a folder below and as folders stay whatever they are.
+    QVERIFY(QDir().mkpath(path(QStringLiteral("below"))));
+    QVERIFY(writeFileBytes(path(QStringLiteral("below/")) + name, "below"));
+    QVERIFY(QDir().mkpath(path(QStringLiteral("folders/")) + name));
+
+    QCOMPARE(removeAtomicWriteLeftovers(m_dir->path(), pattern), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(path(name)), !removed);
+    QCOMPARE(removeAtomicWriteLeftovers(path(QStringLiteral("folders")), pattern), 0);
+    QVERIFY(QFileInfo(path(QStringLiteral("folders/")) + name).isDir());
+    QCOMPARE(readFileBytes(path(QStringLiteral("below/")) + name), QByteArray("below"));
 }
 
 QTEST_GUILESS_MAIN(tst_AtomicFile)

@@ -227,6 +227,11 @@ void TestSentenceCatalogue::parse_data()
         << QStringLiteral("CourseOverGroundTrue=213.8;SpeedOverGroundKnots=~") << QString();
     QTest::newRow("HDT") << QStringLiteral("$HEHDT,123.4,T*2B\r\n") << 0
                          << QStringLiteral("HeadingTrue=123.4;True=T") << QStringLiteral("123.4,T");
+    // A number field holds only the number: no blank around it.
+    QTest::newRow("HDT blank before the heading")
+        << QStringLiteral("$GPHDT, 123.4,T*11\r\n") << 6 << QStringLiteral("HeadingTrue=~") << QString();
+    QTest::newRow("HDT blank after the heading")
+        << QStringLiteral("$GPHDT,123.4 ,T*11\r\n") << 6 << QStringLiteral("HeadingTrue=~") << QString();
     QTest::newRow("THS") << QStringLiteral("$HETHS,123.4,A*29\r\n") << 0
                          << QStringLiteral("HeadingTrue_THS=123.4;ModeIndicator_THS=A") << QString();
     QTest::newRow("THS empty mode") << QStringLiteral("$HETHS,123.4,*68\r\n") << 6
@@ -319,6 +324,8 @@ void TestSentenceCatalogue::parse_data()
         << QStringLiteral("GSV_SatelliteID_1=14;GSV_Elevation_1=~") << QString();
     QTest::newRow("ACK") << QStringLiteral("$IIACK,123*55\r\n") << 0
                          << QStringLiteral("UniqueAlarmNumber=123") << QString();
+    QTest::newRow("ACK trailing blank")
+        << QStringLiteral("$IIACK,230 *74\r\n") << 6 << QStringLiteral("UniqueAlarmNumber=~") << QString();
     QTest::newRow("ACN") << QStringLiteral("$IIACN,123456.00,KOR,3015,1,A,C*07\r\n") << 0
                          << QStringLiteral("Time=123456.00;ManufacturerMnemonicCode=KOR;AlertIdentifier=3015;"
                                            "AlertInstance=1;AlertCommand=A;SentenceStatus=C")

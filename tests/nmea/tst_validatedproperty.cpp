@@ -129,6 +129,8 @@ private slots:
 
     void readField_data();
     void readField();
+    void numberFieldTakesOnlyItsForm_data();
+    void numberFieldTakesOnlyItsForm();
 
     void variantRoundTrip();
     void setValidAlwaysSignals();
@@ -172,6 +174,21 @@ void TestValidatedProperty::writeField_data()
     QTest::newRow("float rounding") << floatRules(0, 0, 2) << QVariant(-2.256) << "-2.26";
     QTest::newRow("float negative zero") << floatRules() << QVariant(-0.0) << "0.0";
     QTest::newRow("string") << stringRules() << QVariant(QStringLiteral("ABC")) << "ABC";
+    // Times (hhmmss) and degrees with minutes (ddmm, dddmm): rounding never makes a unit read 60.
+    QTest::newRow("time rounds into the minute") << floatRules(0, 6) << QVariant(154559.96) << "154600.0";
+    QTest::newRow("time rounds into the hour") << floatRules(0, 6) << QVariant(155959.996) << "160000.0";
+    QTest::newRow("time of three decimals into the minute")
+        << floatRules(0, 6) << QVariant(154559.996) << "154600.0";
+    QTest::newRow("time cut before the next day") << floatRules(0, 6) << QVariant(235959.96) << "235959.9";
+    QTest::newRow("time cut, two decimals") << floatRules(0, 6, 2) << QVariant(235959.997) << "235959.99";
+    QTest::newRow("time rounds as usual") << floatRules(0, 6) << QVariant(154559.94) << "154559.9";
+    QTest::newRow("time early, padded") << floatRules(0, 6) << QVariant(59.97) << "000100.0";
+    QTest::newRow("time without decimals") << floatRules(0, 6, 0) << QVariant(125959.6) << "130000";
+    QTest::newRow("latitude rounds into the degree") << floatRules(0, 4) << QVariant(4859.96) << "4900.0";
+    QTest::newRow("latitude south into the degree") << floatRules(0, 4) << QVariant(-4859.96) << "-4900.0";
+    QTest::newRow("latitude to the pole") << floatRules(0, 4, 2) << QVariant(8959.999) << "9000.00";
+    QTest::newRow("longitude rounds into the degree") << floatRules(0, 5) << QVariant(17959.97) << "18000.0";
+    QTest::newRow("minutes of 60 given stay as given") << floatRules(0, 4) << QVariant(4860.04) << "4860.0";
 }
 
 void TestValidatedProperty::writeField()
@@ -206,6 +223,13 @@ void TestValidatedProperty::writeInvalidField_data()
         << notNull(floatRules()) << "1.0" << true << std::numeric_limits<double>::infinity() << "1.0";
     QTest::newRow("infinity, fixed digits")
         << floatRules(0, 4) << noFallback << true << -std::numeric_limits<double>::infinity() << "";
+    // A value whose text does not fit its field is not written as another value, nor at any length.
+    QTest::newRow("too large for any sentence") << floatRules() << noFallback << true << 1e300 << "";
+    QTest::newRow("too large, not null") << notNull(floatRules()) << "2.0" << true << -1e300 << "2.0";
+    QTest::newRow("more digits than the fixed digits")
+        << floatRules(0, 4) << noFallback << true << 12345.0 << "";
+    QTest::newRow("more digits than the fixed length")
+        << floatRules(5) << noFallback << true << 123456.0 << "";
 }
 
 void TestValidatedProperty::writeInvalidField()
@@ -270,6 +294,46 @@ void TestValidatedProperty::readField_data()
     QTest::newRow("string pattern refuses") << stringRules(0, "[A-Z]{2}") << "A1" << 2 << QVariant();
     QTest::newRow("string too long") << stringRules(3) << "ABCD" << 3 << QVariant();
     QTest::newRow("string without rules") << stringRules() << "a b" << 0 << QVariant(QStringLiteral("a b"));
+}
+
+void TestValidatedProperty::numberFieldTakesOnlyItsForm_data()
+{
+    QTest::addColumn<Rules>("rules");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("status");
+
+    // With and without a validator: the toolkit's validators trim blanks as its conversions do.
+    const QList<QPair<const char *, Rules>> kinds
+        = { { "int", intRules() }, { "int, validator", intRules(0, 0, "-1000;1000") },
+              { "float", floatRules() }, { "float, validator", floatRules(0, 0, 1, 0, "-1000;1000") } };
+    const char *const refused[][2] = { { "blank before", " 230" }, { "blank after", "230 " },
+        { "blank inside", "2 30" }, { "tab before", "\t230" }, { "line feed after", "230\n" },
+        { "no-break space", "230\u00a0" }, { "plus sign", "+230" }, { "two minus signs", "--230" },
+        { "minus alone", "-" }, { "exponent", "2e2" }, { "hexadecimal", "0x1F" },
+        { "digits of another script", "\u0662\u0663\u0660" }, { "comma as point", "23,0" } };
+    for (const auto &kind : kinds) {
+        for (const auto &row : refused)
+            QTest::addRow("%s, %s", kind.first, row[0]) << kind.second << QString::fromUtf8(row[1]) << 2;
+        QTest::addRow("%s, negative", kind.first) << kind.second << QStringLiteral("-23") << 0;
+    }
+    const Rules real = floatRules();
+    QTest::newRow("float, two points") << real << "1.2.3" << 2;
+    QTest::newRow("float, point alone") << real << "." << 2;
+    QTest::newRow("float, point first") << real << ".5" << 0;
+    QTest::newRow("float, point last") << real << "5." << 0;
+    QTest::newRow("float, blank in the decimals") << real << "12.3 4" << 2;
+    QTest::newRow("int, point") << intRules() << "23.0" << 2;
+}
+
+void TestValidatedProperty::numberFieldTakesOnlyItsForm()
+{
+    QFETCH(Rules, rules);
+    QFETCH(QString, text);
+    QFETCH(int, status);
+
+    auto property = makeProperty(rules);
+    QCOMPARE(property->setFromNmeaString(text), status);
+    QCOMPARE(property->isValid(), status == 0);
 }
 
 void TestValidatedProperty::readField()

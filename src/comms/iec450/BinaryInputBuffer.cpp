@@ -1,5 +1,6 @@
 #include "comms/iec450/BinaryInputBuffer.h"
 
+#include "common/LogText.h"
 #include "comms/BinaryOverUdpErrorType.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ErrorLogger.h"
@@ -51,7 +52,7 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
     if (datagram.size() < binaryHeaderLength() || datagram.size() > maxBinaryDatagramSize()
         || header.isInvalid()) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong HEADER of binary datagram: " << datagramText(datagram);
+        qDebug() << "Wrong HEADER of binary datagram: " << logExcerpt(datagramText(datagram));
         return;
     }
     if (!ListOfSfisOnNetwork::instance()->connectedSfis().contains(header.sourceSfi())
@@ -106,7 +107,7 @@ bool BinaryInputBuffer::isAcceptableFirstDatagram(const QByteArray &datagram, qi
     const QByteArray afterHeader = datagram.mid(binaryHeaderLength());
     if (!BinaryImageDescriptor::isWellFormed(afterHeader)) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong descriptor of binary image: " << datagramText(datagram);
+        qDebug() << "Wrong descriptor of binary image: " << logExcerpt(datagramText(datagram));
         return false;
     }
     const BinaryImageDescriptor descriptor(afterHeader.left(readBigEndian(afterHeader, 0, 4)));

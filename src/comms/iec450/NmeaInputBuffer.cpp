@@ -1,5 +1,7 @@
 #include "comms/iec450/NmeaInputBuffer.h"
 
+#include "common/LogText.h"
+
 #include <QDebug>
 #include <QTimer>
 
@@ -20,7 +22,8 @@ void NmeaInputBuffer::addDatagram(const UdpDatagramRecord &record)
     if (!group) {
         if (groupCount() >= maxGroups) {
             qDebug().noquote() << "Too many incomplete sentence groups; the oldest is dropped: "
-                    + m_groups.front()->sourceSfi() + QLatin1Char(' ') + m_groups.front()->groupId();
+                    + logExcerpt(
+                        m_groups.front()->sourceSfi() + QLatin1Char(' ') + m_groups.front()->groupId());
             m_groups.erase(m_groups.begin());
         }
         m_groups.push_back(std::make_unique<UdpSentenceGroup>());

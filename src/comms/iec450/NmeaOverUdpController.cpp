@@ -1,5 +1,6 @@
 #include "comms/iec450/NmeaOverUdpController.h"
 
+#include "common/LogText.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
@@ -223,7 +224,7 @@ void NmeaOverUdpController::processReceivedDatagram(
         }
         qDebug().noquote() << QStringLiteral("Malformed sentence datagram dropped (%1): %2")
                                   .arg(record.faultCode())
-                                  .arg(QString::fromLatin1(datagram.mid(6, 80)));
+                                  .arg(logExcerpt(datagram.mid(6)));
         return;
     }
     const QString tag = record.textTag();

@@ -34,9 +34,9 @@ Udp61162450Controller::Udp61162450Controller(EthernetInterfaces *ethernet_interf
     , m_nmeaSocket(createSocket(QStringLiteral("nmeaSocket")))
     , m_nmeaLocalSocket(m_nmeaSocket)
     , m_binaryLocalSocket(createSocket(QStringLiteral("binaryLocalSocket")))
-    , m_networkAdministrationGroupAddress(QLatin1String(networkAdministrationGroup))
-    , m_networkAdministrationGroupPort(networkAdministrationPort)
 {
+    m_groups.networkAdministration
+        = { QHostAddress(QLatin1String(networkAdministrationGroup)), networkAdministrationPort };
     const BuildConfiguration *build = BuildConfiguration::instance();
     if (hasInternalLink()) {
         // The embedded display has one socket, on the internal link; a junction box keeps its network
@@ -83,30 +83,25 @@ bool Udp61162450Controller::isTvrProduct() const
 
 void Udp61162450Controller::setNmeaGroupAddress(const QString &address, quint16 port)
 {
-    m_nmeaGroupAddress = QHostAddress(address);
-    m_nmeaGroupPort = port;
-    m_localGroupAddress = m_nmeaGroupAddress;
-    m_localSendPort = port;
-    m_localReceivePort = port;
+    m_groups.nmea = { QHostAddress(address), port };
+    m_groups.local = m_groups.nmea;
+    m_groups.localReceivePort = port;
 
     if (hasInternalLink()) {
-        m_localGroupAddress = QHostAddress(QLatin1String(internalLinkGroup));
+        m_groups.local.address = QHostAddress(QLatin1String(internalLinkGroup));
         if (BuildConfiguration::instance()->isSoftwareCu) {
-            m_localSendPort = internalLinkJunctionBoxPort;
-            m_localReceivePort = internalLinkDisplayPort;
+            m_groups.local.port = internalLinkJunctionBoxPort;
+            m_groups.localReceivePort = internalLinkDisplayPort;
             // Whatever the group setting, the embedded display talks only to its junction box.
-            m_nmeaGroupAddress = m_localGroupAddress;
-            m_nmeaGroupPort = internalLinkJunctionBoxPort;
+            m_groups.nmea = m_groups.local;
         } else {
-            m_localSendPort = internalLinkDisplayPort;
-            m_localReceivePort = internalLinkJunctionBoxPort;
+            m_groups.local.port = internalLinkDisplayPort;
+            m_groups.localReceivePort = internalLinkJunctionBoxPort;
         }
     }
 
-    m_binaryLocalGroupAddress = QHostAddress(QLatin1String(binaryLocalGroup));
-    m_binaryLocalGroupPort = binaryLocalPort;
-    m_binaryGroupAddress = QHostAddress(QLatin1String(binaryGroup));
-    m_binaryGroupPort = binaryPort;
+    m_groups.binaryLocal = { QHostAddress(QLatin1String(binaryLocalGroup)), binaryLocalPort };
+    m_groups.binary = { QHostAddress(QLatin1String(binaryGroup)), binaryPort };
     bindSockets();
 }
 
@@ -116,7 +111,7 @@ void Udp61162450Controller::updateNmeaGroup(int group)
         qDebug() << "Transmission group out of range, ignored: " << group;
         return;
     }
-    QStringList parts = m_nmeaGroupAddress.toString().split(QLatin1Char('.'));
+    QStringList parts = m_groups.nmea.address.toString().split(QLatin1Char('.'));
     if (parts.size() != 4) {
         // No group has been set yet: the transmission groups are all under 239.192.0.
         parts = QStringList { QStringLiteral("239"), QStringLiteral("192"), QStringLiteral("0"), QString() };
@@ -124,7 +119,7 @@ void Udp61162450Controller::updateNmeaGroup(int group)
     parts[3] = QString::number(group + 1);
     setNmeaGroupAddress(parts.join(QLatin1Char('.')), static_cast<quint16>(firstGroupPort + group));
 
-    const int localGroupNumber = m_localGroupAddress.toString().section(QLatin1Char('.'), 3, 3).toInt();
+    const int localGroupNumber = m_groups.local.address.toString().section(QLatin1Char('.'), 3, 3).toInt();
     m_nmeaOverUdpController->setGroupNumbers(group + 1, localGroupNumber);
     emit nmeaGroupChanged();
 }
@@ -133,16 +128,16 @@ void Udp61162450Controller::bindSockets()
 {
     const BuildConfiguration *build = BuildConfiguration::instance();
     if (isTvrProduct())
-        bindAndJoin(m_binaryLocalSocket, m_binaryLocalGroupAddress, m_binaryLocalGroupPort);
+        bindAndJoin(m_binaryLocalSocket, m_groups.binaryLocal.address, m_groups.binaryLocal.port);
     if (!isDisplayOnInternalLinkProduct()) {
-        bindAndJoin(m_nmeaSocket, m_nmeaGroupAddress, m_nmeaGroupPort);
-        bindAndJoin(m_networkAdministrationSocket, m_networkAdministrationGroupAddress,
-            m_networkAdministrationGroupPort);
+        bindAndJoin(m_nmeaSocket, m_groups.nmea.address, m_groups.nmea.port);
+        bindAndJoin(m_networkAdministrationSocket, m_groups.networkAdministration.address,
+            m_groups.networkAdministration.port);
     }
     if (build->isTvr100 || build->isMirLox1000)
-        bindAndJoin(m_nmeaLocalSocket, m_localGroupAddress, m_localReceivePort);
+        bindAndJoin(m_nmeaLocalSocket, m_groups.local.address, m_groups.localReceivePort);
     if (m_binarySocketForWindowsLogging)
-        bindAndJoin(m_binarySocketForWindowsLogging, m_binaryGroupAddress, m_binaryGroupPort);
+        bindAndJoin(m_binarySocketForWindowsLogging, m_groups.binary.address, m_groups.binary.port);
     setMulticastInterfaces();
 }
 

@@ -1,6 +1,8 @@
 #ifndef UDP61162450CONTROLLER_H
 #define UDP61162450CONTROLLER_H
 
+#include "comms/iec450/TransmissionGroups.h"
+
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -54,22 +56,25 @@ public:
     // None on an embedded display.
     QUdpSocket *binarySocketForWindowsLogging() const { return m_binarySocketForWindowsLogging; }
 
-    QHostAddress nmeaGroupAddress() const { return m_nmeaGroupAddress; }
-    quint16 nmeaGroupPort() const { return m_nmeaGroupPort; }
-    QHostAddress localGroupAddress() const { return m_localGroupAddress; }
-    quint16 localSendPort() const { return m_localSendPort; }
-    quint16 localReceivePort() const { return m_localReceivePort; }
-    QHostAddress networkAdministrationGroupAddress() const { return m_networkAdministrationGroupAddress; }
-    quint16 networkAdministrationGroupPort() const { return m_networkAdministrationGroupPort; }
-    QHostAddress binaryLocalGroupAddress() const { return m_binaryLocalGroupAddress; }
-    quint16 binaryLocalGroupPort() const { return m_binaryLocalGroupPort; }
-    QHostAddress binaryGroupAddress() const { return m_binaryGroupAddress; }
-    quint16 binaryGroupPort() const { return m_binaryGroupPort; }
+    // Every group and port as set by the last setNmeaGroupAddress (null addresses before it), except
+    // the network-administration group, which is fixed at construction.
+    const TransmissionGroups &groups() const { return m_groups; }
+    QHostAddress nmeaGroupAddress() const { return m_groups.nmea.address; }
+    quint16 nmeaGroupPort() const { return m_groups.nmea.port; }
+    QHostAddress localGroupAddress() const { return m_groups.local.address; }
+    quint16 localSendPort() const { return m_groups.local.port; }
+    quint16 localReceivePort() const { return m_groups.localReceivePort; }
+    QHostAddress networkAdministrationGroupAddress() const { return m_groups.networkAdministration.address; }
+    quint16 networkAdministrationGroupPort() const { return m_groups.networkAdministration.port; }
+    QHostAddress binaryLocalGroupAddress() const { return m_groups.binaryLocal.address; }
+    quint16 binaryLocalGroupPort() const { return m_groups.binaryLocal.port; }
+    QHostAddress binaryGroupAddress() const { return m_groups.binary.address; }
+    quint16 binaryGroupPort() const { return m_groups.binary.port; }
 
     // Replace the member only; nothing is bound again.
-    void setLocalGroupAddress(const QHostAddress &address) { m_localGroupAddress = address; }
-    void setLocalSendPort(quint16 port) { m_localSendPort = port; }
-    void setLocalReceivePort(quint16 port) { m_localReceivePort = port; }
+    void setLocalGroupAddress(const QHostAddress &address) { m_groups.local.address = address; }
+    void setLocalSendPort(quint16 port) { m_groups.local.port = port; }
+    void setLocalReceivePort(quint16 port) { m_groups.localReceivePort = port; }
 
 public slots:
     // Moves the sentence group to transmission group g (0 to 7) and emits nmeaGroupChanged; any other
@@ -94,17 +99,7 @@ private:
     QUdpSocket *m_binaryLocalSocket;
     QUdpSocket *m_binarySocketForWindowsLogging = nullptr;
     QUdpSocket *m_networkAdministrationSocket = nullptr;
-    QHostAddress m_binaryLocalGroupAddress;
-    quint16 m_binaryLocalGroupPort = 0;
-    QHostAddress m_binaryGroupAddress;
-    quint16 m_binaryGroupPort = 0;
-    QHostAddress m_nmeaGroupAddress;
-    quint16 m_nmeaGroupPort = 0;
-    QHostAddress m_localGroupAddress;
-    quint16 m_localSendPort = 0;
-    quint16 m_localReceivePort = 0;
-    QHostAddress m_networkAdministrationGroupAddress;
-    quint16 m_networkAdministrationGroupPort = 0;
+    TransmissionGroups m_groups;
     NmeaOverUdpController *m_nmeaOverUdpController;
     BinaryTransmissionController *m_binaryTransmissionController;
 };

@@ -1,5 +1,6 @@
 #include "comms/iec450/UdpDatagramRecord.h"
 
+#include "common/LogText.h"
 #include "comms/NmeaOverUdpErrorType.h"
 #include "comms/iec450/UdpParserClass.h"
 
@@ -257,6 +258,6 @@ int UdpDatagramRecord::sentenceCount() const
 QStringList UdpDatagramRecord::sentences() const
 {
     if (!m_checksumsValid)
-        qDebug().noquote() << "Corrupt Header! " + QString::fromLatin1(m_datagram.mid(6));
+        qDebug().noquote() << "Corrupt Header! " + logExcerpt(m_datagram.mid(6));
     return m_sentences;
 }

@@ -1,5 +1,6 @@
 #include "comms/iec450/UdpParserClass.h"
 
+#include "common/LogText.h"
 #include "common/TextChecks.h"
 #include "nmea/NmeaChecksum.h"
 
@@ -94,7 +95,7 @@ int decimalValue(const QString &text)
 void logFailure(bool log, const char *message, const QString &tag_block)
 {
     if (log)
-        qDebug().noquote() << QLatin1String(message) + tag_block;
+        qDebug().noquote() << QLatin1String(message) + logExcerpt(tag_block);
 }
 
 int sourceCheck(const TagItems &parsed, const QString &tag_block, bool log)

@@ -94,16 +94,7 @@ const QStringList &socketInterface::connectedSfis() const
 void socketInterface::init()
 {
     m_discardPending = true;
-    m_nmeaGroupAddress = m_controller->nmeaGroupAddress();
-    m_nmeaGroupPort = m_controller->nmeaGroupPort();
-    m_localGroupAddress = m_controller->localGroupAddress();
-    m_localGroupPort = m_controller->localSendPort();
-    m_networkAdministrationGroupAddress = m_controller->networkAdministrationGroupAddress();
-    m_networkAdministrationGroupPort = m_controller->networkAdministrationGroupPort();
-    m_binaryLocalGroupAddress = m_controller->binaryLocalGroupAddress();
-    m_binaryLocalGroupPort = m_controller->binaryLocalGroupPort();
-    m_binaryGroupAddress = m_controller->binaryGroupAddress();
-    m_binaryGroupPort = m_controller->binaryGroupPort();
+    m_groups = m_controller->groups();
     connectSockets();
 }
 
@@ -123,10 +114,8 @@ void socketInterface::connectSockets()
 
 void socketInterface::updateNmeaGroup()
 {
-    m_nmeaGroupAddress = m_controller->nmeaGroupAddress();
-    m_nmeaGroupPort = m_controller->nmeaGroupPort();
-    m_localGroupAddress = m_controller->localGroupAddress();
-    m_localGroupPort = m_controller->localSendPort();
+    m_groups.nmea = m_controller->groups().nmea;
+    m_groups.local = m_controller->groups().local;
 }
 
 void socketInterface::readSignallingSocket()
@@ -382,11 +371,17 @@ bool socketInterface::writeDatagrams(
     return true;
 }
 
+bool socketInterface::writeDatagrams(
+    QUdpSocket *socket, const MulticastGroup &group, const QByteArrayList &datagrams)
+{
+    return writeDatagrams(socket, group.address, group.port, datagrams);
+}
+
 bool socketInterface::sendNmeaDatagrams(const QByteArrayList &datagrams, bool to_internal_interface)
 {
     if (to_internal_interface)
-        return writeDatagrams(m_nmeaLocalSocket, m_localGroupAddress, m_localGroupPort, datagrams);
-    return writeDatagrams(m_nmeaSocket, m_nmeaGroupAddress, m_nmeaGroupPort, datagrams);
+        return writeDatagrams(m_nmeaLocalSocket, m_groups.local, datagrams);
+    return writeDatagrams(m_nmeaSocket, m_groups.nmea, datagrams);
 }
 
 bool socketInterface::sendNetworkAdministrationDatagrams(const QByteArrayList &datagrams)
@@ -395,8 +390,7 @@ bool socketInterface::sendNetworkAdministrationDatagrams(const QByteArrayList &d
         qDebug() << "No network administration socket, datagrams dropped: " << datagrams.size();
         return false;
     }
-    return writeDatagrams(m_networkAdministrationSocket, m_networkAdministrationGroupAddress,
-        m_networkAdministrationGroupPort, datagrams);
+    return writeDatagrams(m_networkAdministrationSocket, m_groups.networkAdministration, datagrams);
 }
 
 bool socketInterface::sendBinaryDatagrams(const QByteArrayList &datagrams, bool send_over_internal_interface)
@@ -406,7 +400,6 @@ bool socketInterface::sendBinaryDatagrams(const QByteArrayList &datagrams, bool 
         qDebug() << "No image socket, datagrams dropped: " << datagrams.size();
         return false;
     }
-    if (send_over_internal_interface)
-        return writeDatagrams(socket, m_binaryLocalGroupAddress, m_binaryLocalGroupPort, datagrams);
-    return writeDatagrams(socket, m_binaryGroupAddress, m_binaryGroupPort, datagrams);
+    return writeDatagrams(
+        socket, send_over_internal_interface ? m_groups.binaryLocal : m_groups.binary, datagrams);
 }

@@ -1,6 +1,8 @@
 #ifndef SOCKETINTERFACE_H
 #define SOCKETINTERFACE_H
 
+#include "comms/iec450/TransmissionGroups.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QHostAddress>
@@ -44,6 +46,7 @@ public:
     // True when every datagram of the list was written; the first failed write ends the list.
     bool writeDatagrams(
         QUdpSocket *socket, const QHostAddress &address, quint16 port, const QByteArrayList &datagrams);
+    bool writeDatagrams(QUdpSocket *socket, const MulticastGroup &group, const QByteArrayList &datagrams);
     // True when the datagram (without the NUL byte of its header) is to be dropped: addressed to another
     // unit, proprietary data not addressed to this unit, the unit's own datagram coming back, or from an
     // unknown source with a sentence type the unit does not take.
@@ -105,16 +108,9 @@ private:
     bool m_nmeaJammed = false;
     bool m_nmeaLocalJammed = false;
     bool m_networkAdministrationJammed = false;
-    QHostAddress m_binaryLocalGroupAddress;
-    quint16 m_binaryLocalGroupPort = 0;
-    QHostAddress m_binaryGroupAddress;
-    quint16 m_binaryGroupPort = 0;
-    QHostAddress m_nmeaGroupAddress;
-    quint16 m_nmeaGroupPort = 0;
-    QHostAddress m_localGroupAddress;
-    quint16 m_localGroupPort = 0;
-    QHostAddress m_networkAdministrationGroupAddress;
-    quint16 m_networkAdministrationGroupPort = 0;
+    // Copies of the controller's groups: all of them at init, the sentence and local group again at each
+    // change of transmission group. The local group's port is the one this unit sends to.
+    TransmissionGroups m_groups;
     Udp61162450Controller *m_controller;
     QUdpSocket *m_nmeaSocket;
     QUdpSocket *m_nmeaLocalSocket;

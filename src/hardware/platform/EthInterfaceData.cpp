@@ -1,6 +1,7 @@
 #include "hardware/platform/EthInterfaceData.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
 
 #include <QDebug>
 #include <QRegularExpression>
@@ -63,7 +64,7 @@ void EthInterfaceData::setIP(const QString &IP)
     if (!managesNetwork())
         return;
     if (!isValidIpv4Address(IP)) {
-        qDebug() << "Invalid IP address refused: " << IP;
+        qDebug() << "Invalid IP address refused: " << logExcerpt(IP);
         return;
     }
     const QString canonical = canonicalIpv4(IP);
@@ -79,7 +80,7 @@ void EthInterfaceData::setNetmask(const QString &netmask)
     if (!managesNetwork())
         return;
     if (!isValidIpv4Address(netmask)) {
-        qDebug() << "Invalid netmask refused: " << netmask;
+        qDebug() << "Invalid netmask refused: " << logExcerpt(netmask);
         return;
     }
     const QString canonical = canonicalIpv4(netmask);
@@ -94,7 +95,7 @@ void EthInterfaceData::setGateway(const QString &gateway)
     if (!managesNetwork())
         return;
     if (!gateway.isEmpty() && !isValidIpv4Address(gateway)) {
-        qDebug() << "Invalid gateway refused: " << gateway;
+        qDebug() << "Invalid gateway refused: " << logExcerpt(gateway);
         return;
     }
     const QString canonical = gateway.isEmpty() ? QString() : canonicalIpv4(gateway);
@@ -109,7 +110,7 @@ void EthInterfaceData::setMAC(const QString &MAC)
     if (!managesNetwork())
         return;
     if (!isValidMacAddress(MAC)) {
-        qDebug() << "Invalid MAC address refused: " << MAC;
+        qDebug() << "Invalid MAC address refused: " << logExcerpt(MAC);
         return;
     }
     m_mac = MAC.toUpper();

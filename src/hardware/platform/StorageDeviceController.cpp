@@ -1,5 +1,6 @@
 #include "hardware/platform/StorageDeviceController.h"
 
+#include "common/LogText.h"
 #include "hardware/platform/PlatformPaths.h"
 
 #include <QDebug>
@@ -50,7 +51,8 @@ QString StorageDeviceController::deviceFolder(StorageDevice device) const
 void StorageDeviceController::setProductSerialNumber(QString ser_num)
 {
     if (!isValidFolderNamePart(ser_num)) {
-        qDebug() << "Serial number cannot name a storage folder, kept" << m_serialNumber << ":" << ser_num;
+        qDebug() << "Serial number cannot name a storage folder, kept" << m_serialNumber << ":"
+                 << logExcerpt(ser_num);
         return;
     }
     m_serialNumber = ser_num;

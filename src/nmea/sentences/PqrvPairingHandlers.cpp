@@ -1,6 +1,7 @@
 #include "nmea/sentences/PqrvPairingHandlers.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogText.h"
 #include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
@@ -154,7 +155,7 @@ void HandlerPqrvPair::handleReceivedMessage(NmeaMessage *message)
         m_lastMessageValid = false;
         return;
     }
-    qDebug().noquote() << "PAIR: " + pairDevices + " ; SFI: " + source;
+    qDebug().noquote() << "PAIR: " + logExcerpt(pairDevices) + " ; SFI: " + logExcerpt(source);
 
     const bool pairing = pairDevices == QLatin1String("P");
     if (pairing)

@@ -1,5 +1,6 @@
 #include "nmea/sentences/PqrvProtocolSupport.h"
 
+#include "common/LogText.h"
 #include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
@@ -87,12 +88,12 @@ bool applyReceivedValue(SerializableClass *object, const QString &name, const QS
     // The value travels as one item of a single-change text, so it must not carry the item separators
     // (a value cut at them would be taken in part); an empty item would only mark the setting invalid.
     if (value.isEmpty() || value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('='))) {
-        qDebug() << "Received value not applied:" << object->objectName() << name << value;
+        qDebug() << "Received value not applied:" << object->objectName() << name << logExcerpt(value);
         return false;
     }
     if (!matchesDescribedPattern(object, name, value)) {
         qDebug() << "Received value not applied:" << object->objectName() << name
-                 << "refused by its pattern:" << value;
+                 << "refused by its pattern:" << logExcerpt(value);
         return false;
     }
     bool written = false;

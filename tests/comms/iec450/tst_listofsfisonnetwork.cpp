@@ -12,6 +12,18 @@
 
 #include <QtTest>
 
+namespace {
+
+// The SFI of number n (0 to 6 759 999): two letters from n / 10000, four digits from the rest.
+QString sfiNumber(int n)
+{
+    const int letters = n / 10000;
+    return QString(QLatin1Char(char('A' + letters / 26))) + QLatin1Char(char('A' + letters % 26))
+        + QStringLiteral("%1").arg(n % 10000, 4, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
 class tst_ListOfSfisOnNetwork : public QObject
 {
     Q_OBJECT
@@ -29,6 +41,11 @@ private slots:
     void tvr200ReportsItsDisplays();
     void tvr200ForgetsTheAnyDisplayPlaceholder();
     void windowsJunctionBoxKeepsItsLastDisplay();
+    void takesOnlySfis_data();
+    void takesOnlySfis();
+    void floodOfDistinctSfisKeepsTheConnectedOne();
+    void floodOfRenamesKeepsOneEntry();
+    void junctionBoxFullOfConnectedSfisRefusesNewOnes();
 
 private:
     CU_R207_Setup *display() const { return ESDataClass::instance()->localSetup()->DisplaySetup(); }
@@ -237,6 +254,118 @@ void tst_ListOfSfisOnNetwork::windowsJunctionBoxKeepsItsLastDisplay()
     list.connectSfi("CD0002");
     list.disconnectSfi("AB0001");
     QCOMPARE(list.connectedSfis(), QStringList { "CD0002" });
+}
+
+void tst_ListOfSfisOnNetwork::takesOnlySfis_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("taken");
+
+    QTest::newRow("letters and digits") << "AB1234" << true;
+    QTest::newRow("lower-case letters") << "gn1000" << true;
+    QTest::newRow("five characters") << "AB123" << false;
+    QTest::newRow("seven characters") << "AB12345" << false;
+    QTest::newRow("digit for a letter") << "A11234" << false;
+    QTest::newRow("letter for a digit") << "AB12C4" << false;
+    QTest::newRow("blank") << "AB 123" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("letter outside ASCII") << QStringLiteral("\u00C4B1234") << false;
+    QTest::newRow("digits outside ASCII") << QStringLiteral("AB\u0661\u0662\u0663\u0664") << false;
+    QTest::newRow("fifty characters") << QString(50, QLatin1Char('A')) << false;
+}
+
+void tst_ListOfSfisOnNetwork::takesOnlySfis()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, taken);
+    QCOMPARE(ListOfSfisOnNetwork::isSfi(text), taken);
+
+    ListOfSfisOnNetwork list;
+    list.addSfi(text);
+    QCOMPARE(list.sfisOnNetwork()->contains(text), taken);
+
+    // A partner that renames itself to a text that is no SFI stays what it was.
+    list.connectSfi("AB0001");
+    list.deviceOnNetworkChangedLocalSfi(text, "AB0001");
+    QCOMPARE(list.connectedSfis(), QStringList { taken ? text : QStringLiteral("AB0001") });
+    QCOMPARE(list.sfisOnNetwork()->contains("AB0001"), !taken);
+
+    ListOfSfisOnNetwork other;
+    other.connectSfi(text);
+    QCOMPARE(other.connectedSfis(), taken ? QStringList { text } : QStringList());
+}
+
+void tst_ListOfSfisOnNetwork::floodOfDistinctSfisKeepsTheConnectedOne()
+{
+    const int cap = ListOfSfisOnNetwork::maxSfisOnNetwork;
+    const int flood = 100 * cap;
+    ListOfSfisOnNetwork list;
+    QStringList *seen = list.sfisOnNetwork();
+    list.addSfi(sfiNumber(0));
+    list.connectSfi(QStringLiteral("ZQ0001"));
+    // Each new SFI announced by a renamed device that the register never saw.
+    for (int n = 1; n <= flood; ++n)
+        list.deviceOnNetworkChangedLocalSfi(sfiNumber(n), QStringLiteral("ZZ9999"));
+
+    QCOMPARE(seen->size(), cap);
+    QCOMPARE(list.sfisOnNetwork(), seen);
+    // The partner stays, whatever its age; the oldest of the others went first.
+    QCOMPARE(seen->first(), QStringLiteral("ZQ0001"));
+    QCOMPARE(list.connectedSfis(), QStringList { "ZQ0001" });
+    QCOMPARE(seen->at(1), sfiNumber(flood - cap + 2));
+    QCOMPARE(seen->last(), sfiNumber(flood));
+    QVERIFY(!seen->contains(sfiNumber(0)));
+
+    // The register still follows renames and removals of what it holds.
+    list.deviceOnNetworkChangedLocalSfi(QStringLiteral("ZQ0002"), QStringLiteral("ZQ0001"));
+    QCOMPARE(list.connectedSfis(), QStringList { "ZQ0002" });
+    QCOMPARE(seen->last(), QStringLiteral("ZQ0002"));
+    QVERIFY(!seen->contains("ZQ0001"));
+    // The new SFI came in while the old one was still held: one more went to make room.
+    QCOMPARE(seen->size(), cap - 1);
+    list.removeSfi(sfiNumber(flood));
+    QCOMPARE(seen->size(), cap - 2);
+    QVERIFY(!seen->contains(sfiNumber(flood)));
+    list.addSfi(sfiNumber(flood));
+    QCOMPARE(seen->size(), cap - 1);
+    QCOMPARE(seen->last(), sfiNumber(flood));
+}
+
+void tst_ListOfSfisOnNetwork::floodOfRenamesKeepsOneEntry()
+{
+    ListOfSfisOnNetwork list;
+    list.addSfi(sfiNumber(0));
+    for (int n = 1; n <= 10 * ListOfSfisOnNetwork::maxSfisOnNetwork; ++n)
+        list.deviceOnNetworkChangedLocalSfi(sfiNumber(n), sfiNumber(n - 1));
+    QCOMPARE(*list.sfisOnNetwork(), QStringList { sfiNumber(10 * ListOfSfisOnNetwork::maxSfisOnNetwork) });
+}
+
+void tst_ListOfSfisOnNetwork::junctionBoxFullOfConnectedSfisRefusesNewOnes()
+{
+    BuildConfiguration::TestOverride box(
+        QStringLiteral("JB"), QStringLiteral("LINUX"), QStringLiteral("TVR300"));
+    const int cap = ListOfSfisOnNetwork::maxSfisOnNetwork;
+    ListOfSfisOnNetwork list;
+    for (int n = 0; n < cap; ++n)
+        list.connectSfi(sfiNumber(n));
+    QCOMPARE(list.connectedSfis().size(), cap);
+
+    // No connected SFI makes room: the new one is neither seen nor connected.
+    QSignalSpy connected(&list, &ListOfSfisOnNetwork::newDisplayConnected);
+    list.connectSfi(sfiNumber(cap));
+    list.addSfi(sfiNumber(cap + 1));
+    QCOMPARE(connected.count(), 0);
+    QCOMPARE(list.sfisOnNetwork()->size(), cap);
+    QVERIFY(!list.sfisOnNetwork()->contains(sfiNumber(cap)));
+    QVERIFY(!list.connectedSfis().contains(sfiNumber(cap)));
+
+    // Once one is disconnected, it is the one that makes room.
+    list.disconnectSfi(sfiNumber(7));
+    list.connectSfi(sfiNumber(cap));
+    QCOMPARE(connected.count(), 1);
+    QVERIFY(!list.sfisOnNetwork()->contains(sfiNumber(7)));
+    QCOMPARE(list.sfisOnNetwork()->last(), sfiNumber(cap));
+    QCOMPARE(list.sfisOnNetwork()->size(), cap);
 }
 
 QTEST_GUILESS_MAIN(tst_ListOfSfisOnNetwork)
