@@ -10,7 +10,7 @@
 //   SENTENCES: length of each flood, 1 500 000 by default.
 
 #include "BenchLog.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/ESDataClass.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
