@@ -28,6 +28,8 @@ void CommunicationsLogging::create(
 
 CommunicationsLogging *CommunicationsLogging::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     return s_instance;
 }
 

@@ -79,6 +79,8 @@ SerializableClass *wholeObjectRoot(const QString &type)
 
 SerializationController *SerializationController::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static SerializationController *const controller = new SerializationController(nullptr);
     return controller;
 }

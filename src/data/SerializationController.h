@@ -1,6 +1,8 @@
 #ifndef SERIALIZATIONCONTROLLER_H
 #define SERIALIZATIONCONTROLLER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -17,6 +19,8 @@ class SerializationController : public QObject
 public:
     // The process-wide controller, created on first use and never destroyed.
     static SerializationController *instance();
+    // Test support: instance() returns the override's controller while it lives.
+    using TestOverride = ScopedInstanceOverride<SerializationController>;
 
     // A controller of its own (the process-wide one is made this way).
     explicit SerializationController(QObject *parent = nullptr);

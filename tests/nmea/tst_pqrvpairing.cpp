@@ -1,6 +1,8 @@
 // The pairing and identity exchange of the display with its junction box: PAIR with its repetitions,
-// SFIACK, SFICHANGE and DEVSTART in the display role.
+// SFIACK, SFICHANGE and DEVSTART in the display role. Every case starts from the default settings with
+// handlers and an SFI list of its own.
 
+#include "FreshStores.h"
 #include "SentenceExchange.h"
 
 #include "comms/iec450/ListOfSfisOnNetwork.h"
@@ -15,6 +17,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <optional>
+
 using namespace SentenceExchange;
 
 class TestPqrvPairing : public QObject
@@ -23,6 +27,7 @@ class TestPqrvPairing : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void firstPairingHasNoUnpairing();
@@ -47,11 +52,17 @@ private:
     CU_R207_Setup *m_display = nullptr;
     NmeaHandlerContainer *m_container = nullptr;
     HandlerPqrvPair *m_pair = nullptr;
+    std::optional<FreshStores> m_stores;
 };
 
 void TestPqrvPairing::initTestCase()
 {
     registerTypes();
+}
+
+void TestPqrvPairing::init()
+{
+    m_stores.emplace();
     m_display = ESDataClass::instance()->localSetup()->DisplaySetup();
     // The list of SFIs exists before anything pairs, as at start-up.
     QCOMPARE(ListOfSfisOnNetwork::instance()->externalLocalSfi(), QString("GN1000"));
@@ -74,6 +85,7 @@ void TestPqrvPairing::acknowledgeAll()
 void TestPqrvPairing::cleanup()
 {
     acknowledgeAll();
+    m_stores.reset();
 }
 
 // Before PairedSFI first changes there is no previous partner: only the "P" goes out.
@@ -124,11 +136,11 @@ void TestPqrvPairing::acknowledgementStopsOnlyItsKind()
     QCOMPARE(receive(m_container, "$PQRVSFIACK,GN3003,GN1000,PAIR,P*4B\r\n"), Handled);
     QCOMPARE(m_pair->pairSendCount(), 0);
 
-    // The "U" goes on and no fourth "P" follows.
-    QTRY_COMPARE_WITH_TIMEOUT(countOf(recorder, "3:$PQRVPAIR,GN1000,GN2002,U*77"), 6, 5000);
+    // The "U" to the previous partner goes on and no fourth "P" follows.
+    QTRY_COMPARE_WITH_TIMEOUT(countOf(recorder, "3:$PQRVPAIR,GN1000,GN1001,U*77"), 6, 5000);
     QCOMPARE(countOf(recorder, "3:$PQRVPAIR,GN1000,GN3003,P*72"), 3);
 
-    QCOMPARE(receive(m_container, "$PQRVSFIACK,GN2002,GN1000,PAIR,U*4E\r\n"), Handled);
+    QCOMPARE(receive(m_container, "$PQRVSFIACK,GN1001,GN1000,PAIR,U*4E\r\n"), Handled);
     QCOMPARE(m_pair->unpairSendCount(), 0);
 }
 
@@ -183,6 +195,9 @@ void TestPqrvPairing::sfiChangeIsSentFiveTimes()
 
 void TestPqrvPairing::devStartFromPartnerPairsAgain()
 {
+    // The partner was GN4004 before it became GN1001 again.
+    m_display->setPairedSFI("GN4004");
+    acknowledgeAll();
     m_display->setPairedSFI("GN1001");
     acknowledgeAll();
     QCOMPARE(m_display->previousPairedSFI(), QString("GN4004"));
@@ -229,6 +244,8 @@ void TestPqrvPairing::receivedPairChangesNothingOnDisplay()
 void TestPqrvPairing::sfiChangeIsFollowed()
 {
     ListOfSfisOnNetwork *list = ListOfSfisOnNetwork::instance();
+    // A new partner is connected.
+    m_display->setPairedSFI("GN2002");
     QCOMPARE(list->connectedSfis(), QStringList { m_display->PairedSFI() });
     const QString partner = m_display->PairedSFI();
     Recorder recorder;

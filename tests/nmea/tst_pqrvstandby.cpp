@@ -1,6 +1,8 @@
 // The standby and restart sentences: SLP and ICM switch the operating mode of "TQ55Setup" and send it
-// to the partner; REBOOT requests and replies with their repetitions.
+// to the partner; REBOOT requests and replies with their repetitions. Every case has settings and handlers
+// of its own.
 
+#include "FreshStores.h"
 #include "SentenceExchange.h"
 
 #include "core/SignalEmitter.h"
@@ -18,6 +20,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <optional>
+
 using namespace SentenceExchange;
 
 class TestPqrvStandby : public QObject
@@ -26,6 +30,8 @@ class TestPqrvStandby : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
 
     void sleepCommand_data();
     void sleepCommand();
@@ -44,11 +50,17 @@ private:
     CU_R207_Setup *m_display = nullptr;
     NmeaHandlerContainer *m_container = nullptr;
     HandlerPqrvReboot *m_reboot = nullptr;
+    std::optional<FreshStores> m_stores;
 };
 
 void TestPqrvStandby::initTestCase()
 {
     registerTypes();
+}
+
+void TestPqrvStandby::init()
+{
+    m_stores.emplace();
     m_box = ESDataClass::instance()->setup()->TQ55Setup();
     m_display = ESDataClass::instance()->localSetup()->DisplaySetup();
     m_container = NmeaHandlerContainer::instance();
@@ -56,6 +68,11 @@ void TestPqrvStandby::initTestCase()
     QVERIFY(m_reboot);
     QCOMPARE(m_display->LocalSFI(), QString("GN1000"));
     QCOMPARE(m_display->PairedSFI(), QString("GN1001"));
+}
+
+void TestPqrvStandby::cleanup()
+{
+    m_stores.reset();
 }
 
 QStringList TestPqrvStandby::modeChanges(const QSignalSpy &texts)
@@ -128,10 +145,6 @@ void TestPqrvStandby::junctionBoxSleepCommand()
     QCOMPARE(receive(&container, "$PQRVSLP,GN1001,*43\r\n"), Handled);
     QCOMPARE(m_box->SystemInNormalOrStandbyMode(), 0);
     QCOMPARE(modeChanges(texts), QStringList { "SystemInNormalOrStandbyMode=0" });
-
-    m_display->setPairedSFI("GN1001");
-    pair->pairAcknowledged();
-    pair->unpairAcknowledged();
 }
 
 void TestPqrvStandby::leaveStandbyCommand_data()
@@ -198,7 +211,7 @@ void TestPqrvStandby::rebootFromOthersIsIgnored()
     QCOMPARE(m_reboot->repeatInterval(), 1000);
 }
 
-// Last: a reply sets the longer interval for the rest of the process.
+// A reply sets the longer interval for the rest of the handler's life.
 void TestPqrvStandby::rebootFromPartnerIsAnswered()
 {
     Recorder recorder;
