@@ -48,8 +48,6 @@
 
 namespace {
 
-const int groupDebounceMs = 10000;
-const int restoreResetMs = 5000;
 const int groupCount = 8;
 const int defaultGroup = 2;
 const int buttonBeepOn = 0;
@@ -115,6 +113,13 @@ CentralBaseClass::CentralBaseClass(QObject *parent)
 // The members go in the reverse order of their declaration, each before what it uses; the children of the
 // system object follow with the QObject destructor.
 CentralBaseClass::~CentralBaseClass() = default;
+
+void CentralBaseClass::setGroupDebounceInterval(int msec)
+{
+    m_groupDebounceInterval = msec;
+    if (m_groupDebounceTimer)
+        m_groupDebounceTimer->setInterval(msec);
+}
 
 void CentralBaseClass::PortsSetupAdapterRelease::operator()(TmpPortsSetupAdapter *adapter) const
 {
@@ -208,7 +213,7 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
 
     // A change of transmission group takes effect 10 s after the last one.
     m_groupDebounceTimer = new QTimer(this);
-    m_groupDebounceTimer->setInterval(groupDebounceMs);
+    m_groupDebounceTimer->setInterval(m_groupDebounceInterval);
     m_groupDebounceTimer->setSingleShot(true);
     wiring.connectGroupDebounce();
 
@@ -388,7 +393,7 @@ void CentralBaseClass::restoreAllSetups(int v)
         ESDataClass::instance()->restoreSetupDefaults();
     else
         ESDataClass::instance()->restoreLocalSetupDefaults();
-    QTimer::singleShot(restoreResetMs, this, &CentralBaseClass::resetSetupRestoreSettings);
+    QTimer::singleShot(m_restoreResetDelay, this, &CentralBaseClass::resetSetupRestoreSettings);
 }
 
 void CentralBaseClass::restoreAllSetupsExceptIO(int v)
@@ -399,7 +404,7 @@ void CentralBaseClass::restoreAllSetupsExceptIO(int v)
         ESDataClass::instance()->restoreSetupDefaultsExceptIO();
     else
         ESDataClass::instance()->restoreLocalSetupDefaults();
-    QTimer::singleShot(restoreResetMs, this, &CentralBaseClass::resetSetupRestoreSettings);
+    QTimer::singleShot(m_restoreResetDelay, this, &CentralBaseClass::resetSetupRestoreSettings);
 }
 
 void CentralBaseClass::resetSetupRestoreSettings()

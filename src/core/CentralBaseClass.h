@@ -38,6 +38,9 @@ class CentralBaseClass : public QObject
     Q_OBJECT
 
 public:
+    static constexpr int defaultGroupDebounceInterval = 10000;
+    static constexpr int defaultRestoreResetDelay = 5000;
+
     // Runs `body` (the program's life: system object and event loop). A character-string exception, thrown
     // for a programming error anywhere inside it, is logged and ends the program with exit status 1 instead
     // of terminating it; the body's result is returned otherwise.
@@ -67,6 +70,13 @@ public:
     EthernetInterfaces *ethernetInterfaces() const { return m_ethernetInterfaces; }
     NmeaPorts *nmeaPorts() const { return m_nmeaPorts; }
     ESStorageDeviceController *storageDeviceController() const { return m_storageDeviceController; }
+
+    // How long after the last change of transmission group the sockets follow, and after a restore
+    // request its setting is reset; 10 000 and 5000 ms unless changed (tests shorten them).
+    int groupDebounceInterval() const { return m_groupDebounceInterval; }
+    void setGroupDebounceInterval(int msec);
+    int restoreResetDelay() const { return m_restoreResetDelay; }
+    void setRestoreResetDelay(int msec) { m_restoreResetDelay = msec; }
 
 protected slots:
     void setAlarmBuzzerRequiredState();
@@ -129,6 +139,9 @@ private:
     NmeaPortsCommunicationController *m_serialPortsController = nullptr;
     QTimer *m_groupDebounceTimer = nullptr;
     BeepGenerator *m_beepGenerator = nullptr;
+
+    int m_groupDebounceInterval = defaultGroupDebounceInterval;
+    int m_restoreResetDelay = defaultRestoreResetDelay;
 
     // Parts of the hardware, kept at hand.
     EthernetInterfaces *m_ethernetInterfaces = nullptr;

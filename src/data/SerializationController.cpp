@@ -23,7 +23,6 @@
 
 namespace {
 
-const int supervisionInterval = 1000;
 // The link is lost on the tick after this many ticks without a fresh text.
 const int tickLimit = 10;
 
@@ -89,7 +88,7 @@ SerializationController::SerializationController(QObject *parent)
     : QObject(parent)
     , m_supervisionTimer(this)
 {
-    m_supervisionTimer.setInterval(supervisionInterval);
+    m_supervisionTimer.setInterval(defaultSupervisionInterval);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SerializationController::timerTimeout);
 }
 

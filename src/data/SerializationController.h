@@ -17,6 +17,8 @@ class SerializationController : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int defaultSupervisionInterval = 1000;
+
     // The process-wide controller, created on first use and never destroyed.
     static SerializationController *instance();
     // Test support: instance() returns the override's controller while it lives.
@@ -33,6 +35,9 @@ public:
     bool isLinkUp() const { return m_linkUp; }
     bool isSupervising() const { return m_supervisionTimer.isActive(); }
     int tickCount() const { return m_tickCounter; }
+    // The tick of the supervision; the protocol's 1000 ms unless changed (tests shorten it).
+    int supervisionInterval() const { return m_supervisionTimer.interval(); }
+    void setSupervisionInterval(int msec) { m_supervisionTimer.setInterval(msec); }
 
 signals:
     // true: a complete setup was accepted while the link was down; false: the link was lost.
