@@ -1,7 +1,7 @@
 #include "alerts/BuzzerChoice.h"
 
 #include "alerts/AlertWords.h"
-#include "alerts/ES_Alerts.h"
+#include "data/ES_Alerts.h"
 
 namespace {
 

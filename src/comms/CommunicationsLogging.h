@@ -2,7 +2,7 @@
 #define COMMUNICATIONSLOGGING_H
 
 #include "common/ScopedInstanceOverride.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "ui/BaseScreen.h"
 
-#include "alerts/AlarmWidget.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "hardware/DimmingController.h"
+#include "ui/AlarmWidget.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/ThemeStyleSheets.h"
 

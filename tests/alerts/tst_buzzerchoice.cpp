@@ -2,7 +2,7 @@
 // sounds. The first rule that applies decides; the sounder switch silences everything.
 
 #include "alerts/BuzzerChoice.h"
-#include "alerts/ES_Alerts.h"
+#include "data/ES_Alerts.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 
 #include "FreshInstance.h"
 
-#include "alerts/ES_Alerts.h"
+#include "data/ES_Alerts.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,8 +1,8 @@
 // The start-up dialog: what it offers, and what "Confirm" does before and while the system is built.
 
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
 #include "hardware/platform/NetworkInterfaceList.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QLabel>

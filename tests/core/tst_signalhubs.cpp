@@ -3,7 +3,7 @@
 // names that connections by signature use, and the argument types of the sentence requests registered by
 // the libraries themselves, so that a queued connection delivers them without help from its user.
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 
 #include <QtTest>
 
@@ -41,7 +41,7 @@ private slots:
 void tst_SignalHubs::hubsAreDistinctAndLive()
 {
     SignalEmitter *const hubs[] = { nmeaHandlerSignalEmitter(), serializableSignalEmitter(),
-        propertyButtonSignalEmitter(), runtimeButtonSignalEmitter() };
+        propertyInfoSignalEmitter(), buttonSignalEmitter() };
     std::set<SignalEmitter *> distinct;
     for (SignalEmitter *hub : hubs) {
         QVERIFY(hub);
@@ -53,8 +53,8 @@ void tst_SignalHubs::hubsAreDistinctAndLive()
     QCOMPARE(settingsSignalEmitter(), serializableSignalEmitter());
     // Each accessor gives the same hub every time.
     QCOMPARE(nmeaHandlerSignalEmitter(), hubs[0]);
-    QCOMPARE(propertyButtonSignalEmitter(), hubs[2]);
-    QCOMPARE(runtimeButtonSignalEmitter(), hubs[3]);
+    QCOMPARE(propertyInfoSignalEmitter(), hubs[2]);
+    QCOMPARE(buttonSignalEmitter(), hubs[3]);
 }
 
 void tst_SignalHubs::signatures_data()

@@ -1,10 +1,10 @@
 // The rules of the system object that need no built system: which paths each build configuration
 // connects, the program's exit status after a programming error, and the optional debug-message format.
 
+#include "common/BuildConfiguration.h"
 #include "core/CentralBaseClass.h"
 #include "core/LogMessageHandler.h"
 #include "core/SystemWiring.h"
-#include "data/BuildConfiguration.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -5,8 +5,8 @@
 #include "FreshInstance.h"
 #include "tst_serializableclass_classes.h"
 
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 #include "TickProbe.h"
 
 #include "nmea/NmeaMessageRegistry.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/NmeaMultiObjectHandler.h"
 #include "nmea/sentences/NmeaMultiSentenceHandler.h"
-#include "nmea/sentences/PqrvDptData.h"
 #include "nmea/sentences/PqrvSentences.h"
 
 #include <QSignalSpy>

@@ -4,8 +4,8 @@
 #include "FreshInstance.h"
 #include "SentenceExchange.h"
 
-#include "comms/iec450/ErrorLogger.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "comms/ErrorLogger.h"
 #include "nmea/NmeaHandlerContainer.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 #include "ParsedSentence.h"
 #include "TickProbe.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "nmea/NmeaData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/SatelliteHandlers.h"

@@ -3,9 +3,9 @@
 
 #include "FreshInstance.h"
 
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
+#include "comms/ErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/ESDataClass.h"
 #include "data/SerializationController.h"
 #include "nmea/NmeaData.h"

@@ -7,9 +7,9 @@
 
 #include "comms/CommunicationsLogging.h"
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>
