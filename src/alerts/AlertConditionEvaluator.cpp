@@ -178,13 +178,17 @@ TimeoutConditionEvaluator::TimeoutConditionEvaluator(
 {
     QTimer *shared = sharedTimeoutTimer();
     if (!shared->isActive())
-        shared->start(sharedTimerPeriod);
+        shared->start();
     connect(shared, &QTimer::timeout, this, &TimeoutConditionEvaluator::staticTimerTimeuot);
 }
 
 QTimer *TimeoutConditionEvaluator::sharedTimeoutTimer()
 {
-    static QTimer *const timer = new QTimer;
+    static QTimer *const timer = [] {
+        auto *shared = new QTimer;
+        shared->setInterval(sharedTimerPeriod);
+        return shared;
+    }();
     return timer;
 }
 

@@ -130,8 +130,9 @@ public:
     bool useSharedTimer() const { return m_useSharedTimer; }
     void setUseSharedTimer(bool useSharedTimer);
 
-    // The shared timer: made on first use, without parent, and started by the first timeout evaluator;
-    // it keeps running for the rest of the program.
+    // The shared timer: made on first use, without parent, with the protocol's 1000 ms period (tests set
+    // a shorter one on it), and started by the first timeout evaluator; it keeps running for the rest of
+    // the program.
     static QTimer *sharedTimeoutTimer();
 
 signals:

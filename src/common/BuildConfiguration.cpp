@@ -74,12 +74,10 @@ QString displayName(const BuildConfiguration &configuration)
 
 } // namespace
 
-BuildConfiguration *BuildConfiguration::s_override = nullptr;
-
 BuildConfiguration *BuildConfiguration::instance()
 {
-    if (s_override)
-        return s_override;
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static BuildConfiguration *const configuration
         = new BuildConfiguration(QStringLiteral(TESSARY_DEVICE_STR), QStringLiteral(TESSARY_PLATFORM_STR),
             QStringLiteral(TESSARY_PRODUCT_STR));
@@ -130,14 +128,6 @@ QString BuildConfiguration::productCode() const
 
 BuildConfiguration::TestOverride::TestOverride(
     const QString &deviceKind, const QString &platform, const QString &productId)
-    : m_configuration(new BuildConfiguration(deviceKind, platform, productId))
-    , m_previous(s_override)
+    : ScopedInstanceOverride(std::make_unique<BuildConfiguration>(deviceKind, platform, productId))
 {
-    s_override = m_configuration;
-}
-
-BuildConfiguration::TestOverride::~TestOverride()
-{
-    s_override = m_previous;
-    delete m_configuration;
 }

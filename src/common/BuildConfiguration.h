@@ -1,6 +1,8 @@
 #ifndef BUILDCONFIGURATION_H
 #define BUILDCONFIGURATION_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QString>
 
 // What this build is: device kind, platform and product, fixed at build time (the CMake options
@@ -53,24 +55,15 @@ public:
     // holds instead of the build's own; destroying it restores what instance() returned before. Lets a
     // test run code that asks instance() as a junction box, on "LINUX" or for another product. GUI
     // thread only; overrides must be destroyed in the reverse order of their creation.
-    class TestOverride
+    class TestOverride : public ScopedInstanceOverride<BuildConfiguration>
     {
     public:
         TestOverride(const QString &deviceKind, const QString &platform, const QString &productId);
-        ~TestOverride();
-        TestOverride(const TestOverride &) = delete;
-        TestOverride &operator=(const TestOverride &) = delete;
-
-    private:
-        BuildConfiguration *m_configuration;
-        BuildConfiguration *m_previous;
     };
 
 private:
     const QString m_productCode;
     const QString m_productName;
-
-    static BuildConfiguration *s_override;
 };
 
 #endif // BUILDCONFIGURATION_H

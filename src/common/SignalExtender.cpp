@@ -4,6 +4,8 @@
 
 SignalExtender *SignalExtender::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static SignalExtender *const registry = new SignalExtender;
     return registry;
 }

@@ -1,6 +1,8 @@
 #ifndef SIGNALEXTENDER_H
 #define SIGNALEXTENDER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QHash>
 #include <QObject>
 #include <QPointer>
@@ -27,6 +29,8 @@ class SignalExtender : public QObject
 public:
     // The process-wide registry, created without parent on first use and never destroyed.
     static SignalExtender *instance();
+    // Test support: instance() returns the override's registry while it lives.
+    using TestOverride = ScopedInstanceOverride<SignalExtender>;
 
     explicit SignalExtender(QObject *parent = nullptr);
 

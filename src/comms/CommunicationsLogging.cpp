@@ -21,13 +21,16 @@ bool isLogToDevice(int value)
 void CommunicationsLogging::create(
     CommsLoggingSetup *loggingSetup, ESStorageDeviceController *storageController, bool fixedDevice)
 {
-    if (s_instance)
+    // A test's override stands for the process-wide logs.
+    if (s_instance || TestOverride::isActive())
         return;
     s_instance = new CommunicationsLogging(loggingSetup, storageController, fixedDevice);
 }
 
 CommunicationsLogging *CommunicationsLogging::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     return s_instance;
 }
 

@@ -1,6 +1,7 @@
 #ifndef COMMUNICATIONSLOGGING_H
 #define COMMUNICATIONSLOGGING_H
 
+#include "common/ScopedInstanceOverride.h"
 #include "hardware/platform/ESStorageDeviceController.h"
 
 #include <QObject>
@@ -33,6 +34,8 @@ public:
         CommsLoggingSetup *loggingSetup, ESStorageDeviceController *storageController, bool fixedDevice);
     // Null before create(): nothing may be logged then.
     static CommunicationsLogging *instance();
+    // Test support: instance() returns the override's logs (or null: no logs) while it lives.
+    using TestOverride = ScopedInstanceOverride<CommunicationsLogging>;
 
     // A logging object of its own, not the process-wide one (create() uses this).
     CommunicationsLogging(CommsLoggingSetup *loggingSetup, ESStorageDeviceController *storageController,

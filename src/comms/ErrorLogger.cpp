@@ -12,6 +12,8 @@ const int otherSentenceErrorCode = 76;
 
 ErrorLogger *ErrorLogger::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static ErrorLogger *const logger = new ErrorLogger;
     return logger;
 }

@@ -1,6 +1,8 @@
 #ifndef ERRORLOGGER_H
 #define ERRORLOGGER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 
 class UdpErrorLogger;
@@ -15,6 +17,11 @@ class ErrorLogger : public QObject
 public:
     // Created on first use, never destroyed.
     static ErrorLogger *instance();
+    // Test support: instance() returns the override's counters while it lives.
+    using TestOverride = ScopedInstanceOverride<ErrorLogger>;
+
+    // Counters of their own, all zero (tests give them to a TestOverride).
+    ErrorLogger();
 
     void logUdpError(int code);
     void logBinaryError(int code);
@@ -48,7 +55,6 @@ public:
     NmeaErrorLogger *serial3ErrorLogger() const;
 
 private:
-    ErrorLogger();
     NmeaErrorLogger *portLogger(int port) const;
 
     UdpErrorLogger *m_udp;

@@ -37,6 +37,8 @@ ESTQ55Setup *junctionBoxSetup()
 
 ListOfSfisOnNetwork *ListOfSfisOnNetwork::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static ListOfSfisOnNetwork *const list = new ListOfSfisOnNetwork();
     return list;
 }

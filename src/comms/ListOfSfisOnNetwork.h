@@ -1,6 +1,8 @@
 #ifndef LISTOFSFISONNETWORK_H
 #define LISTOFSFISONNETWORK_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 #include <QSet>
 #include <QString>
@@ -26,6 +28,8 @@ public:
     // The process-wide register, created on first use (after the settings tree, which it reads), never
     // deleted.
     static ListOfSfisOnNetwork *instance();
+    // Test support: instance() returns the override's register while it lives.
+    using TestOverride = ScopedInstanceOverride<ListOfSfisOnNetwork>;
 
     // A register for the configuration BuildConfiguration::instance() gives now. The unit uses instance();
     // a second unit in the same process (a test of two units) makes its own.

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int sendIntervalMs = 100;
 constexpr int sentencesPerTest = 20;
 // A port passes when at most this many of the test's send ticks (the twenty sends and the closing
 // tick) had no matching sentence: at least 19 of 20 came back.
@@ -20,8 +19,18 @@ LoopTest::LoopTest(int receive_port1, int receive_port2, int receive_port3, int 
     , m_sendTimer(new QTimer(this))
 {
     m_sendTimer->setSingleShot(true);
-    m_sendTimer->setInterval(sendIntervalMs);
+    m_sendTimer->setInterval(defaultSendInterval);
     connect(m_sendTimer, &QTimer::timeout, this, &LoopTest::sendTestMessage);
+}
+
+int LoopTest::sendInterval() const
+{
+    return m_sendTimer->interval();
+}
+
+void LoopTest::setSendInterval(int msec)
+{
+    m_sendTimer->setInterval(msec);
 }
 
 void LoopTest::runTest()

@@ -14,8 +14,14 @@ class LoopTest : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int defaultSendInterval = 100;
+
     LoopTest(
         int receive_port1, int receive_port2, int receive_port3, int send_port, QObject *parent = nullptr);
+
+    // The time between two test sentences; 100 ms unless changed (tests shorten it).
+    int sendInterval() const;
+    void setSendInterval(int msec);
 
     bool isRunning() const;
     bool isFinished() const;

@@ -10,12 +10,17 @@ DataSingleton *DataSingleton::instance()
 
 DataSingleton::DataSingleton(QObject *parent)
     : QObject(parent)
-    , m_dataClass(ESDataClass::instance())
 {
+}
+
+ESDataClass *DataSingleton::dataClass() const
+{
+    // Asked at every use, so that a test's own tree (ESDataClass::TestOverride) is the one served.
+    return ESDataClass::instance();
 }
 
 void DataSingleton::selectDataClass(const QString &systemType)
 {
-    if (systemType.contains(QLatin1String("es"), Qt::CaseInsensitive))
-        m_dataClass = ESDataClass::instance();
+    // ESDataClass is the only data class and is selected from the start; any other text changes nothing.
+    Q_UNUSED(systemType)
 }

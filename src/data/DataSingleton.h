@@ -13,14 +13,13 @@ class DataSingleton : public QObject
 public:
     static DataSingleton *instance();
 
-    ESDataClass *dataClass() const { return m_dataClass; }
+    // The selected data class's process-wide object (or its test override).
+    ESDataClass *dataClass() const;
     // A system type text containing "es" (any case) selects ESDataClass; anything else changes nothing.
     void selectDataClass(const QString &systemType);
 
 private:
     explicit DataSingleton(QObject *parent = nullptr);
-
-    ESDataClass *m_dataClass;
 };
 
 #endif // DATASINGLETON_H

@@ -33,6 +33,8 @@
 
 ESDataClass *ESDataClass::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static ESDataClass *s_instance = nullptr;
     if (!s_instance)
         s_instance = new ESDataClass;

@@ -1,6 +1,7 @@
 #ifndef ESDATACLASS_H
 #define ESDATACLASS_H
 
+#include "common/ScopedInstanceOverride.h"
 #include "data/AbstractDataClass.h"
 #include "data/SerializableClass.h"
 
@@ -22,6 +23,12 @@ public:
     // The process-wide object; the first call builds the tree (defaults, then the settings files). When a
     // settings object throws during the build, nothing is stored and the next call tries again.
     static ESDataClass *instance();
+    // Test support: instance() returns the override's tree while it lives.
+    using TestOverride = ScopedInstanceOverride<ESDataClass>;
+
+    // A tree of its own, built like the process-wide one (tests give it to a TestOverride).
+    ESDataClass();
+    ~ESDataClass() override;
 
     void createDataObjects() override;
     SerializableClass *setupObject() override;
@@ -55,9 +62,6 @@ public:
     static void registerSettingsMetaTypes();
 
 private:
-    ESDataClass();
-    ~ESDataClass() override;
-
     void buildExcludedPropertyMaps();
 
     ESSetup *m_setup = nullptr;

@@ -21,10 +21,6 @@ bool settingsRelayDisabled = true;
 
 namespace {
 
-int s_localCount = 0;
-int s_runtimeCount = 0;
-int s_setupCount = 0;
-
 // A settings file holds one object's items; real files are a few hundred characters. Anything beyond
 // this is damage and is not read.
 const int maxSettingsFileLength = 64 * 1024;
@@ -312,6 +308,14 @@ void SerializableClass::removeInterruptedSettingsWrites()
 
 SerializableClass::~SerializableClass() = default;
 
+SerializableIdCounters *SerializableIdCounters::instance()
+{
+    if (TestOverride::isActive())
+        return TestOverride::current();
+    static SerializableIdCounters counters;
+    return &counters;
+}
+
 SignalEmitter *SerializableClass::signalEmitter()
 {
     return serializableSignalEmitter();
@@ -321,7 +325,7 @@ LocalSerializableClass::LocalSerializableClass(QObject *parent, const QString &n
     : SerializableClass(parent, name)
 {
     setType(QStringLiteral("Type_LocalSetup"));
-    setId(2001 + s_localCount++);
+    setId(2001 + SerializableIdCounters::instance()->local++);
     setFileName(QStringLiteral("CU_") + name + QStringLiteral(".txt"));
 }
 
@@ -329,7 +333,7 @@ RuntimeSerializableClass::RuntimeSerializableClass(QObject *parent, const QStrin
     : SerializableClass(parent, name)
 {
     setType(QStringLiteral("Type_Runtime"));
-    setId(1001 + s_runtimeCount++);
+    setId(1001 + SerializableIdCounters::instance()->runtime++);
 }
 
 SetupSerializableClass::SetupSerializableClass(QObject *parent, const QString &name)
@@ -337,7 +341,7 @@ SetupSerializableClass::SetupSerializableClass(QObject *parent, const QString &n
 {
     m_relayReceivedChanges = true;
     setType(QStringLiteral("Type_Setup"));
-    setId(3001 + s_setupCount++);
+    setId(3001 + SerializableIdCounters::instance()->setup++);
     setFileName(QStringLiteral("JB_") + name + QStringLiteral(".txt"));
 }
 

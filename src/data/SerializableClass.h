@@ -55,6 +55,7 @@
 // the mark of a value that is shown but never typed (MAC address, software version), judges nothing. A
 // refused value keeps the old value and validity and is written to the debug log.
 
+#include "common/ScopedInstanceOverride.h"
 #include "nmea/ValidatedObject.h"
 
 #include <QList>
@@ -183,6 +184,19 @@ private:
     QString m_type;
     QString m_directory;
     QString m_fileName;
+};
+
+// The ids the settings objects take, by kind: the n-th object of a kind made in the process takes the kind's
+// base (local 2001, runtime 1001, setup 3001) plus n - 1.
+struct SerializableIdCounters
+{
+    int local = 0;
+    int runtime = 0;
+    int setup = 0;
+
+    static SerializableIdCounters *instance();
+    // Test support: while an override lives, objects count on its counters (fresh ones start at the bases).
+    using TestOverride = ScopedInstanceOverride<SerializableIdCounters>;
 };
 
 // Settings kept on this display only: every change is written to the object's file at once.

@@ -21,7 +21,6 @@
 
 namespace {
 
-const int supervisionInterval = 1000;
 // The link is lost on the tick after this many ticks without a fresh text.
 const int tickLimit = 10;
 
@@ -71,6 +70,8 @@ SerializableClass *wholeObjectRoot(const QString &type)
 
 SerializationController *SerializationController::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static SerializationController *const controller = new SerializationController(nullptr);
     return controller;
 }
@@ -79,7 +80,7 @@ SerializationController::SerializationController(QObject *parent)
     : QObject(parent)
     , m_supervisionTimer(this)
 {
-    m_supervisionTimer.setInterval(supervisionInterval);
+    m_supervisionTimer.setInterval(defaultSupervisionInterval);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SerializationController::timerTimeout);
 }
 

@@ -1,6 +1,8 @@
 #ifndef SERIALIZATIONCONTROLLER_H
 #define SERIALIZATIONCONTROLLER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -16,8 +18,12 @@ class SerializationController : public QObject
 {
     Q_OBJECT
 public:
+    static constexpr int defaultSupervisionInterval = 1000;
+
     // The process-wide controller, created on first use and never destroyed.
     static SerializationController *instance();
+    // Test support: instance() returns the override's controller while it lives.
+    using TestOverride = ScopedInstanceOverride<SerializationController>;
 
     // A controller of its own (the process-wide one is made this way).
     explicit SerializationController(QObject *parent = nullptr);
@@ -27,6 +33,9 @@ public:
     bool isLinkUp() const { return m_linkUp; }
     bool isSupervising() const { return m_supervisionTimer.isActive(); }
     int tickCount() const { return m_tickCounter; }
+    // The tick of the supervision; the protocol's 1000 ms unless changed (tests shorten it).
+    int supervisionInterval() const { return m_supervisionTimer.interval(); }
+    void setSupervisionInterval(int msec) { m_supervisionTimer.setInterval(msec); }
 
 signals:
     // true: a complete setup was accepted while the link was down; false: the link was lost.

@@ -9,6 +9,8 @@
 
 NmeaData *NmeaData::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static NmeaData *const data = new NmeaData;
     return data;
 }

@@ -1,6 +1,8 @@
 #ifndef NMEADATA_H
 #define NMEADATA_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 
 class PqrvDptData;
@@ -133,6 +135,8 @@ class NmeaData : public QObject
 public:
     // The process-wide object, created without parent on the first call and never deleted.
     static NmeaData *instance();
+    // Test support: instance() returns the override's values while it lives.
+    using TestOverride = ScopedInstanceOverride<NmeaData>;
 
     explicit NmeaData(QObject *parent = nullptr);
 

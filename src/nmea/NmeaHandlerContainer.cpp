@@ -17,6 +17,8 @@ bool NmeaHandlerContainer::setHandlerSetFactory(HandlerSetFactory factory)
 
 NmeaHandlerContainer *NmeaHandlerContainer::instance()
 {
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static NmeaHandlerContainer *const container = new NmeaHandlerContainer(nullptr);
     return container;
 }

@@ -1,6 +1,8 @@
 #ifndef NMEAHANDLERCONTAINER_H
 #define NMEAHANDLERCONTAINER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -36,6 +38,8 @@ public:
     // The process-wide container; the first call creates it, with every handler of this build's
     // configuration. It is never destroyed.
     static NmeaHandlerContainer *instance();
+    // Test support: instance() returns the override's container while it lives.
+    using TestOverride = ScopedInstanceOverride<NmeaHandlerContainer>;
 
     // A container of its own with the handlers of the configuration that BuildConfiguration::instance()
     // answers now; the handlers are its children. The process-wide one is made this way; tests make

@@ -2,9 +2,7 @@
 
 #include "alerts/AlertWords.h"
 #include "common/BuildConfiguration.h"
-#include "data/ESDataClass.h"
 #include "data/ESDiagnosticsSetup.h"
-#include "data/ESSetup.h"
 #include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
 #include "ui/CustomLayout.h"
@@ -48,12 +46,6 @@ bool canBeAcknowledged(int state)
         || state == static_cast<int>(AlertState::RectifiedUnacknowledged);
 }
 
-ESDiagnosticsSetup *diagnostics()
-{
-    ESSetup *setup = ESDataClass::instance()->setup();
-    return setup ? setup->DiagnosticsSetup() : nullptr;
-}
-
 const char *const panelStyle
     = "QPushButton{color: black; background-color:rgb(190, 190, 190); border: none;}QPushButton::!pressed{ "
       "border: none;}QPushButton::pressed{ background-color:rgb(135, 135, 135); border-top:1px solid black; "
@@ -66,9 +58,11 @@ const char *const iconButtonStyle
 
 } // namespace
 
-AlarmWidget::AlarmWidget(ES_Alerts *alerts, QWidget *parent, QWidget *keepUnder)
+AlarmWidget::AlarmWidget(
+    ES_Alerts *alerts, const ESDiagnosticsSetup *diagnostics, QWidget *parent, QWidget *keepUnder)
     : QWidget(parent)
     , m_alerts(alerts)
+    , m_diagnostics(diagnostics)
     , m_keepUnder(keepUnder)
     , m_blinkTimer(this)
 {
@@ -201,7 +195,7 @@ void AlarmWidget::setAlarm()
     if (BuildConfiguration::instance()->isMirLox1000 || BuildConfiguration::instance()->isMirLox2000) {
         m_simulation = false;
     } else {
-        const ESDiagnosticsSetup *setup = diagnostics();
+        const ESDiagnosticsSetup *setup = m_diagnostics;
         m_simulation = setup && setup->SimulateDepth() != 0 && setup->Source() == 0;
     }
 
@@ -497,7 +491,7 @@ void AlarmWidget::paintCompact(QPainter &painter)
             draw(m_warningStateIcons.at(m_warningIcon));
         ++n;
     }
-    const ESDiagnosticsSetup *setup = diagnostics();
+    const ESDiagnosticsSetup *setup = m_diagnostics;
     if (setup && setup->TestAlarm() == 1 && n != 2) {
         draw(m_testAlarmIcon);
         ++n;

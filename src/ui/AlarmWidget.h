@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class ES_Alerts;
+class ESDiagnosticsSetup;
 class QLabel;
 class QPushButton;
 class SerializableAlertInfo;
@@ -22,9 +23,11 @@ class AlarmWidget : public QWidget
 {
     Q_OBJECT
 public:
-    // `keepUnder` (not owned, may be null) is the dimming overlay: the panel stacks itself directly under
-    // it whenever it is shown, so that the overlay stays on top.
-    AlarmWidget(ES_Alerts *alerts, QWidget *parent, QWidget *keepUnder);
+    // Shows `alerts`; `diagnostics` (may be null: no test alarm, no simulation) decides the test-alarm and
+    // simulation icons. `keepUnder` (not owned, may be null) is the dimming overlay: the panel stacks itself
+    // directly under it whenever it is shown, so that the overlay stays on top.
+    AlarmWidget(
+        ES_Alerts *alerts, const ESDiagnosticsSetup *diagnostics, QWidget *parent, QWidget *keepUnder);
 
     // Full size := base size x the screen scale factors, compact size := 70 % of it.
     void updateScaledGeometry();
@@ -83,6 +86,7 @@ private:
     const QPixmap *rowIcon(const SerializableAlertInfo *alert) const;
 
     ES_Alerts *m_alerts;
+    QPointer<const ESDiagnosticsSetup> m_diagnostics;
     QPointer<QWidget> m_keepUnder;
     QList<QPixmap> m_stateIcons;
     QList<QPixmap> m_warningStateIcons;

@@ -1,6 +1,8 @@
 #include "ui/BaseScreen.h"
 
 #include "common/BuildConfiguration.h"
+#include "data/ESDataClass.h"
+#include "data/ESSetup.h"
 #include "hardware/DimmingController.h"
 #include "ui/AlarmWidget.h"
 #include "ui/CommunicationInformationTable.h"
@@ -60,7 +62,8 @@ void BaseScreen::createOverlayWidgets()
     m_standby = false;
     m_alarmActive = false;
 
-    m_alarmWidget = new AlarmWidget(m_alerts, m_ui->custom_layout, m_ui->brightness_widget);
+    m_alarmWidget = new AlarmWidget(m_alerts, ESDataClass::instance()->setup()->DiagnosticsSetup(),
+        m_ui->custom_layout, m_ui->brightness_widget);
     m_alarmWidget->setObjectName(QStringLiteral("alarm_widget"));
     m_alarmWidget->hide();
     placeAlarmWidget();
@@ -68,7 +71,8 @@ void BaseScreen::createOverlayWidgets()
 
     // The communication monitor belongs to the system setup pages; until they exist it waits hidden
     // here, fed by the forwarding controller like on its page.
-    m_communicationTable = new CommunicationInformationTable(m_ui->custom_layout);
+    m_communicationTable = new CommunicationInformationTable(
+        ESDataClass::instance()->communicationInformation(), m_ui->custom_layout);
     m_communicationTable->setObjectName(QStringLiteral("communication_information_table"));
     m_communicationTable->hide();
 }

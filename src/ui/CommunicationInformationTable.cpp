@@ -2,7 +2,6 @@
 
 #include "comms/CommunicationForwardingController.h"
 #include "data/ESCommunicationInformation.h"
-#include "data/ESDataClass.h"
 #include "ui_CommunicationInformationTable.h"
 
 #include <QDebug>
@@ -27,10 +26,11 @@ QColor statusColor(int status)
 
 } // namespace
 
-CommunicationInformationTable::CommunicationInformationTable(QWidget *parent)
+CommunicationInformationTable::CommunicationInformationTable(
+    ESCommunicationInformation *information, QWidget *parent)
     : QWidget(parent)
     , m_displayedChannelName(QStringLiteral("NMEA 1"))
-    , m_information(ESDataClass::instance()->communicationInformation())
+    , m_information(information)
     , m_channelNames({ QStringLiteral("NMEA 1"), QStringLiteral("NMEA 2"), QStringLiteral("NMEA 3"),
           QStringLiteral("UDP"), QStringLiteral("CU NMEA 1"), QStringLiteral("CU NMEA 2"),
           QStringLiteral("CU NMEA 3") })

@@ -25,7 +25,9 @@ class CommunicationInformationTable : public QWidget
 {
     Q_OBJECT
 public:
-    explicit CommunicationInformationTable(QWidget *parent = nullptr);
+    // Shows and switches the monitor settings `information` (not owned; null: a table without settings).
+    explicit CommunicationInformationTable(
+        ESCommunicationInformation *information, QWidget *parent = nullptr);
     ~CommunicationInformationTable() override;
 
     void setCommunicationForwardingController(CommunicationForwardingController *controller);

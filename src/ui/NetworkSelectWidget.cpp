@@ -2,7 +2,7 @@
 
 #include "ui_NetworkSelectWidget.h"
 
-#include <QNetworkInterface>
+#include "hardware/platform/NetworkInterfaceList.h"
 
 NetworkSelectWidget::NetworkSelectWidget(QWidget *parent)
     : QWidget(parent)
@@ -12,10 +12,10 @@ NetworkSelectWidget::NetworkSelectWidget(QWidget *parent)
     // A title bar without close, minimise or maximise buttons: the dialog is left only by "Confirm".
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::CustomizeWindowHint);
 
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : interfaces) {
-        if (candidate.flags().testFlag(QNetworkInterface::IsUp))
-            m_ui->comboBox->addItem(candidate.humanReadableName());
+    const QList<NetworkInterfaceList::Entry> interfaces = NetworkInterfaceList::instance()->interfaces();
+    for (const NetworkInterfaceList::Entry &candidate : interfaces) {
+        if (candidate.up)
+            m_ui->comboBox->addItem(candidate.humanReadableName);
     }
 }
 

@@ -2,7 +2,6 @@
 // active alert, acknowledging, dimming requests, the link loss, simulation and scaling.
 
 #include "common/BuildConfiguration.h"
-#include "data/ESDataClass.h"
 #include "data/ESDiagnosticsSetup.h"
 #include "data/ESSetup.h"
 #include "data/ES_Alerts.h"
@@ -54,6 +53,7 @@ class Panel
 public:
     Panel()
         : alerts(nullptr, QStringLiteral("ESAlerts"))
+        , diagnostics(nullptr, QStringLiteral("DiagnosticsSetup"))
     {
         window.resize(800, 480);
         layout = new CustomLayout(&window, 800, 480);
@@ -62,7 +62,7 @@ public:
         overlay->setObjectName(QStringLiteral("brightness_widget"));
         overlay->setAttribute(Qt::WA_TransparentForMouseEvents);
         overlay->setGeometry(0, 0, 800, 480);
-        widget = new AlarmWidget(&alerts, layout, overlay);
+        widget = new AlarmWidget(&alerts, &diagnostics, layout, overlay);
         widget->hide();
         widget->setBaseSize(360, 192);
         widget->resize(360, 192);
@@ -121,7 +121,9 @@ public:
     void expand() { QTest::mouseClick(button(QStringLiteral("alarmIconButton")), Qt::LeftButton); }
 
     QWidget window;
+    // The alerts and the diagnostics settings the panel shows.
     ES_Alerts alerts;
+    ESDiagnosticsSetup diagnostics;
     CustomLayout *layout;
     QWidget *overlay;
     AlarmWidget *widget;
@@ -132,7 +134,6 @@ class tst_AlarmWidget : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void alarmBlinksInCompactMode();
     void warningGroupSteadyWithBlinkingRow();
     void bothGroupsSideBySide();
@@ -147,12 +148,6 @@ private slots:
     void simulation();
     void scaledGeometry();
 };
-
-void tst_AlarmWidget::initTestCase()
-{
-    // The panel reads the diagnostics settings of the process-wide tree.
-    QVERIFY(ESDataClass::instance()->setup());
-}
 
 void tst_AlarmWidget::alarmBlinksInCompactMode()
 {
@@ -444,12 +439,11 @@ void tst_AlarmWidget::statesOutsideTable()
 
 void tst_AlarmWidget::simulation()
 {
-    ESDiagnosticsSetup *diagnostics = ESDataClass::instance()->setup()->DiagnosticsSetup();
-    diagnostics->setSimulateDepth(1);
-    diagnostics->setSource(0);
     {
         // The speed log never simulates depth: the panel stays hidden.
         Panel panel;
+        panel.diagnostics.setSimulateDepth(1);
+        panel.diagnostics.setSource(0);
         QVERIFY(panel.start());
         panel.receiveStates({ 5, 5, 5, 5, 5, 5 });
         QVERIFY(!panel.widget->isSimulation());
@@ -459,6 +453,8 @@ void tst_AlarmWidget::simulation()
         BuildConfiguration::TestOverride sounder(
             QStringLiteral("CU"), QStringLiteral("WINDOWS"), QStringLiteral("TVR200"));
         Panel panel;
+        panel.diagnostics.setSimulateDepth(1);
+        panel.diagnostics.setSource(0);
         QVERIFY(panel.start());
         panel.receiveStates({ 5, 5, 5, 5, 5, 5 });
         QVERIFY(panel.widget->isSimulation());
@@ -469,13 +465,11 @@ void tst_AlarmWidget::simulation()
         panel.expand();
         QVERIFY(panel.widget->isCompact());
 
-        diagnostics->setSource(1);
+        panel.diagnostics.setSource(1);
         panel.receiveStates({ 5, 5, 5, 5, 5, 5 });
         QVERIFY(!panel.widget->isSimulation());
         QVERIFY(!panel.widget->isVisible());
     }
-    diagnostics->setSimulateDepth(0);
-    diagnostics->setSource(0);
 }
 
 void tst_AlarmWidget::scaledGeometry()

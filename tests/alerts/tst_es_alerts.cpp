@@ -1,6 +1,8 @@
 // The alert-state store: its six alerts, received whole texts, and the display's own alert for the
 // link to the junction box.
 
+#include "FreshInstance.h"
+
 #include "data/ES_Alerts.h"
 
 #include <QFile>
@@ -34,6 +36,7 @@ private slots:
 
 void tst_ES_Alerts::construction()
 {
+    FreshInstance<SerializableIdCounters> ids;
     ES_Alerts alerts(nullptr, QStringLiteral("ESAlerts"));
     QCOMPARE(alerts.type(), QStringLiteral("Type_Alert"));
     // The first runtime object of the process, plus 4000; the children follow in order.

@@ -18,9 +18,12 @@
 
 // Supervision of the station that took over the responsibility for an alert: its heartbeats keep the
 // transfer, and when they stop the alert is raised again. The alerts here take a heartbeat timeout of
-// 2 s from their definition line (the product's default is 120 s).
+// 2 ticks (seconds in the unit) from their definition line (the product's default is 120); the shared
+// timer of the timeouts ticks every 100 ms here.
 
 namespace {
+
+const int tickMs = 100;
 
 const QStringList definitions { "Watched,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60,30,2",
     "Witness,Witness,10457,Alert,CatB,WarningToWarning,0,true,60,30,2" };
@@ -72,6 +75,7 @@ void tst_HeartbeatSupervision::cleanupTestCase()
 
 void tst_HeartbeatSupervision::init()
 {
+    TimeoutConditionEvaluator::sharedTimeoutTimer()->setInterval(tickMs);
     m_list.reset(new AlertsController(definitions));
     SignalExtender::instance()->connectPending();
 }
@@ -79,6 +83,7 @@ void tst_HeartbeatSupervision::init()
 void tst_HeartbeatSupervision::cleanup()
 {
     m_list.reset();
+    TimeoutConditionEvaluator::sharedTimeoutTimer()->setInterval(1000);
 }
 
 void tst_HeartbeatSupervision::transfer(const char *name, const QString &talker, const QString &sfi)
@@ -173,7 +178,7 @@ void tst_HeartbeatSupervision::missingHeartbeatRaisesAgain()
     transfer("Watched", "II", "II0001");
     QPointer<ResponsibilityOwnerHeartbeatMonitor> monitor = m_list->heartbeatMonitors()->monitor("Watched");
     BasicAlert *alert = controller("Watched")->alert();
-    QTRY_COMPARE_WITH_TIMEOUT(alert->alertState(), int(AlertState::ActiveUnacknowledged), 5000);
+    QTRY_COMPARE(alert->alertState(), int(AlertState::ActiveUnacknowledged));
     // The same occurrence, raised again by the supervision, which then ends.
     QCOMPARE(alert->alertInstance(), 1);
     QCOMPARE(alert->previousState(), int(AlertState::ActiveResponsibilityTransferred));
@@ -193,13 +198,13 @@ void tst_HeartbeatSupervision::heartbeatsHoldTransfer()
         heartbeat("II", "II0001");
         ++sent;
     });
-    beat.start(300);
-    // Ten heartbeats span three seconds, longer than the 2 s timeout.
-    QTRY_VERIFY_WITH_TIMEOUT(sent >= 10, 10000);
+    beat.start(tickMs * 3 / 10);
+    // Ten heartbeats span three ticks, longer than the timeout of two.
+    QTRY_VERIFY(sent >= 10);
     QCOMPARE(states.count(), 0);
     QCOMPARE(alert->alertState(), int(AlertState::ActiveResponsibilityTransferred));
     beat.stop();
-    QTRY_COMPARE_WITH_TIMEOUT(alert->alertState(), int(AlertState::ActiveUnacknowledged), 5000);
+    QTRY_COMPARE(alert->alertState(), int(AlertState::ActiveUnacknowledged));
     QCOMPARE(states.count(), 1);
 }
 
@@ -216,9 +221,9 @@ void tst_HeartbeatSupervision::secondTransferReplacesMonitor()
     // The first station's heartbeats no longer count.
     QTimer beat;
     connect(&beat, &QTimer::timeout, this, [] { heartbeat("II", "II0001"); });
-    beat.start(200);
+    beat.start(tickMs / 5);
     BasicAlert *alert = controller("Watched")->alert();
-    QTRY_COMPARE_WITH_TIMEOUT(alert->alertState(), int(AlertState::ActiveUnacknowledged), 5000);
+    QTRY_COMPARE(alert->alertState(), int(AlertState::ActiveUnacknowledged));
     QCOMPARE(m_list->heartbeatMonitors()->count(), 0);
 }
 
@@ -233,8 +238,7 @@ void tst_HeartbeatSupervision::clearEndsSupervision()
     BasicAlert *alert = controller("Watched")->alert();
     QVERIFY(alert->isNormal());
     QSignalSpy states(alert, &BasicAlert::stateChanged);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        controller("Witness")->alert()->alertState(), int(AlertState::ActiveUnacknowledged), 5000);
+    QTRY_COMPARE(controller("Witness")->alert()->alertState(), int(AlertState::ActiveUnacknowledged));
     QCOMPARE(states.count(), 0);
     QVERIFY(alert->isNormal());
 }

@@ -1,4 +1,7 @@
-// The error counters of the network and sentence paths, as the diagnostics sentences read them.
+// The error counters of the network and sentence paths, as the diagnostics sentences read them. Every case
+// starts from fresh counters.
+
+#include "FreshInstance.h"
 
 #include "comms/BinaryOverUdpErrorLogger.h"
 #include "comms/ErrorLogger.h"
@@ -8,11 +11,16 @@
 
 #include <QtTest>
 
+#include <optional>
+
 class TestErrorLogger : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void init();
+    void cleanup();
+
     void freshCounters();
     void sentenceErrorsOnUdpAreNetworkErrors();
     void sumCodes();
@@ -22,7 +30,19 @@ private slots:
 private:
     ErrorLogger *logger() const { return ErrorLogger::instance(); }
     const NmeaOverUdpErrorLogger *udp() const { return logger()->udpErrorLogger()->nmeaOverUdpErrorLogger(); }
+
+    std::optional<FreshInstance<ErrorLogger>> m_counters;
 };
+
+void TestErrorLogger::init()
+{
+    m_counters.emplace();
+}
+
+void TestErrorLogger::cleanup()
+{
+    m_counters.reset();
+}
 
 void TestErrorLogger::freshCounters()
 {
@@ -47,7 +67,6 @@ void TestErrorLogger::sentenceErrorsOnUdpAreNetworkErrors()
     QCOMPARE(logger()->totalSerialNmeaErrors(), 1);
     QCOMPARE(logger()->totalUdpNmeaErrors(), 2);
     QCOMPARE(logger()->totalErrors(), 3);
-    logger()->resetCounters();
 }
 
 void TestErrorLogger::sumCodes()
@@ -69,6 +88,7 @@ void TestErrorLogger::sumCodes()
 
 void TestErrorLogger::resetKeepsLastCode()
 {
+    logger()->logBinaryError(81);
     logger()->logUdpError(79);
     logger()->resetCounters();
     QCOMPARE(udp()->lastErrorCode(), 79);

@@ -5,6 +5,7 @@
 // platform or product for the dispatch rules that depend on them.
 
 #include "FolderDevice.h"
+#include "FreshInstance.h"
 #include "common/BuildConfiguration.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
@@ -21,6 +22,7 @@
 #include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaHandler.h"
+#include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/TmpPortsSetupAdapter.h"
 
@@ -30,6 +32,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -67,6 +70,7 @@ class tst_ExternalNmeaController : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void cleanupTestCase();
 
     void checking_data();
@@ -95,9 +99,13 @@ private:
     }
 
     std::unique_ptr<BuildConfiguration::TestOverride> m_configuration;
-    QTemporaryDir m_dir;
+    std::optional<FreshInstance<NmeaHandlerContainer>> m_handlers;
+    // The logging device and the logs are new for every case: logs continue the files they find, and a
+    // full log (500 records) would hide what a case adds.
+    std::optional<QTemporaryDir> m_dir;
     std::unique_ptr<FolderDevice> m_device;
     std::unique_ptr<CommsLoggingSetup> m_loggingSetup;
+    std::optional<FreshInstance<CommunicationsLogging>> m_logs;
     std::unique_ptr<ESCommunicationInformation> m_information;
     std::unique_ptr<ESCommunicationsSetup> m_communicationsSetup;
     std::unique_ptr<TmpPortsSetupAdapter> m_adapter;
@@ -108,14 +116,11 @@ private:
 void tst_ExternalNmeaController::initTestCase()
 {
     qRegisterMetaType<NmeaGroupInfo>("NmeaGroupInfo");
-    // Before anything creates the process-wide handler set: the junction box's set holds the standard
-    // sentences.
+    // The junction box's handler set holds the standard sentences; it stays in use when a case changes the
+    // configuration.
     m_configuration.reset(new BuildConfiguration::TestOverride("JB", "WINDOWS", "MIR_LOX1000"));
-    QVERIFY(m_dir.isValid());
-    m_device.reset(new FolderDevice(m_dir.path()));
+    m_handlers.emplace();
     m_loggingSetup.reset(new CommsLoggingSetup(nullptr, QStringLiteral("CommunicationsLoggingSetup")));
-    CommunicationsLogging::create(m_loggingSetup.get(), m_device.get(), true);
-    QVERIFY(CommunicationsLogging::instance());
     m_information.reset(new ESCommunicationInformation);
     m_communicationsSetup.reset(new ESCommunicationsSetup(nullptr, QStringLiteral("CommunicationsSetup")));
     m_adapter.reset(new TmpPortsSetupAdapter(m_communicationsSetup.get()));
@@ -129,11 +134,22 @@ void tst_ExternalNmeaController::initTestCase()
 void tst_ExternalNmeaController::init()
 {
     ErrorLogger::instance()->resetCounters();
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+    m_device.reset(new FolderDevice(m_dir->path()));
+    m_logs.emplace(m_loggingSetup.get(), m_device.get(), true);
+}
+
+void tst_ExternalNmeaController::cleanup()
+{
+    m_logs.reset();
 }
 
 void tst_ExternalNmeaController::cleanupTestCase()
 {
     setTmpPortsSetupAdapter(nullptr);
+    m_controller.reset();
+    m_handlers.reset();
 }
 
 QStringList tst_ExternalNmeaController::receive(

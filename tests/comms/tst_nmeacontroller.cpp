@@ -5,6 +5,7 @@
 // checks shows up there.
 
 #include "FolderDevice.h"
+#include "FreshInstance.h"
 #include "common/SignalEmitter.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
@@ -29,6 +30,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -117,9 +119,12 @@ private:
     // The sentences that reached the sentence checks, in order (repeated on serial port 1).
     QStringList reachedChecks(const QSignalSpy &serial) const;
 
-    QTemporaryDir m_dir;
+    // The logging device and the logs are new for every case: logs continue the files they find, and a
+    // full log (500 records) would hide what a case adds.
+    std::optional<QTemporaryDir> m_dir;
     std::unique_ptr<FolderDevice> m_device;
     std::unique_ptr<CommsLoggingSetup> m_loggingSetup;
+    std::optional<FreshInstance<CommunicationsLogging>> m_logs;
     std::unique_ptr<ESCommunicationInformation> m_information;
     std::unique_ptr<CommunicationForwardingController> m_forwarding;
     std::unique_ptr<NmeaController> m_controller;
@@ -127,8 +132,6 @@ private:
 
 void tst_NmeaController::initTestCase()
 {
-    QVERIFY(m_dir.isValid());
-    m_device.reset(new FolderDevice(m_dir.path()));
     m_loggingSetup.reset(new CommsLoggingSetup(nullptr, QStringLiteral("CommunicationsLoggingSetup")));
     m_information.reset(new ESCommunicationInformation);
     m_forwarding.reset(new CommunicationForwardingController);
@@ -137,11 +140,10 @@ void tst_NmeaController::initTestCase()
 
 void tst_NmeaController::init()
 {
-    // The first test runs before the communication logs exist.
-    if (qstrcmp(QTest::currentTestFunction(), "withoutLoggingOrForwarding") != 0) {
-        CommunicationsLogging::create(m_loggingSetup.get(), m_device.get(), true);
-        QVERIFY(CommunicationsLogging::instance());
-    }
+    m_dir.emplace();
+    QVERIFY(m_dir->isValid());
+    m_device.reset(new FolderDevice(m_dir->path()));
+    m_logs.emplace(m_loggingSetup.get(), m_device.get(), true);
     m_controller.reset(new NmeaController);
     m_controller->setCommunicationForwardingController(m_forwarding.get());
     // Every port's input is repeated on serial port 1.
@@ -154,12 +156,14 @@ void tst_NmeaController::cleanup()
 {
     m_forwarding->setForwarding(Serial_1, Serial_1, false);
     m_controller.reset();
+    m_logs.reset();
 }
 
 void tst_NmeaController::withoutLoggingOrForwarding()
 {
     // Neither the logs nor the forwarding controller are there yet: sentences are still checked,
     // counted and sent.
+    CommunicationsLogging::TestOverride noLogs(static_cast<CommunicationsLogging *>(nullptr));
     QVERIFY(!CommunicationsLogging::instance());
     NmeaController controller;
     QSignalSpy heartbeats(HeartbeatReceiver::instance(), &HeartbeatReceiver::signalHeartbeatReceived);

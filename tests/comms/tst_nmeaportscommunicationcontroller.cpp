@@ -18,6 +18,8 @@ const QString zda = QStringLiteral("$GPZDA,120000.00,01,02,2024,00,00*6A\r\n");
 const QString vtg = QStringLiteral("$GPVTG,45.0,T,,M,10.0,N,18.5,K,A*1E\r\n");
 const QString gga = QStringLiteral("$GPGGA,120000,5400.000,N,01000.000,E,1,08,0.9,10.0,M,,M,,*4C\r\n");
 const QString testSentence = QStringLiteral("$PQRVTEST,0,1,2,3,4,5,6,7,8,9\r\n");
+// The loop test's sentences every 30 ms instead of 100.
+const int loopTestSendMs = 30;
 
 // The serial devices of a junction box (ttyS3, ttyS1, ttyS2 for ports 0 to 2) as pseudo-terminals,
 // with the port set opened on them under the given configuration.
@@ -191,6 +193,8 @@ void tst_NmeaPortsCommunicationController::loopTest()
     NmeaPortsCommunicationController controller(unit.ports.get());
     LoopTest *test = controller.loopTest();
     QVERIFY(test);
+    // Fast enough for the test, slow enough for the echo through the pseudo-terminals.
+    test->setSendInterval(loopTestSendMs);
     QCOMPARE(test->parent(), &controller);
     QCOMPARE(test->sendPort(), 0);
     QSignalSpy groups(&controller, &NmeaPortsCommunicationController::receivedNmeaListFromSerial);
@@ -204,7 +208,7 @@ void tst_NmeaPortsCommunicationController::loopTest()
 
     test->runTest();
     QVERIFY(controller.isLoopTestRunning());
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QTRY_COMPARE(finished.count(), 1);
     QVERIFY(!controller.isLoopTestRunning());
     QCOMPARE(unit.far[0].received(), testSentence.toLatin1().repeated(20));
     QCOMPARE((QList<bool> { test->port1Passed(), test->port2Passed(), test->port3Passed() }), passed);
@@ -230,6 +234,7 @@ void tst_NmeaPortsCommunicationController::loopTestHoldsTraffic()
     QSignalSpy groups(&controller, &NmeaPortsCommunicationController::receivedNmeaListFromSerial);
     LoopTest *test = controller.loopTest();
     QVERIFY(test);
+    test->setSendInterval(loopTestSendMs);
 
     test->runTest();
     QVERIFY(test->isRunning());

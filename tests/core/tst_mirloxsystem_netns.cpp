@@ -1,13 +1,13 @@
-// The display's system object, built once in this process the way the program builds it (dialog, "lo",
-// "Confirm"), and its operations: what the start leaves behind, the link supervision without a junction
-// box, the buzzer driven by the alert states, acknowledgements, standby routing, transmission group, alert
-// identifiers, time, restore and SFI changes.
-//
-// The first test waits for the supervision to give up on the absent junction box, so that the link alert
-// it raises cannot overwrite the alert states the later tests set.
+// The display's system object, built for every case the way the program builds it (dialog, "lo",
+// "Confirm") on stores of its own, and its operations: what the start leaves behind, the link supervision
+// without a junction box, the buzzer driven by the alert states, acknowledgements, standby routing,
+// transmission group, alert identifiers, time, restore and SFI changes. Cases that wait for a timer of the
+// system shorten it; the start checks that each is the protocol's value.
 
 #include "NetnsGuard.h"
+#include "StartedSystem.h"
 
+#include "alerts/BuzzerChoice.h"
 #include "common/SignalEmitter.h"
 #include "comms/NmeaController.h"
 #include "comms/iec450/Udp61162450Controller.h"
@@ -38,6 +38,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
+
+#include <optional>
 
 namespace {
 
@@ -96,7 +98,8 @@ class tst_MirloxSystemNetns : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
+    void init();
+    void cleanup();
 
     void silentJunctionBoxTakesLinkDown();
     void startLeavesSystemReady();
@@ -108,12 +111,17 @@ private slots:
     void alertTypeMovesIdentifiers_data();
     void alertTypeMovesIdentifiers();
     void receivedTimeArrivesOnNextPass();
-    void restoreRequestIsResetAfterFiveSeconds();
+    void restoreRequestIsResetAfterDelay();
     void displayAnnouncesNewSfi();
     void displayFollowsJunctionBoxSfi();
     void groupChangeIsDebounced();
 
 private:
+    // Values the start must correct or take over, and the link supervision's tick (shortened by the case
+    // that waits for the link to be lost).
+    void startSystem(int supervision_interval = SerializationController::defaultSupervisionInterval);
+
+    std::optional<StartedSystem> m_started;
     MirloxSystem *m_system = nullptr;
 };
 
@@ -123,36 +131,41 @@ void tst_MirloxSystemNetns::initTestCase()
         QSKIP(qPrintable(NetnsGuard::reason()));
     qRegisterMetaType<Port>("Port");
     qRegisterMetaType<QList<QString>>("QList<QString>");
-
-    // Values the start must correct or take over.
-    junctionBox()->setTQ55SerialNumber(4294967295u);
-    display()->setSounderTest(1);
-    ESDataClass::instance()->localSetup()->RuntimeScreenSetupA()->setRuntimeData4(1);
-
-    m_system = new MirloxSystem;
-    m_system->start();
-    NetworkSelectWidget *dialog = m_system->networkSelectWidget();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    auto *interfaces = dialog->findChild<QComboBox *>(QStringLiteral("comboBox"));
-    QVERIFY(interfaces);
-    interfaces->setCurrentIndex(interfaces->findText(QStringLiteral("lo")));
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton")), Qt::LeftButton);
-    QVERIFY(m_system->mainWindow());
 }
 
-void tst_MirloxSystemNetns::cleanupTestCase()
+void tst_MirloxSystemNetns::startSystem(int supervision_interval)
 {
-    // The window and the socket interface go before what they use (the sanitized build checks this).
-    delete m_system;
+    m_started.reset();
+    m_started.emplace([supervision_interval]() {
+        junctionBox()->setTQ55SerialNumber(4294967295u);
+        display()->setSounderTest(1);
+        ESDataClass::instance()->localSetup()->RuntimeScreenSetupA()->setRuntimeData4(1);
+        SerializationController::instance()->setSupervisionInterval(supervision_interval);
+    });
+    QVERIFY(m_started->isStarted());
+    m_system = m_started->get();
+}
+
+void tst_MirloxSystemNetns::init()
+{
+    startSystem();
+}
+
+void tst_MirloxSystemNetns::cleanup()
+{
+    m_system = nullptr;
+    m_started.reset();
 }
 
 void tst_MirloxSystemNetns::silentJunctionBoxTakesLinkDown()
 {
+    // Ten silent ticks take the link down.
+    startSystem(20);
     QSignalSpy pairRequests(
         nmeaHandlerSignalEmitter(), &SignalEmitter::signalTypeAndCompleteNmeaMessageAndPort);
     SerializationController *serialization = SerializationController::instance();
     QVERIFY(serialization->isSupervising());
-    QTRY_VERIFY_WITH_TIMEOUT(!serialization->isLinkUp(), 15000);
+    QTRY_VERIFY(!serialization->isLinkUp());
 
     QCOMPARE(alerts()->AlertDisplayError()->AlertState(), 0);
     AlarmWidget *panel = m_system->mainWindow()->alarmWidget();
@@ -188,6 +201,12 @@ void tst_MirloxSystemNetns::startLeavesSystemReady()
     // Transmission group SATD of the junction box's setup.
     QCOMPARE(m_system->udpController()->nmeaGroupAddress(), QHostAddress(QStringLiteral("239.192.0.3")));
     QCOMPARE(m_system->udpController()->nmeaGroupPort(), quint16(60003));
+
+    // The protocol's waits: the link supervision's tick, the group change, the restore reset.
+    QCOMPARE(SerializationController::instance()->supervisionInterval(), 1000);
+    QCOMPARE(m_system->groupDebounceTimer()->interval(), 10000);
+    QVERIFY(m_system->groupDebounceTimer()->isSingleShot());
+    QCOMPARE(m_system->restoreResetDelay(), 5000);
 }
 
 void tst_MirloxSystemNetns::buzzerFollowsAlertStates()
@@ -225,7 +244,7 @@ void tst_MirloxSystemNetns::buzzerFollowsAlertStates()
     alerts()->AlarmShallow()->setAlertState(0);
     emit alerts()->dataReceivedFromCommunication();
     QVERIFY(beep->isRunning());
-    QCOMPARE(beep->beepPattern(), CentralBaseClass::threeBeepsPattern());
+    QCOMPARE(beep->beepPattern(), BuzzerChoice::threeBeepsPattern());
 
     allAlertsNormal();
     emit alerts()->dataReceivedFromCommunication();
@@ -384,15 +403,16 @@ void tst_MirloxSystemNetns::receivedTimeArrivesOnNextPass()
     QVERIFY(!isUtcOffsetValid());
 }
 
-void tst_MirloxSystemNetns::restoreRequestIsResetAfterFiveSeconds()
+void tst_MirloxSystemNetns::restoreRequestIsResetAfterDelay()
 {
+    m_system->setRestoreResetDelay(50);
     display()->setButtonBeep(1);
     display()->saveToFile();
     junctionBox()->setRestoreAllSetups(1);
     // A display restores its own local settings.
     QCOMPARE(display()->ButtonBeep(), 0);
     QCOMPARE(junctionBox()->RestoreAllSetups(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(junctionBox()->RestoreAllSetups(), 0, 7000);
+    QTRY_COMPARE(junctionBox()->RestoreAllSetups(), 0);
 }
 
 void tst_MirloxSystemNetns::displayAnnouncesNewSfi()
@@ -416,16 +436,17 @@ void tst_MirloxSystemNetns::displayFollowsJunctionBoxSfi()
 void tst_MirloxSystemNetns::groupChangeIsDebounced()
 {
     Udp61162450Controller *udp = m_system->udpController();
-    QTRY_VERIFY_WITH_TIMEOUT(!m_system->groupDebounceTimer()->isActive(), 12000);
+    m_system->setGroupDebounceInterval(100);
+    QTRY_VERIFY(!m_system->groupDebounceTimer()->isActive());
     QSignalSpy moved(udp, &Udp61162450Controller::nmeaGroupChanged);
 
     junctionBox()->setGroup(5);
     junctionBox()->setGroup(7);
-    // The display follows at once, the sockets only 10 s after the last change.
+    // The display follows at once, the sockets only once the wait after the last change is over.
     QCOMPARE(display()->Group(), 7);
     QVERIFY(m_system->groupDebounceTimer()->isActive());
     QCOMPARE(udp->nmeaGroupAddress(), QHostAddress(QStringLiteral("239.192.0.3")));
-    QTRY_COMPARE_WITH_TIMEOUT(moved.count(), 1, 12000);
+    QTRY_COMPARE(moved.count(), 1);
     QCOMPARE(udp->nmeaGroupAddress(), QHostAddress(QStringLiteral("239.192.0.8")));
     QCOMPARE(udp->nmeaGroupPort(), quint16(60008));
 }

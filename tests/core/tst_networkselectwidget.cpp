@@ -1,11 +1,11 @@
 // The start-up dialog: what it offers, and what "Confirm" does before and while the system is built.
 
 #include "core/MirloxSystem.h"
+#include "hardware/platform/NetworkInterfaceList.h"
 #include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QNetworkInterface>
 #include <QPushButton>
 #include <QtTest>
 
@@ -21,6 +21,12 @@ private slots:
 
 void tst_NetworkSelectWidget::showsChoiceOfInterfacesThatAreUp()
 {
+    // Interfaces that are down are not offered; one that is up is offered under its human-readable name,
+    // in the system's order, also without an address and also when another one has the same name.
+    NetworkInterfaceList machine(
+        { { "lo", "lo", 1, true }, { "eth0", "Ethernet", 2, false }, { "enp3s0", "Ethernet", 3, true },
+            { "wlan0", "WLAN", 4, true }, { "br0", "Bridge", 7, false }, { "enp4s0", "Ethernet", 5, true } });
+    NetworkInterfaceList::TestOverride useMachine(&machine);
     NetworkSelectWidget dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("NetworkSelectWidget"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Korvane Tessary: Network Selection"));
@@ -40,16 +46,16 @@ void tst_NetworkSelectWidget::showsChoiceOfInterfacesThatAreUp()
     QCOMPARE(interfaces->geometry(), QRect(20, 50, 200, 30));
     QCOMPARE(confirm->geometry(), QRect(20, 90, 100, 30));
 
-    QStringList expected;
-    const QList<QNetworkInterface> all = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : all) {
-        if (candidate.flags().testFlag(QNetworkInterface::IsUp))
-            expected.append(candidate.humanReadableName());
-    }
     QStringList offered;
     for (int i = 0; i < interfaces->count(); ++i)
         offered.append(interfaces->itemText(i));
-    QCOMPARE(offered, expected);
+    QCOMPARE(offered, QStringList({ "lo", "Ethernet", "WLAN", "Ethernet" }));
+
+    // No interface up: nothing to choose.
+    NetworkInterfaceList nothingUp({ { "eth0", "Ethernet", 2, false } });
+    NetworkInterfaceList::TestOverride useNothingUp(&nothingUp);
+    NetworkSelectWidget empty;
+    QCOMPARE(empty.findChild<QComboBox *>(QStringLiteral("comboBox"))->count(), 0);
 }
 
 void tst_NetworkSelectWidget::confirmShowsLoadingBeforeEmitting()

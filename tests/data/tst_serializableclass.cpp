@@ -2,6 +2,7 @@
 // the settings text both ways, single changes and their refusal, the kinds' sending and saving, and the
 // settings files with damaged content.
 
+#include "FreshInstance.h"
 #include "tst_serializableclass_classes.h"
 
 #include "common/BuildConfiguration.h"
@@ -110,9 +111,10 @@ private slots:
     void failedWrites();
 };
 
-// Runs first: no settings object of this process exists before it.
 void tst_SerializableClass::kindIds()
 {
+    // Counted as if no settings object of this process existed before.
+    FreshInstance<SerializableIdCounters> ids;
     TstDisplaySetup local(QStringLiteral("Local1"));
     TstRuntime runtime(QStringLiteral("Runtime1"));
     TstListHolder setup(QStringLiteral("Setup1"));
@@ -942,6 +944,7 @@ void tst_SerializableClass::badFiles()
 
 void tst_SerializableClass::readExclusions()
 {
+    QVERIFY(QDir().mkpath(settingsFolder()));
     const QString path = settingsFolder() + QStringLiteral("JB_AlertSetup.txt");
     writeFile(path, "AlarmShallow=20.00,AlertType=2");
     TstSetup setup;

@@ -1,6 +1,6 @@
-// The network interface chosen by name and the panel's network configuration file: its two templates,
-// the file written for an interface with its own address, the checks of everything written into it, and
-// an atomic write that leaves the previous file when it fails.
+// The network interface chosen by name among known interfaces (never the host's) and the panel's network
+// configuration file: its two templates, the file written for an interface with its own address, the
+// checks of everything written into it, and an atomic write that leaves the previous file when it fails.
 
 #include "common/BuildConfiguration.h"
 #include "hardware/platform/EthInterfaceData.h"
@@ -12,12 +12,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QNetworkInterface>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
+
+Q_DECLARE_METATYPE(NetworkInterfaceList::Entry)
 
 namespace {
 
@@ -37,8 +38,8 @@ private slots:
     void init();
     void cleanup();
     void templates();
-    void interfaceFoundByName();
-    void unknownNameTakesIndexThree();
+    void interfaceChosenByName_data();
+    void interfaceChosenByName();
     void writesTheFile();
     void nothingWrittenWithoutNetworkManagement();
     void interfaceNames_data();
@@ -55,6 +56,10 @@ private:
             QStringLiteral("CU"), QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"));
     }
 
+    // The machine of every case that does not bring its own: a loopback and two Ethernet interfaces.
+    NetworkInterfaceList m_machine { { { "lo", "lo", 1, true }, { "eth0", "eth0", 2, true },
+        { "eth1", "eth1", 3, true } } };
+    std::unique_ptr<NetworkInterfaceList::TestOverride> m_useMachine;
     std::unique_ptr<QTemporaryDir> m_root;
     std::unique_ptr<PlatformPaths::TestOverride> m_paths;
     std::unique_ptr<BuildConfiguration::TestOverride> m_configuration;
@@ -62,6 +67,7 @@ private:
 
 void TestEthernetInterfaces::init()
 {
+    m_useMachine = std::make_unique<NetworkInterfaceList::TestOverride>(&m_machine);
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
     QVERIFY(QDir().mkpath(m_root->path() + QStringLiteral("/etc/network")));
@@ -73,6 +79,7 @@ void TestEthernetInterfaces::cleanup()
     m_configuration.reset();
     m_paths.reset();
     m_root.reset();
+    m_useMachine.reset();
 }
 
 void TestEthernetInterfaces::templates()
@@ -88,29 +95,47 @@ void TestEthernetInterfaces::templates()
     QVERIFY(interfaces.interfaceData() == interfaces.localInterfaceData());
 }
 
-void TestEthernetInterfaces::interfaceFoundByName()
+void TestEthernetInterfaces::interfaceChosenByName_data()
 {
-    const QList<QNetworkInterface> all = QNetworkInterface::allInterfaces();
-    QVERIFY(!all.isEmpty());
-    for (const QNetworkInterface &candidate : all) {
-        const EthInterfaceData data(candidate.humanReadableName());
-        QCOMPARE(data.name(), candidate.humanReadableName());
-        QVERIFY(data.isValid());
-        QCOMPARE(data.networkInterface().index(), candidate.index());
-        QVERIFY(data.ip().isEmpty() && data.netmask().isEmpty() && data.gateway().isEmpty()
-            && data.mac().isEmpty());
-    }
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QList<NetworkInterfaceList::Entry>>("machine");
+    QTest::addColumn<QString>("interface"); // the system name of the interface taken, empty for none
+
+    const NetworkInterfaceList::Entry lo { "lo", "lo", 1, true };
+    const NetworkInterfaceList::Entry eth0 { "eth0", "Ethernet", 2, true };
+    const NetworkInterfaceList::Entry eth1 { "eth1", "Ethernet 2", 3, true };
+    const NetworkInterfaceList::Entry usb { "enx00e04c", "Ethernet", 4, false };
+    const QList<NetworkInterfaceList::Entry> machine { lo, eth0, eth1, usb };
+
+    QTest::newRow("by human-readable name") << "Ethernet 2" << machine << "eth1";
+    QTest::newRow("loopback") << "lo" << machine << "lo";
+    // The last of several interfaces with the name wins, whether up or not.
+    QTest::newRow("last of two") << "Ethernet" << machine << "enx00e04c";
+    QTest::newRow("system name is not the name") << "eth0" << machine << "eth1";
+    // Without a match the interface with index 3 is taken; without one, none.
+    QTest::newRow("unknown name") << "no such interface" << machine << "eth1";
+    QTest::newRow("empty name") << "" << machine << "eth1";
+    QTest::newRow("unknown, no index 3")
+        << "no such interface" << QList<NetworkInterfaceList::Entry> { lo, eth0 } << "";
+    QTest::newRow("no interfaces") << "lo" << QList<NetworkInterfaceList::Entry>() << "";
+    QTest::newRow("case differs") << "ethernet 2" << QList<NetworkInterfaceList::Entry> { lo, eth0 } << "";
 }
 
-void TestEthernetInterfaces::unknownNameTakesIndexThree()
+void TestEthernetInterfaces::interfaceChosenByName()
 {
-    const QNetworkInterface third = QNetworkInterface::interfaceFromIndex(3);
-    for (const QString &name : { QString(), QStringLiteral("no such interface") }) {
-        const EthInterfaceData data(name);
-        QCOMPARE(data.isValid(), third.isValid());
-        if (third.isValid())
-            QCOMPARE(data.networkInterface().name(), third.name());
-    }
+    QFETCH(QString, chosen);
+    QFETCH(QList<NetworkInterfaceList::Entry>, machine);
+    QFETCH(QString, interface);
+
+    NetworkInterfaceList list(machine);
+    NetworkInterfaceList::TestOverride useList(&list);
+    const EthInterfaceData data(chosen);
+    QCOMPARE(data.name(), chosen);
+    QCOMPARE(data.interfaceName(), interface);
+    QCOMPARE(data.isValid(), !interface.isEmpty());
+    QCOMPARE(data.interfaceIndex() > 0, !interface.isEmpty());
+    QVERIFY(
+        data.ip().isEmpty() && data.netmask().isEmpty() && data.gateway().isEmpty() && data.mac().isEmpty());
 }
 
 void TestEthernetInterfaces::writesTheFile()

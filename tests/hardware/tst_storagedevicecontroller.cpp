@@ -1,6 +1,6 @@
-// Removable storage: the mount table read once a second, presence signals, and the product folder on a
-// device. The controller runs on the "LINUX" platform against its own mount table and mount points in a
-// temporary folder.
+// Removable storage: the mount table read once a second (every 20 ms where a case waits for polls),
+// presence signals, and the product folder on a device. The controller runs on the "LINUX" platform
+// against its own mount table and mount points in a temporary folder.
 
 #include "common/BuildConfiguration.h"
 #include "hardware/platform/ESStorageDeviceController.h"
@@ -12,6 +12,12 @@
 #include <QtTest>
 
 #include <memory>
+
+namespace {
+
+const int fastPollMs = 20;
+
+} // namespace
 
 class tst_StorageDeviceController : public QObject
 {
@@ -128,6 +134,7 @@ void tst_StorageDeviceController::mountingIsReportedOnce()
     writeTable("/dev/root / ext4 rw 0 0\n");
     ESStorageDeviceController controller;
     QCOMPARE(controller.pollInterval(), 1000);
+    controller.setPollInterval(fastPollMs);
     QSignalSpy presence(&controller, &StorageDeviceController::devicePresenceChanged);
     QSignalSpy logging(&controller, &ESStorageDeviceController::esDevicePresenceChanged);
 
@@ -151,6 +158,7 @@ void tst_StorageDeviceController::removalIsReportedAsLoggingDevice()
 {
     writeTable("/dev/sda1 /media/usb0 vfat rw 0 0\n/dev/mmcblk1p1 /media/sd0 vfat rw 0 0\n");
     ESStorageDeviceController controller;
+    controller.setPollInterval(fastPollMs);
     QVERIFY(controller.isUsbPresent());
     QVERIFY(controller.isSdPresent());
     QSignalSpy presence(&controller, &StorageDeviceController::devicePresenceChanged);
@@ -178,6 +186,7 @@ void tst_StorageDeviceController::unreadableTableChangesNothing()
 {
     writeTable("/dev/sda1 /media/usb0 vfat rw 0 0\n");
     ESStorageDeviceController controller;
+    controller.setPollInterval(fastPollMs);
     QVERIFY(controller.isUsbPresent());
     QSignalSpy presence(&controller, &StorageDeviceController::devicePresenceChanged);
 

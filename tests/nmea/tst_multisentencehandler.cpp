@@ -1,4 +1,5 @@
 #include "ParsedSentence.h"
+#include "TickProbe.h"
 
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/PqrvDptData.h"
@@ -17,6 +18,9 @@ using ParsedSentence::complete;
 using ParsedSentence::parse;
 
 namespace {
+
+// The shared validity timer ticks every 20 ms while entries age here.
+const int fastTickMs = 20;
 
 // A store of PAIR sentences keyed by their source SFI and grouped by their destination SFI; complete when it
 // holds completeAt entries (0: never, the base's default).
@@ -193,32 +197,39 @@ void TestMultiSentenceHandler::entriesExpire()
 {
     PairStore working(2, false);
     PairStore completed(2, true, 1);
-    QSignalSpy ticks(ValidatedProperty::validityTimer(), &QTimer::timeout);
+    ScopedTimerInterval fast(ValidatedProperty::validityTimer(), fastTickMs);
     working.receive("A,G,P");
     completed.receive("A,G,P");
     QCOMPARE(completed.storedSentences().size(), 1);
+    QList<int> workingCounts;
+    QList<int> completedStored;
+    TickProbe probe(ValidatedProperty::validityTimer(), [&](int) {
+        workingCounts << working.sentenceCount();
+        completedStored << completed.storedSentences().size();
+    });
 
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 1, 3000);
-    QCOMPARE(working.sentenceCount(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 2, 3000);
-    QCOMPARE(working.sentenceCount(), 0);
+    QTRY_VERIFY(probe.ticks() >= 2);
+    QCOMPARE(workingCounts.mid(0, 2), QList<int>({ 1, 0 }));
+    QCOMPARE(completedStored.at(1), 0);
     QCOMPARE(working.storedSentences(), QStringList());
     QVERIFY(!working.storedMessage("A"));
-    QCOMPARE(completed.storedSentences(), QStringList());
 }
 
 void TestMultiSentenceHandler::replacementRestartsAge()
 {
     PairStore store(2, false);
-    QSignalSpy ticks(ValidatedProperty::validityTimer(), &QTimer::timeout);
+    ScopedTimerInterval fast(ValidatedProperty::validityTimer(), fastTickMs);
     store.receive("A,G,P");
     store.receive("B,G,P");
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 1, 3000);
-    store.receive("A,G,U");
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 2, 3000);
-    QCOMPARE(store.storedSentences(), QStringList { pair("A,G,U") });
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 3, 3000);
-    QCOMPARE(store.sentenceCount(), 0);
+    QList<QStringList> stored;
+    TickProbe probe(ValidatedProperty::validityTimer(), [&](int tick) {
+        stored << store.storedSentences();
+        if (tick == 1)
+            store.receive("A,G,U");
+    });
+    QTRY_VERIFY(probe.ticks() >= 3);
+    QCOMPARE(stored.at(1), QStringList { pair("A,G,U") });
+    QCOMPARE(stored.at(2), QStringList());
 }
 
 void TestMultiSentenceHandler::multiObjectSentences()

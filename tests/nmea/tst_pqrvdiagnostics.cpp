@@ -1,6 +1,7 @@
 // The diagnostics exchange: VMPCGTER requests answered with ERRORCODE and ERRORTABLE from the network
-// error counters.
+// error counters. Every case starts from fresh counters.
 
+#include "FreshInstance.h"
 #include "SentenceExchange.h"
 
 #include "common/BuildConfiguration.h"
@@ -8,6 +9,8 @@
 #include "nmea/NmeaHandlerContainer.h"
 
 #include <QtTest>
+
+#include <optional>
 
 using namespace SentenceExchange;
 
@@ -17,6 +20,8 @@ class TestPqrvDiagnostics : public QObject
 
 private slots:
     void initTestCase();
+    void init();
+    void cleanup();
 
     void lastErrorBeforeAnyError();
     void tableOfZeroCounters();
@@ -29,12 +34,23 @@ private slots:
 
 private:
     NmeaHandlerContainer *m_container = nullptr;
+    std::optional<FreshInstance<ErrorLogger>> m_counters;
 };
 
 void TestPqrvDiagnostics::initTestCase()
 {
     registerTypes();
     m_container = NmeaHandlerContainer::instance();
+}
+
+void TestPqrvDiagnostics::init()
+{
+    m_counters.emplace();
+}
+
+void TestPqrvDiagnostics::cleanup()
+{
+    m_counters.reset();
 }
 
 void TestPqrvDiagnostics::lastErrorBeforeAnyError()
@@ -121,7 +137,6 @@ void TestPqrvDiagnostics::receivedAnswersChangeNothing()
 
 void TestPqrvDiagnostics::sameAnswersInTheJunctionBoxRole()
 {
-    ErrorLogger::instance()->resetCounters();
     BuildConfiguration::TestOverride junctionBox("JB", "WINDOWS", "MIR_LOX1000");
     NmeaHandlerContainer container;
     Recorder recorder;

@@ -1,6 +1,9 @@
+#include "TickProbe.h"
+
 #include "nmea/ValidatedProperty.h"
 
 #include <QDoubleValidator>
+#include <QElapsedTimer>
 #include <QIntValidator>
 #include <QRegularExpressionValidator>
 #include <QtTest>
@@ -9,6 +12,8 @@
 #include <memory>
 
 namespace {
+
+const int fastTickMs = 20;
 
 // Field rules of one table row, as the message layer would read them from class information.
 struct Rules
@@ -143,6 +148,7 @@ private slots:
     void copyBetweenKindsThrows();
 
     void sharedTimer();
+    void sharedTimerTicksEverySecond();
     void expiresAfterLimit();
     void refreshRestartsCount();
     void limitZeroAndNeverExpiring();
@@ -543,57 +549,84 @@ void TestValidatedProperty::sharedTimer()
     QCOMPARE(ValidatedProperty::validityTimer(), timer);
 }
 
+// The shared timer that ages every value ticks once a second.
+void TestValidatedProperty::sharedTimerTicksEverySecond()
+{
+    ValidatedIntProperty property(nullptr, nullptr, 0, 0, true, 1);
+    QTimer *timer = ValidatedProperty::validityTimer();
+    QCOMPARE(timer->interval(), 1000);
+    QVERIFY(timer->isActive());
+    QElapsedTimer clock;
+    clock.start();
+    TickProbe probe(timer, [](int) {});
+    QTRY_COMPARE_WITH_TIMEOUT(probe.ticks(), 2, 3000);
+    // At least one whole interval; coarse timers may fire up to 5 % early.
+    QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+}
+
+// The ageing below runs on 20 ms ticks; each tick's outcome is read right after the tick.
 void TestValidatedProperty::expiresAfterLimit()
 {
     // Limit 1: still valid after the first tick, invalid on the second.
     ValidatedIntProperty property(nullptr, nullptr, 0, 0, true, 1);
-    QSignalSpy ticks(ValidatedProperty::validityTimer(), &QTimer::timeout);
+    ScopedTimerInterval fast(ValidatedProperty::validityTimer(), fastTickMs);
     property.setValue(3);
     QSignalSpy changed(&property, &ValidatedProperty::valueChanged);
-
-    // The property was connected before the spy, so it has aged when the spy sees a tick.
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 1, 3000);
-    QVERIFY(property.isValid());
-    QCOMPARE(property.validityCounter(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 2, 3000);
-    QVERIFY(!property.isValid());
-    QCOMPARE(changed.count(), 1);
+    QList<bool> valid;
+    QList<int> counter;
+    QList<int> changes;
+    // The property was connected before the probe, so it has aged when the probe sees a tick.
+    TickProbe probe(ValidatedProperty::validityTimer(), [&](int) {
+        valid << property.isValid();
+        counter << property.validityCounter();
+        changes << changed.count();
+    });
+    QTRY_VERIFY(probe.ticks() >= 4);
+    QCOMPARE(valid.mid(0, 4), QList<bool>({ true, false, false, false }));
+    QCOMPARE(counter.at(0), 1);
+    QCOMPARE(counter.at(1), 0);
+    QCOMPARE(changes.at(1), 1);
     QCOMPARE(property.value(), 3);
-    QCOMPARE(property.validityCounter(), 0);
-
     // While invalid the counter goes on without another change.
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 4, 4000);
-    QCOMPARE(changed.count(), 1);
-    QVERIFY(property.validityCounter() >= 2);
+    QVERIFY(counter.at(3) >= 2);
+    QCOMPARE(changes.at(3), 1);
 }
 
 void TestValidatedProperty::refreshRestartsCount()
 {
     ValidatedStringProperty property(nullptr, nullptr, 0, 0, true, 1);
-    QSignalSpy ticks(ValidatedProperty::validityTimer(), &QTimer::timeout);
+    ScopedTimerInterval fast(ValidatedProperty::validityTimer(), fastTickMs);
     property.setValue(QStringLiteral("a"));
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 1, 3000);
-    // A received field restarts the count: two more ticks are needed.
-    QCOMPARE(property.setFromNmeaString(QStringLiteral("b")), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 2, 3000);
-    QVERIFY(property.isValid());
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 3, 3000);
-    QVERIFY(!property.isValid());
+    QList<bool> valid;
+    TickProbe probe(ValidatedProperty::validityTimer(), [&](int tick) {
+        valid << property.isValid();
+        // A received field restarts the count: two more ticks are needed.
+        if (tick == 1)
+            QCOMPARE(property.setFromNmeaString(QStringLiteral("b")), 0);
+    });
+    QTRY_VERIFY(probe.ticks() >= 3);
+    QCOMPARE(valid.mid(0, 3), QList<bool>({ true, true, false }));
 }
 
 void TestValidatedProperty::limitZeroAndNeverExpiring()
 {
     ValidatedFloatProperty quick(nullptr, nullptr, 0, 0, true, 0);
     ValidatedFloatProperty never(nullptr, nullptr, 0, 0, true, -1);
-    QSignalSpy ticks(ValidatedProperty::validityTimer(), &QTimer::timeout);
+    ScopedTimerInterval fast(ValidatedProperty::validityTimer(), fastTickMs);
     quick.setValue(1.0);
     never.setValue(2.0);
-
-    QTRY_VERIFY_WITH_TIMEOUT(!quick.isValid(), 3000);
-    QCOMPARE(ticks.count(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(ticks.count(), 3, 4000);
-    QVERIFY(never.isValid());
-    QCOMPARE(never.validityCounter(), 0);
+    QList<bool> quickValid;
+    QList<bool> neverValid;
+    QList<int> neverCounter;
+    TickProbe probe(ValidatedProperty::validityTimer(), [&](int) {
+        quickValid << quick.isValid();
+        neverValid << never.isValid();
+        neverCounter << never.validityCounter();
+    });
+    QTRY_VERIFY(probe.ticks() >= 3);
+    QCOMPARE(quickValid.first(), false);
+    QCOMPARE(neverValid.mid(0, 3), QList<bool>({ true, true, true }));
+    QCOMPARE(neverCounter.at(2), 0);
 }
 
 void TestValidatedProperty::metaTypesRegistered()

@@ -4,7 +4,6 @@
 #include "common/SignalEmitter.h"
 #include "comms/CommunicationForwardingController.h"
 #include "data/ESCommunicationInformation.h"
-#include "data/ESDataClass.h"
 #include "data/SerializableClass.h"
 #include "ui/CommunicationInformationTable.h"
 
@@ -34,7 +33,6 @@ class Monitor
 {
 public:
     Monitor()
-        : information(ESDataClass::instance()->communicationInformation())
     {
         // Every case starts from the monitor switched off on channel 0, output, headers.
         information->setCommsInfoOn(0);
@@ -42,7 +40,7 @@ public:
         information->setDataDirection(0);
         information->setDataFormat(0);
         window.resize(400, 380);
-        table = new CommunicationInformationTable(&window);
+        table = new CommunicationInformationTable(information, &window);
         controller.setCommunicationInformation(information);
         table->setCommunicationForwardingController(&controller);
         grid = table->findChild<QTableWidget *>(QStringLiteral("tableWidget"));
@@ -78,7 +76,9 @@ public:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     }
 
-    ESCommunicationInformation *information;
+    // The monitor settings the page shows and switches.
+    ESCommunicationInformation ownInformation;
+    ESCommunicationInformation *information = &ownInformation;
     QWidget window;
     CommunicationForwardingController controller;
     CommunicationInformationTable *table;
@@ -114,7 +114,6 @@ private:
 
 void tst_CommunicationInformationTable::initTestCase()
 {
-    QVERIFY(ESDataClass::instance()->communicationInformation());
     hub = SerializableClass::signalEmitter();
 }
 

@@ -10,6 +10,16 @@ BinaryBufferClass::BinaryBufferClass(int sweep_interval_ms, QObject *parent)
     m_sweepTimer->start();
 }
 
+int BinaryBufferClass::sweepInterval() const
+{
+    return m_sweepTimer->interval();
+}
+
+void BinaryBufferClass::setSweepInterval(int sweep_interval_ms)
+{
+    m_sweepTimer->setInterval(sweep_interval_ms);
+}
+
 BinaryMessage *BinaryBufferClass::findMessage(qint32 block_id)
 {
     for (BinaryMessage &message : m_messages) {

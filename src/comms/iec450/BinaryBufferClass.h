@@ -15,6 +15,10 @@ class BinaryBufferClass : public QObject
 public:
     explicit BinaryBufferClass(int sweep_interval_ms, QObject *parent = nullptr);
 
+    // The sweep period; the owner's choice at construction (1000 ms in the system), tests shorten it.
+    int sweepInterval() const;
+    void setSweepInterval(int sweep_interval_ms);
+
     // The first image with that block id, or none. Valid until the buffer's list changes.
     virtual BinaryMessage *findMessage(qint32 block_id);
     // Removes the first image with that block id; true, also when there was none.

@@ -11,6 +11,16 @@ NmeaBufferClass::NmeaBufferClass(int period_ms, QObject *parent)
 
 NmeaBufferClass::~NmeaBufferClass() = default;
 
+int NmeaBufferClass::period() const
+{
+    return m_timer->interval();
+}
+
+void NmeaBufferClass::setPeriod(int period_ms)
+{
+    m_timer->setInterval(period_ms);
+}
+
 int NmeaBufferClass::groupCount() const
 {
     return int(m_groups.size());

@@ -20,6 +20,10 @@ public:
     explicit NmeaBufferClass(int period_ms, QObject *parent = nullptr);
     ~NmeaBufferClass() override;
 
+    // The ageing period; the owner's choice at construction (1000 ms in the system), tests shorten it.
+    int period() const;
+    void setPeriod(int period_ms);
+
     int groupCount() const;
     // The held group at the index, in the order added; none outside the range.
     const UdpSentenceGroup *group(int index) const;

@@ -56,6 +56,16 @@ socketInterface::socketInterface(Udp61162450Controller *controller, QObject *par
     qDebug() << line;
 }
 
+int socketInterface::jamCheckInterval() const
+{
+    return m_jamTimer->interval();
+}
+
+void socketInterface::setJamCheckInterval(int msec)
+{
+    m_jamTimer->setInterval(msec);
+}
+
 void socketInterface::setCommunicationForwardingController(CommunicationForwardingController *controller)
 {
     m_forwardingController = controller;

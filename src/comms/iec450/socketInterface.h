@@ -35,6 +35,10 @@ public:
     // The monitor feed that shows dropped datagrams where the monitor watches the network's input.
     void setCommunicationForwardingController(CommunicationForwardingController *controller);
 
+    // The period of the jam check; 550 ms unless changed (tests shorten it).
+    int jamCheckInterval() const;
+    void setJamCheckInterval(int msec);
+
     void setReceptionEnabled(bool enabled) { m_receptionEnabled = enabled; }
     bool receptionEnabled() const { return m_receptionEnabled; }
 

@@ -3,8 +3,6 @@
 #include <QDebug>
 #include <QProcess>
 
-CommandRunner *CommandRunner::s_override = nullptr;
-
 namespace {
 
 // How long start() waits for the program to be running: fork and exec, nothing the program does itself.
@@ -19,8 +17,8 @@ CommandRunner::CommandRunner(QObject *parent)
 
 CommandRunner *CommandRunner::instance()
 {
-    if (s_override)
-        return s_override;
+    if (TestOverride::isActive())
+        return TestOverride::current();
     static CommandRunner *const runner = new CommandRunner;
     return runner;
 }
@@ -52,15 +50,4 @@ bool CommandRunner::reboot()
 bool CommandRunner::startTouchCalibration()
 {
     return start(QStringLiteral("ts_calibrate"), QStringList());
-}
-
-CommandRunner::TestOverride::TestOverride(CommandRunner *runner)
-    : m_previous(s_override)
-{
-    s_override = runner;
-}
-
-CommandRunner::TestOverride::~TestOverride()
-{
-    s_override = m_previous;
 }

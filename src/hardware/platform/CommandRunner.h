@@ -1,6 +1,8 @@
 #ifndef COMMANDRUNNER_H
 #define COMMANDRUNNER_H
 
+#include "common/ScopedInstanceOverride.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -27,26 +29,12 @@ public:
     // "ts_calibrate" without arguments; the touch-screen calibration runs until the user finishes it.
     bool startTouchCalibration();
 
-    // Test support only: while an object of this class lives, instance() returns the given runner (not
-    // owned). GUI thread only; overrides must be destroyed in reverse order of their creation.
-    class TestOverride
-    {
-    public:
-        explicit TestOverride(CommandRunner *runner);
-        ~TestOverride();
-        TestOverride(const TestOverride &) = delete;
-        TestOverride &operator=(const TestOverride &) = delete;
-
-    private:
-        CommandRunner *m_previous;
-    };
+    // Test support only: while an override lives, instance() returns its runner (one that records).
+    using TestOverride = ScopedInstanceOverride<CommandRunner>;
 
 signals:
     // A started program ended; exitCode is -1 when it crashed.
     void finished(const QString &program, int exitCode);
-
-private:
-    static CommandRunner *s_override;
 };
 
 #endif // COMMANDRUNNER_H

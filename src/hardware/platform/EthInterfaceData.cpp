@@ -25,14 +25,15 @@ QString canonicalIpv4(const QString &text)
 EthInterfaceData::EthInterfaceData(const QString &name, QObject *parent)
     : QObject(parent)
     , m_name(name)
-    , m_interface(QNetworkInterface::interfaceFromIndex(fallbackInterfaceIndex))
 {
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : interfaces) {
-        if (candidate.humanReadableName() == m_name)
-            m_interface = candidate;
+    const NetworkInterfaceList *list = NetworkInterfaceList::instance();
+    m_entry = list->fromIndex(fallbackInterfaceIndex);
+    const QList<NetworkInterfaceList::Entry> interfaces = list->interfaces();
+    for (const NetworkInterfaceList::Entry &candidate : interfaces) {
+        if (candidate.humanReadableName == m_name)
+            m_entry = candidate;
     }
-    m_valid = m_interface.isValid();
+    m_valid = m_entry.index > 0;
 }
 
 bool EthInterfaceData::isValidIpv4Address(const QString &text)

@@ -1,6 +1,8 @@
 #ifndef ETHINTERFACEDATA_H
 #define ETHINTERFACEDATA_H
 
+#include "hardware/platform/NetworkInterfaceList.h"
+
 #include <QNetworkInterface>
 #include <QObject>
 #include <QString>
@@ -12,12 +14,18 @@ class EthInterfaceData : public QObject
 {
     Q_OBJECT
 public:
-    // Takes the system's interface with index 3 and replaces it by every interface whose human-readable
-    // name equals `name` exactly, so the last of several such interfaces wins.
+    // Takes the interface with index 3 and replaces it by every interface whose human-readable name equals
+    // `name` exactly, so the last of several such interfaces wins (from NetworkInterfaceList).
     explicit EthInterfaceData(const QString &name, QObject *parent = nullptr);
 
     // The chosen interface, on which the multicast groups are joined.
-    QNetworkInterface networkInterface() const { return m_interface; }
+    QNetworkInterface networkInterface() const
+    {
+        return QNetworkInterface::interfaceFromIndex(m_entry.index);
+    }
+    // Its system name and index; index 0 when there is none.
+    QString interfaceName() const { return m_entry.name; }
+    int interfaceIndex() const { return m_entry.index; }
 
     QString name() const { return m_name; }
     bool isValid() const { return m_valid; }
@@ -60,7 +68,7 @@ private:
     QString m_netmask;
     QString m_gateway;
     QString m_mac;
-    QNetworkInterface m_interface;
+    NetworkInterfaceList::Entry m_entry;
 };
 
 #endif // ETHINTERFACEDATA_H

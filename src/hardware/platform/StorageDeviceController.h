@@ -37,7 +37,9 @@ public:
     QString deviceFolder(StorageDevice device) const;
     QString productFolder() const { return m_productFolder; }
     QString serialNumber() const { return m_serialNumber; }
+    // The poll of the mount table; 1000 ms unless changed (tests shorten it).
     int pollInterval() const { return m_pollTimer.interval(); }
+    void setPollInterval(int msec) { m_pollTimer.setInterval(msec); }
 
     // Whether a text may be used as the product name or the serial number in a folder name.
     static bool isValidFolderNamePart(const QString &text);

@@ -18,7 +18,6 @@
 namespace {
 
 const int pairRepeatLimit = 10;
-const int pairRepeatInterval = 1000;
 
 } // namespace
 
@@ -29,9 +28,9 @@ HandlerPqrvPair::HandlerPqrvPair(QObject *parent)
     : NmeaHandler(nullptr, QStringLiteral("PAIR"), false, parent, true)
 {
     addExtraPort(UDP);
-    m_pairTimer.setInterval(pairRepeatInterval);
+    m_pairTimer.setInterval(defaultRepeatInterval);
     m_pairTimer.setSingleShot(true);
-    m_unpairTimer.setInterval(pairRepeatInterval);
+    m_unpairTimer.setInterval(defaultRepeatInterval);
     m_unpairTimer.setSingleShot(true);
 
     // Only a display pairs; a junction box only answers.
@@ -101,6 +100,12 @@ void HandlerPqrvPair::sendUnpairMessage()
     }
     m_unpairAckReceived = false;
     m_unpairSendCount = 0;
+}
+
+void HandlerPqrvPair::setRepeatInterval(int msec)
+{
+    m_pairTimer.setInterval(msec);
+    m_unpairTimer.setInterval(msec);
 }
 
 void HandlerPqrvPair::pairAcknowledged()

@@ -20,6 +20,8 @@ class HandlerPqrvPair : public NmeaHandler
 {
     Q_OBJECT
 public:
+    static constexpr int defaultRepeatInterval = 1000;
+
     explicit HandlerPqrvPair(QObject *parent = nullptr);
 
     // Junction-box role: a PAIR to this unit connects ("P") or disconnects its sender, is answered with
@@ -40,6 +42,10 @@ public:
     // Repetition state, for the link supervision and for tests.
     int pairSendCount() const { return m_pairSendCount; }
     int unpairSendCount() const { return m_unpairSendCount; }
+
+    // The interval of both repetitions; the protocol's 1000 ms unless changed (tests shorten it).
+    int repeatInterval() const { return m_pairTimer.interval(); }
+    void setRepeatInterval(int msec);
 
 signals:
     // Right before every "P" is sent (never before a "U").
@@ -78,10 +84,16 @@ class HandlerPqrvSfiChange : public NmeaHandler
 {
     Q_OBJECT
 public:
+    static constexpr int defaultRepeatInterval = 1000;
+
     explicit HandlerPqrvSfiChange(QObject *parent = nullptr);
 
     void handleReceivedMessage(NmeaMessage *message) override;
     void sendSfiChange(const QString &new_sfi, const QString &old_sfi);
+
+    // The time between the announcements; the protocol's 1000 ms unless changed (tests shorten it).
+    int repeatInterval() const { return m_repeatInterval; }
+    void setRepeatInterval(int msec) { m_repeatInterval = msec; }
 
 private slots:
     void sendMessage_timeout();
@@ -90,7 +102,7 @@ private:
     QString m_changeSentence;
     int m_repeatCount = 0;
     int m_repeatLimit = 5;
-    int m_repeatInterval = 1000;
+    int m_repeatInterval = defaultRepeatInterval;
 };
 
 // DEVSTART: sent once at start-up with the display's LocalSFI; one received from the partner makes the

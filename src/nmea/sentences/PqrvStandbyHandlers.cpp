@@ -13,7 +13,6 @@ namespace {
 const int normalMode = 0;
 const int standbyMode = 1;
 const int leaveStandbyCommand = 98;
-const int replyInterval = 2000;
 
 // Sets the operating mode when it differs and always sends it to the partner, so that a partner that
 // missed an earlier change learns the mode again.
@@ -81,8 +80,15 @@ HandlerPqrvReboot::HandlerPqrvReboot(QObject *parent)
     , m_rebootTimer(new QTimer(this))
 {
     addExtraPort(UDP);
-    m_rebootTimer->setInterval(1000);
+    m_rebootTimer->setInterval(m_requestInterval);
     connect(m_rebootTimer, &QTimer::timeout, this, &HandlerPqrvReboot::timerTimeout);
+}
+
+void HandlerPqrvReboot::setRepeatIntervals(int request_msec, int reply_msec)
+{
+    m_requestInterval = request_msec;
+    m_replyInterval = reply_msec;
+    m_rebootTimer->setInterval(m_replied ? m_replyInterval : m_requestInterval);
 }
 
 void HandlerPqrvReboot::sendReboot(const QString &description)
@@ -124,7 +130,8 @@ void HandlerPqrvReboot::handleReceivedMessage(NmeaMessage *message)
     if (partner.isEmpty() || PqrvProtocol::textOf(reboot->SourceSfi()) != partner)
         return;
     m_rebootTimer->stop();
-    m_rebootTimer->setInterval(replyInterval);
+    m_replied = true;
+    m_rebootTimer->setInterval(m_replyInterval);
     m_replyMode = true;
     sendReboot(QStringLiteral("R"));
 }

@@ -37,6 +37,9 @@ class HandlerPqrvReboot : public NmeaHandler
 {
     Q_OBJECT
 public:
+    static constexpr int defaultRequestInterval = 1000;
+    static constexpr int defaultReplyInterval = 2000;
+
     explicit HandlerPqrvReboot(QObject *parent = nullptr);
 
     void handleReceivedMessage(NmeaMessage *message) override;
@@ -45,12 +48,18 @@ public:
 
     int repeatInterval() const { return m_rebootTimer->interval(); }
     bool isRepeating() const { return m_rebootTimer->isActive(); }
+    // The interval of the series before and after the first reply; the protocol's 1000 and 2000 ms unless
+    // changed (tests shorten them).
+    void setRepeatIntervals(int request_msec, int reply_msec);
 
 private slots:
     void timerTimeout();
 
 private:
     bool m_replyMode = false;
+    bool m_replied = false;
+    int m_requestInterval = defaultRequestInterval;
+    int m_replyInterval = defaultReplyInterval;
     int m_repeatCount = 0;
     int m_repeatLimit = 10;
     QTimer *m_rebootTimer;
