@@ -50,7 +50,7 @@ VesselGeometryWidget::VesselGeometryWidget(ESOptionsSetup *setup, QWidget *paren
 {
     m_label->setScaledContents(true);
     auto *layout = new QVBoxLayout(this);
-    layout->setMargin(10);
+    layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_label);
 
     connect(
