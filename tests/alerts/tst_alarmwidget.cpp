@@ -2,13 +2,13 @@
 // active alert, acknowledging, dimming requests, the link loss, simulation and scaling.
 
 #include "ScreenPictures.h"
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESDiagnosticsSetup.h"
 #include "data/ESSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
+#include "ui/AlarmWidget.h"
 #include "ui/CustomLayout.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "ui/setup/VesselGeometryWidget.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESOptionsSetup.h"
 
 #include <QDebug>

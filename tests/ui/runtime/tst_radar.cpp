@@ -3,7 +3,7 @@
 
 #include "DebugCapture.h"
 #include "ScreenPictures.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "data/SatelliteInfoSerializableData.h"

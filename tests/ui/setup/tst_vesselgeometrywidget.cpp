@@ -4,7 +4,7 @@
 
 #include "DebugCapture.h"
 #include "ScreenPictures.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESOptionsSetup.h"
 #include "ui/setup/VesselGeometryWidget.h"
 
