@@ -1,6 +1,7 @@
 // The alarm panel on real widgets: compact icons and blinking, the expanded rows, scrolling through every
 // active alert, acknowledging, dimming requests, the link loss, simulation and scaling.
 
+#include "ScreenPictures.h"
 #include "common/BuildConfiguration.h"
 #include "data/ESDiagnosticsSetup.h"
 #include "data/ESSetup.h"
@@ -25,21 +26,7 @@ struct AlertValues
 const QStringList alertTexts
     = { "Shallow Water", "Deep Water", "Bottom Lost", "Sensor Comms", "Power Fail", "TQ55 Comms Fail" };
 
-// Number of pixels in the rectangle whose colour is close to the given one.
-int pixelsNear(const QImage &image, const QRect &rect, const QColor &color)
-{
-    int count = 0;
-    const QRect area = rect.intersected(image.rect());
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (qAbs(c.red() - color.red()) < 30 && qAbs(c.green() - color.green()) < 30
-                && qAbs(c.blue() - color.blue()) < 30)
-                ++count;
-        }
-    }
-    return count;
-}
+using ScreenPictures::pixelsNear;
 
 const QColor alarmRed(226, 32, 32);
 const QColor warningOrange(255, 168, 0);

@@ -17,6 +17,12 @@ public:
     }
     // The kernel's GPIO interface ("export" and one "gpio<number>" folder per exported line).
     static QString gpioFolder() { return QStringLiteral("/sys/class/gpio"); }
+    // Recordings of the demonstration aid, one file per recorded data stream.
+    static QString demoDataFolder() { return QStringLiteral("/opt/sim_data/"); }
+    // The script that starts one of the maker's demonstration systems, run by the shell below.
+    static QString demoStartScript() { return QStringLiteral("/opt/run_demo.sh"); }
+    // The program that runs shell scripts (a program path, not a device file: path() is not applied).
+    static QString shell() { return QStringLiteral("/bin/sh"); }
 
     // The system path with the root folder in front of it.
     static QString path(const QString &systemPath);
