@@ -409,56 +409,90 @@ bool SfiValidator::validate(const QString &text)
 
 // ---------------------------------------------------------------------------------------
 
-Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis)
+Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis, const char **fault)
 {
+    if (fault)
+        *fault = nullptr;
+    const auto refuse = [fault](const char *what) -> Validator * {
+        if (fault)
+            *fault = what;
+        return nullptr;
+    };
+    // A message part that is absent or empty: the kind's own text.
+    const auto messageOr = [](const QString &message, const char *fallback) {
+        return message.isEmpty() ? QString::fromLatin1(fallback) : message;
+    };
+    const char *const integerMessage = "value must be an integer between %1 and %2!";
+    const char *const invalidInput = "- Invalid input!";
+
     QStringList parameters = text.split(QLatin1Char(';'));
     const QString kind = parameters.takeFirst();
     const auto has
         = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
     const QLocale c = QLocale::c();
-    bool minOk = false;
-    bool maxOk = false;
+    bool ok = false;
     if (has("float")) {
-        if (parameters.size() < 2 || parameters.size() > 4)
-            return nullptr;
-        const double bottom = c.toDouble(parameters.at(0), &minOk);
-        const double top = c.toDouble(parameters.at(1), &maxOk);
-        if (!minOk || !maxOk)
-            return nullptr;
+        if (parameters.size() < 2)
+            return refuse("wrong float validator parameters");
+        const double bottom = c.toDouble(parameters.at(0), &ok);
+        if (!ok)
+            return refuse("wrong min parameter");
+        const double top = c.toDouble(parameters.at(1), &ok);
+        if (!ok)
+            return refuse("wrong max parameter");
+        if (parameters.size() > 4)
+            return refuse("wrong float validator parameters");
         float additional = FloatValidator::noAdditionalValue;
         if (parameters.size() == 4) {
-            bool ok = false;
             additional = float(c.toDouble(parameters.at(3), &ok));
             if (!ok)
-                return nullptr;
+                return refuse("wrong additional value parameter");
         }
-        return new FloatValidator(float(bottom), float(top), parameters.value(2), additional);
+        return new FloatValidator(float(bottom), float(top),
+            messageOr(parameters.value(2), "value must be a real number between %1 and %2!"), additional);
     }
     if (has("uint")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const uint bottom = parameters.at(0).toUInt(&minOk, 10);
-        const uint top = parameters.at(1).toUInt(&maxOk, 10);
-        return minOk && maxOk ? new UintValidator(bottom, top, parameters.value(2)) : nullptr;
+        if (parameters.size() < 2)
+            return refuse("wrong uint validator parameters");
+        const uint bottom = parameters.at(0).toUInt(&ok, 10);
+        if (!ok)
+            return refuse("wrong min parameter");
+        const uint top = parameters.at(1).toUInt(&ok, 10);
+        if (!ok)
+            return refuse("wrong max parameter");
+        if (parameters.size() > 3)
+            return refuse("wrong uint validator parameters");
+        return new UintValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("int")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const int bottom = parameters.at(0).toInt(&minOk, 10);
-        const int top = parameters.at(1).toInt(&maxOk, 10);
-        return minOk && maxOk ? new IntValidator(bottom, top, parameters.value(2)) : nullptr;
+        if (parameters.size() < 2)
+            return refuse("wrong int validator parameters");
+        const int bottom = parameters.at(0).toInt(&ok, 10);
+        if (!ok)
+            return refuse("wrong min parameter");
+        const int top = parameters.at(1).toInt(&ok, 10);
+        if (!ok)
+            return refuse("wrong max parameter");
+        if (parameters.size() > 3)
+            return refuse("wrong int validator parameters");
+        return new IntValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("regex")) {
         if (parameters.isEmpty() || parameters.size() > 2)
-            return nullptr;
-        return new RegexValidator(parameters.at(0), parameters.value(1));
+            return refuse("wrong regex validator parameters");
+        return new RegexValidator(parameters.at(0), messageOr(parameters.value(1), invalidInput));
     }
-    if (has("ip"))
-        return parameters.size() > 1 ? nullptr : new IpValidator(parameters.value(0));
+    if (has("ip")) {
+        if (parameters.size() > 1)
+            return refuse("wrong ip validator parameters");
+        return new IpValidator(messageOr(parameters.value(0), "- Invalid value!"));
+    }
     if (has("sfi")) {
         if (parameters.isEmpty() || parameters.size() > 3)
-            return nullptr;
-        return new SfiValidator(takenSfis, parameters.at(0), parameters.value(1), parameters.value(2));
+            return refuse("wrong sfi validator parameters");
+        return new SfiValidator(takenSfis, parameters.at(0),
+            messageOr(parameters.value(1), "- SFI is taken by another device on the network!"),
+            messageOr(parameters.value(2), invalidInput));
     }
     return nullptr;
 }

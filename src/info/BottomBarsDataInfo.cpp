@@ -1,0 +1,33 @@
+#include "info/BottomBarsDataInfo.h"
+
+#include "info/SetupDataInfo.h"
+
+#include <QDebug>
+
+BottomBarsDataInfo::BottomBarsDataInfo(QObject *parent)
+    : SerializableClassInfo(parent)
+{
+}
+
+BottomBarsDataInfo::BottomBarsDataInfo(SerializableClass *sourceObject, SetupDataInfo *setupHolder,
+    SetupDataInfo *localSetupHolder, QObject *parent)
+    : SerializableClassInfo(sourceObject, parent)
+    , m_setupHolder(setupHolder)
+    , m_localSetupHolder(localSetupHolder)
+{
+    buildFromSource();
+    insertSetupProperties(m_setupHolder, m_localSetupHolder,
+        "No such property in setup_info_source_class. (BottomBarsDataInfo::insertSetupProperties())", true);
+}
+
+void BottomBarsDataInfo::createChildProperty(const QVariant &, const QString &)
+{
+    qDebug() << "BottomBarsDataInfo::createChildProperty not implemented";
+    throw "BottomBarsDataInfo::createChildProperty not implemented";
+}
+
+void BottomBarsDataInfo::createSimpleProperty(const QString &)
+{
+    qDebug() << "BottomBarsDataInfo::createSimpleProperty not implemented";
+    throw "BottomBarsDataInfo::createSimpleProperty not implemented";
+}
