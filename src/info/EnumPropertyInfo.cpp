@@ -12,25 +12,17 @@ EnumPropertyInfo::EnumPropertyInfo(const QString &description, SerializableClass
     static const QStringList keys = { QStringLiteral("enumList="), QStringLiteral("enumListToDisplay=") };
     QString values;
     QString displayTexts;
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        switch (item.firstContainedKey(keys)) {
-        case 0:
+    readItems(description, keys, [&](int key, const ClassInfoItem &item) {
+        if (key == 0)
             values = item.value;
-            break;
-        case 1:
+        else if (key == 1)
             displayTexts = item.value;
-            break;
-        default:
-            if (item.text.contains(QLatin1String("bidirectionalChange=false")))
-                m_bidirectionalChange = false;
-            else if (item.text.contains(QLatin1String("invertedNextAndPrevious=true")))
-                m_invertedNextAndPrevious = true;
-            break;
-        }
-    }
+        // These two are matched exactly: "bidirectionalChange=False" changes nothing.
+        else if (item.text.contains(QLatin1String("bidirectionalChange=false")))
+            m_bidirectionalChange = false;
+        else if (item.text.contains(QLatin1String("invertedNextAndPrevious=true")))
+            m_invertedNextAndPrevious = true;
+    });
 
     // The choices of a runtime page's value buttons are built by RuntimeEnumPropertyInfo from the runtime
     // values and the bottom-bar lists, not from the text.

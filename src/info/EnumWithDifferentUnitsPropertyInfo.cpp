@@ -9,15 +9,11 @@ EnumWithDifferentUnitsPropertyInfo::EnumWithDifferentUnitsPropertyInfo(
     static const QStringList keys = { QStringLiteral("enumListMeters="), QStringLiteral("enumListFeet="),
         QStringLiteral("enumListFathoms="), QStringLiteral("enumListMps="), QStringLiteral("enumListKn="),
         QStringLiteral("enumListMiph=") };
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        const int list = item.firstContainedKey(keys);
+    readItems(description, keys, [this](int list, const ClassInfoItem &item) {
         if (list >= 0)
             m_lists[list]
                 = QString(item.value).replace(QLatin1Char('_'), QLatin1Char(' ')).split(QLatin1Char(';'));
-    }
+    });
     selectListForUnit();
 }
 

@@ -31,6 +31,29 @@ ESOptionsSetup *optionsSetup()
 
 } // namespace
 
+// The items of the description read last are kept: a description and each kind it derives from read the
+// same text one after the other while it is built (GUI thread only).
+QVector<ClassInfoItem> PropertyInfo::descriptionItems(const QString &description)
+{
+    static QString lastText;
+    static QVector<ClassInfoItem> lastItems;
+    if (description != lastText || lastItems.isEmpty()) {
+        lastItems = ClassInformation::splitItems(description);
+        lastText = description;
+    }
+    return lastItems;
+}
+
+void PropertyInfo::readItems(const QString &description, const QStringList &keys,
+    const std::function<void(int key, const ClassInfoItem &item)> &read)
+{
+    const QVector<ClassInfoItem> items = descriptionItems(description);
+    for (const ClassInfoItem &item : items) {
+        if (item.hasValue)
+            read(item.firstContainedKey(keys), item);
+    }
+}
+
 PropertyInfo::PropertyInfo(const QString &description, SerializableClass *sourceObject)
     : m_sourceObject(sourceObject)
 {
@@ -51,11 +74,8 @@ PropertyInfo::PropertyInfo(const QString &description, SerializableClass *source
         QStringLiteral("measurement="), QStringLiteral("changeable="), QStringLiteral("alternativeText="),
         QStringLiteral("autoMode=true"), QStringLiteral("numberOfDecimals=") };
 
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        switch (item.firstContainedKey(keys)) {
+    readItems(description, keys, [this](int key, const ClassInfoItem &item) {
+        switch (key) {
         case Name:
             m_name = item.value;
             break;
@@ -98,7 +118,7 @@ PropertyInfo::PropertyInfo(const QString &description, SerializableClass *source
         default:
             break;
         }
-    }
+    });
 
     if (m_name.isEmpty())
         throw "wrong property info parameters";

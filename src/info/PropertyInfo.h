@@ -3,12 +3,16 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVector>
 
+#include <functional>
 #include <memory>
 
 class SerializableClass;
 class Validator;
+struct ClassInfoItem;
 
 // The user-interface description of one Qt property of a settings object: built from the property's
 // description text (the class-information entry of the same name), bound for its whole life to the
@@ -120,6 +124,14 @@ protected slots:
     void autoModeChanged(int autoMode);
 
 protected:
+    // One pass of a kind over a description text: `read` is called for every item that has a "=", with the
+    // position of the first of `keys` the item contains (any case), or -1. Every kind reads the same text,
+    // so the text is split once for all of them.
+    static void readItems(const QString &description, const QStringList &keys,
+        const std::function<void(int key, const ClassInfoItem &item)> &read);
+    // The items of a description text (split at single blanks), for a kind that reads them otherwise.
+    static QVector<ClassInfoItem> descriptionItems(const QString &description);
+
     // Converts a number text between two unit texts; anything that is not a changeable speed or depth
     // number in two different units is returned unchanged.
     QString convertUnit(const QString &value, const QString &fromUnit, const QString &toUnit) const;

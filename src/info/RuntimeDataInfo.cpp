@@ -32,12 +32,12 @@ void RuntimeDataInfo::createChildProperty(const QVariant &value, const QString &
 
 void RuntimeDataInfo::createSimpleProperty(const QString &propertyName)
 {
-    const QString description = descriptionOf(propertyName);
-    if (!propertyInfoType(description).contains(QLatin1String("runtime"), Qt::CaseInsensitive)) {
+    const Description description = describe(propertyName);
+    if (!description.type.contains(QLatin1String("runtime"), Qt::CaseInsensitive)) {
         qDebug() << "wrong type of property info RuntimeDataInfo::createSimpleProperty()";
         throw "wrong type of property info RuntimeDataInfo::createSimpleProperty()";
     }
-    const QString text = descriptionWithoutType(description);
+    const QString &text = description.withoutType;
     RuntimePropertyInfo *info = text.contains(QLatin1String("angleProperty="))
         ? new RuntimePropertyWithAngleInfo(text, sourceObject())
         : new RuntimePropertyInfo(text, sourceObject());

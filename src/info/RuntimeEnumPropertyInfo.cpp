@@ -65,7 +65,7 @@ RuntimeEnumPropertyInfo::RuntimeEnumPropertyInfo(const QString &description, Ser
     // The list name: the first item that mentions "enumList" (BottomBar1's "enumList=RangeBottomBars
     // Information enumListToDisplay=Range" gives the first).
     QString listName;
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
+    const QVector<ClassInfoItem> items = descriptionItems(description);
     for (const ClassInfoItem &item : items) {
         if (item.text.contains(QLatin1String("enumList"))) {
             listName = item.value;

@@ -17,24 +17,14 @@ RuntimePropertyInfo::RuntimePropertyInfo(const QString &description, Serializabl
     m_integrity = false;
     static const QStringList keys = { QStringLiteral("colorClass="), QStringLiteral("speedClass="),
         QStringLiteral("unitInTitle=true") };
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        switch (item.firstContainedKey(keys)) {
-        case 0:
+    readItems(description, keys, [this](int key, const ClassInfoItem &item) {
+        if (key == 0)
             m_colorClass = item.value;
-            break;
-        case 1:
+        else if (key == 1)
             m_speedClass = item.value;
-            break;
-        case 2:
+        else if (key == 2)
             m_unitInTitle = true;
-            break;
-        default:
-            break;
-        }
-    }
+    });
 }
 
 QString RuntimePropertyInfo::title(bool withUnit) const

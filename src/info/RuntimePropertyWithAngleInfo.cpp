@@ -9,11 +9,10 @@ RuntimePropertyWithAngleInfo::RuntimePropertyWithAngleInfo(
     : RuntimePropertyInfo(description, sourceObject)
 {
     static const QStringList keys = { QStringLiteral("angleProperty=") };
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (item.hasValue && item.firstContainedKey(keys) == 0)
+    readItems(description, keys, [this](int key, const ClassInfoItem &item) {
+        if (key == 0)
             m_anglePropertyName = item.value;
-    }
+    });
     if (m_anglePropertyName.isEmpty()) {
         qDebug() << "Angle property not defined for property: " << name();
         throw "Angle property not defined!";

@@ -28,6 +28,26 @@ int typeItemIndex(const QVector<ClassInfoItem> &items)
     return -1;
 }
 
+QString typeOf(const QVector<ClassInfoItem> &items, int index, const QString &description)
+{
+    if (index < 0) {
+        qDebug() << description;
+        throw "no type specified for property info (SerializableClassInfo::propertyInfoType())";
+    }
+    return items.at(index).value;
+}
+
+QString withoutItem(const QVector<ClassInfoItem> &items, int index)
+{
+    QStringList kept;
+    kept.reserve(items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        if (i != index)
+            kept.append(items.at(i).text);
+    }
+    return kept.join(QLatin1Char(' '));
+}
+
 } // namespace
 
 SerializableClassInfo::SerializableClassInfo(QObject *parent)
@@ -67,34 +87,25 @@ void SerializableClassInfo::buildFromSource()
     m_hasChildren = !m_childHolders.isEmpty();
 }
 
-QString SerializableClassInfo::descriptionOf(const QString &propertyName) const
+// The entry's items are those ClassInformation split once for the class.
+SerializableClassInfo::Description SerializableClassInfo::describe(const QString &propertyName) const
 {
     const ClassInfoEntry *entry = ClassInformation::of(m_sourceObject->metaObject()).entry(propertyName);
-    return entry ? entry->text : QString();
+    const QVector<ClassInfoItem> items = entry ? entry->items : ClassInformation::splitItems(QString());
+    const int index = typeItemIndex(items);
+    return { typeOf(items, index, entry ? entry->text : QString()), withoutItem(items, index) };
 }
 
 QString SerializableClassInfo::propertyInfoType(const QString &description)
 {
     const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    const int index = typeItemIndex(items);
-    if (index < 0) {
-        qDebug() << description;
-        throw "no type specified for property info (SerializableClassInfo::propertyInfoType())";
-    }
-    return items.at(index).value;
+    return typeOf(items, typeItemIndex(items), description);
 }
 
 QString SerializableClassInfo::descriptionWithoutType(const QString &description)
 {
     const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    const int index = typeItemIndex(items);
-    QStringList kept;
-    kept.reserve(items.size());
-    for (int i = 0; i < items.size(); ++i) {
-        if (i != index)
-            kept.append(items.at(i).text);
-    }
-    return kept.join(QLatin1Char(' '));
+    return withoutItem(items, typeItemIndex(items));
 }
 
 void SerializableClassInfo::storeDescription(const QString &propertyName, PropertyInfo *description)

@@ -57,8 +57,15 @@ protected:
     // Builds the descriptions and child holders of every property of the source object, then lists the
     // holders below. Run by the constructors of the kinds, whose virtual builders it calls.
     void buildFromSource();
-    // The description text of a source property: its class-information entry, empty when there is none.
-    QString descriptionOf(const QString &propertyName) const;
+    // What the class-information entry of a source property says: the type of its description, and the
+    // text without the type item, from which the description is built. A property without an entry has an
+    // empty description, which names no type (and throws as propertyInfoType() does).
+    struct Description
+    {
+        QString type;
+        QString withoutType;
+    };
+    Description describe(const QString &propertyName) const;
     // Stores a description this holder built (and now owns) under the property name.
     void storeDescription(const QString &propertyName, PropertyInfo *description);
     // Keeps a description this holder built without storing it under a property name.

@@ -27,9 +27,9 @@ void SetupDataInfo::createChildProperty(const QVariant &value, const QString &pr
 
 void SetupDataInfo::createSimpleProperty(const QString &propertyName)
 {
-    const QString description = descriptionOf(propertyName);
-    const QString type = propertyInfoType(description);
-    const QString text = descriptionWithoutType(description);
+    const Description description = describe(propertyName);
+    const QString &type = description.type;
+    const QString &text = description.withoutType;
     const auto is
         = [&type](const char *kind) { return type.contains(QLatin1String(kind), Qt::CaseInsensitive); };
 

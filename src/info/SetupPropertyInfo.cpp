@@ -5,10 +5,7 @@
 
 #include <QAbstractButton>
 
-namespace {
-
-// "true" is looked for before "false", so "untrue" counts as true.
-bool flagValue(const QString &value, const char *fault)
+bool SetupPropertyInfo::flagValue(const QString &value, const char *fault)
 {
     if (value.contains(QLatin1String("true"), Qt::CaseInsensitive))
         return true;
@@ -17,27 +14,16 @@ bool flagValue(const QString &value, const char *fault)
     throw fault;
 }
 
-} // namespace
-
 SetupPropertyInfo::SetupPropertyInfo(const QString &description, SerializableClass *sourceObject)
     : PropertyInfo(description, sourceObject)
 {
     static const QStringList keys = { QStringLiteral("isLocal="), QStringLiteral("isProtected=") };
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        switch (item.firstContainedKey(keys)) {
-        case 0:
+    readItems(description, keys, [this](int key, const ClassInfoItem &item) {
+        if (key == 0)
             m_isLocal = flagValue(item.value, "wrong isLocal parameter");
-            break;
-        case 1:
+        else if (key == 1)
             m_isProtected = flagValue(item.value, "wrong isProtected parameter");
-            break;
-        default:
-            break;
-        }
-    }
+    });
     if (sourceObject && sourceObject->inherits("LocalSerializableClass"))
         m_isLocal = true;
 }

@@ -38,6 +38,9 @@ protected slots:
     virtual void buttonReleased() = 0;
 
 protected:
+    // A flag item's value: true when it contains "true" (any case; looked for first, so "untrue" counts as
+    // true), false when it contains "false", otherwise the description is faulty and `fault` is thrown.
+    static bool flagValue(const QString &value, const char *fault);
     // Gives the bound button, if any, the description's current text.
     void refreshButton();
 

@@ -11,26 +11,12 @@ ValuePropertyInfo::ValuePropertyInfo(const QString &description, SerializableCla
     : SetupPropertyInfo(description, sourceObject)
 {
     static const QStringList keys = { QStringLiteral("isNumeric="), QStringLiteral("isIp=true") };
-    const QVector<ClassInfoItem> items = ClassInformation::splitItems(description);
-    for (const ClassInfoItem &item : items) {
-        if (!item.hasValue)
-            continue;
-        switch (item.firstContainedKey(keys)) {
-        case 0:
-            if (item.value.contains(QLatin1String("true"), Qt::CaseInsensitive))
-                m_isNumeric = true;
-            else if (item.value.contains(QLatin1String("false"), Qt::CaseInsensitive))
-                m_isNumeric = false;
-            else
-                throw "wrong isNumeric parameter";
-            break;
-        case 1:
+    readItems(description, keys, [this](int key, const ClassInfoItem &item) {
+        if (key == 0)
+            m_isNumeric = flagValue(item.value, "wrong isNumeric parameter");
+        else if (key == 1)
             m_isIp = true;
-            break;
-        default:
-            break;
-        }
-    }
+    });
     if (!validator()) {
         qDebug() << name() << " validator nulltpr!";
         throw "wrong value property info parameters";
