@@ -3,6 +3,7 @@
 //
 // Runs in a temporary working directory of its own; usage: bench_descriptions [rounds]
 
+#include "BenchLog.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESRuntime.h"
@@ -21,31 +22,9 @@
 
 #include <malloc.h>
 
-#include <algorithm>
 #include <memory>
-#include <vector>
 
 namespace {
-
-struct Figures
-{
-    double median;
-    double best;
-};
-
-template <typename Work> Figures measure(int rounds, Work work)
-{
-    std::vector<double> times;
-    times.reserve(size_t(rounds));
-    QElapsedTimer timer;
-    for (int i = 0; i < rounds; ++i) {
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return { times[times.size() / 2], times.front() };
-}
 
 // Bytes of heap in use.
 size_t heapInUse()
@@ -59,7 +38,8 @@ int propertyCount(SerializableClass *object)
     int count = 0;
     const QMetaObject *meta = object->metaObject();
     for (int i = 1; i < meta->propertyCount(); ++i) {
-        if (SerializableClass *child = object->childByPropertyName(QString::fromLatin1(meta->property(i).name())))
+        if (SerializableClass *child
+            = object->childByPropertyName(QString::fromLatin1(meta->property(i).name())))
             count += propertyCount(child);
         else
             ++count;
@@ -86,8 +66,8 @@ int main(int argc, char *argv[])
 
     // The settings tree exists before the registry, as at start-up.
     ESDataClass *data = ESDataClass::instance();
-    const int described = propertyCount(data->setup()) + propertyCount(data->localSetup())
-        + propertyCount(data->runtime());
+    const int described
+        = propertyCount(data->setup()) + propertyCount(data->localSetup()) + propertyCount(data->runtime());
 
     const size_t heapBefore = heapInUse();
     QElapsedTimer timer;
@@ -97,7 +77,7 @@ int main(int argc, char *argv[])
     const size_t heapAfter = heapInUse();
 
     // Fresh registries over the same tree, each deleted again (test overrides do exactly this).
-    const Figures rebuild = measure(rounds, [] { ESDataInfoClass::TestOverride build; });
+    const BenchLog::Figures rebuild = BenchLog::measure(rounds, [] { ESDataInfoClass::TestOverride build; });
 
     // A second registry alive beside the first: what one more costs once everything is warm.
     const size_t heapWarmBefore = heapInUse();
@@ -107,8 +87,8 @@ int main(int argc, char *argv[])
 
     qInstallMessageHandler(nullptr);
     const bool complete = registry->runtimePropertyInfo(QStringLiteral("SpeedGPS"))
-        && registry->setupPropertyInfo(QStringLiteral("ls"), QStringLiteral("ShowPage"),
-            QStringLiteral("RuntimeScreenSetupA"));
+        && registry->setupPropertyInfo(
+            QStringLiteral("ls"), QStringLiteral("ShowPage"), QStringLiteral("RuntimeScreenSetupA"));
     out << "descriptions: " << described << " (shared setup, local setup, runtime values)\n";
     out << "ESDataInfoClass first use (whole registry): " << firstUse << " us\n";
     out << "registry built again, " << rounds << " rounds: median " << rebuild.median << " us, best "

@@ -11,12 +11,10 @@ BottomBarsDataInfo::BottomBarsDataInfo(QObject *parent)
 
 BottomBarsDataInfo::BottomBarsDataInfo(SerializableClass *sourceObject, SetupDataInfo *setupHolder,
     SetupDataInfo *localSetupHolder, QObject *parent)
-    : SerializableClassInfo(sourceObject, parent)
-    , m_setupHolder(setupHolder)
-    , m_localSetupHolder(localSetupHolder)
+    : SerializableClassInfo(sourceObject, setupHolder, localSetupHolder, parent)
 {
     buildFromSource();
-    insertSetupProperties(m_setupHolder, m_localSetupHolder,
+    insertSetupProperties(
         "No such property in setup_info_source_class. (BottomBarsDataInfo::insertSetupProperties())", true);
 }
 

@@ -20,10 +20,6 @@ public:
 
     void createChildProperty(const QVariant &value, const QString &propertyName) override;
     void createSimpleProperty(const QString &propertyName) override;
-
-private:
-    SetupDataInfo *m_setupHolder = nullptr;
-    SetupDataInfo *m_localSetupHolder = nullptr;
 };
 
 #endif // BOTTOMBARSDATAINFO_H

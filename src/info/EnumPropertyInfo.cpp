@@ -194,26 +194,25 @@ void EnumPropertyInfo::setCurrentShownValue(const QString &value)
     setCurrentIndex(indexOfShownValue(value));
 }
 
+// The display forms are searched rather than turned back into items: a display list may be shorter than
+// the values, and its further indexes show the items themselves.
 void EnumPropertyInfo::setCurrentDisplayText(const QString &text)
 {
-    for (int index = 0; index < m_enumList.size(); ++index) {
-        if (displayTextAt(index) == text) {
-            setCurrentIndex(index);
-            return;
-        }
-    }
-    setCurrentIndex(0);
+    setCurrentIndex(indexOfText(text, &EnumPropertyInfo::displayTextAt));
 }
 
 void EnumPropertyInfo::setCurrentDisplayedValue(const QString &text)
 {
+    setCurrentIndex(indexOfText(text, &EnumPropertyInfo::displayedValueAt));
+}
+
+int EnumPropertyInfo::indexOfText(const QString &text, QString (EnumPropertyInfo::*textAt)(int) const) const
+{
     for (int index = 0; index < m_enumList.size(); ++index) {
-        if (displayedValueAt(index) == text) {
-            setCurrentIndex(index);
-            return;
-        }
+        if ((this->*textAt)(index) == text)
+            return index;
     }
-    setCurrentIndex(0);
+    return -1;
 }
 
 void EnumPropertyInfo::next(bool ignoreInversion)

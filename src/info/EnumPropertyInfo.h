@@ -112,6 +112,8 @@ protected:
 
 private:
     QString displayForm(const QStringList &list, int index) const;
+    // The first index whose text is `text`, -1 when none.
+    int indexOfText(const QString &text, QString (EnumPropertyInfo::*textAt)(int) const) const;
     QStringList selectable(const std::function<QString(int)> &itemAt) const;
     void step(int direction);
 };

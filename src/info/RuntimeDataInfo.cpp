@@ -13,20 +13,18 @@ RuntimeDataInfo::RuntimeDataInfo(QObject *parent)
 
 RuntimeDataInfo::RuntimeDataInfo(SerializableClass *sourceObject, SetupDataInfo *setupHolder,
     SetupDataInfo *localSetupHolder, QObject *parent)
-    : SerializableClassInfo(sourceObject, parent)
-    , m_setupHolder(setupHolder)
-    , m_localSetupHolder(localSetupHolder)
+    : SerializableClassInfo(sourceObject, setupHolder, localSetupHolder, parent)
 {
     buildFromSource();
     bindAngleProperties();
-    insertSetupProperties(m_setupHolder, m_localSetupHolder,
+    insertSetupProperties(
         "No such property in setup_info_source_class. (RuntimeDataInfo::insertSetupProperties())", false);
 }
 
 void RuntimeDataInfo::createChildProperty(const QVariant &value, const QString &propertyName)
 {
     auto *child = new RuntimeDataInfo(
-        qobject_cast<SerializableClass *>(value.value<QObject *>()), m_setupHolder, m_localSetupHolder, this);
+        qobject_cast<SerializableClass *>(value.value<QObject *>()), setupHolder(), localSetupHolder(), this);
     storePointer(propertyName, QVariant::fromValue(child));
 }
 

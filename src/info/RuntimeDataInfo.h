@@ -37,8 +37,6 @@ public:
 private:
     void bindAngleProperties();
 
-    SetupDataInfo *m_setupHolder = nullptr;
-    SetupDataInfo *m_localSetupHolder = nullptr;
     QMap<QString, PropertyInfo *> m_hiddenDescriptions;
 };
 

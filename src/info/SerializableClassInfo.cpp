@@ -3,6 +3,7 @@
 #include "common/ClassInformation.h"
 #include "data/SerializableClass.h"
 #include "info/PropertyInfo.h"
+#include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
 
 #include <QDebug>
@@ -55,9 +56,12 @@ SerializableClassInfo::SerializableClassInfo(QObject *parent)
 {
 }
 
-SerializableClassInfo::SerializableClassInfo(SerializableClass *sourceObject, QObject *parent)
+SerializableClassInfo::SerializableClassInfo(SerializableClass *sourceObject, SetupDataInfo *setupHolder,
+    SetupDataInfo *localSetupHolder, QObject *parent)
     : QObject(parent)
     , m_sourceObject(sourceObject)
+    , m_setupHolder(setupHolder)
+    , m_localSetupHolder(localSetupHolder)
 {
 }
 
@@ -147,8 +151,7 @@ PropertyInfo *SerializableClassInfo::propertyInfo(
     return qobject_cast<PropertyInfo *>(property(name.constData()).value<QObject *>());
 }
 
-void SerializableClassInfo::insertSetupProperties(const SerializableClassInfo *setupHolder,
-    const SerializableClassInfo *localSetupHolder, const char *fault, bool logObject)
+void SerializableClassInfo::insertSetupProperties(const char *fault, bool logObject)
 {
     const ClassInfoEntry *entry
         = ClassInformation::of(m_sourceObject->metaObject()).entry("SetupInformation");
@@ -160,9 +163,9 @@ void SerializableClassInfo::insertSetupProperties(const SerializableClassInfo *s
         const QString property = parts.at(0);
         const QString object = parts.value(1);
         PropertyInfo *found = nullptr;
-        for (const SerializableClassInfo *holder : { setupHolder, localSetupHolder }) {
+        for (const SetupDataInfo *holder : { m_setupHolder, m_localSetupHolder }) {
             if (!found && holder)
-                found = qobject_cast<SetupPropertyInfo *>(holder->propertyInfo(property, object));
+                found = holder->getSetupPropertyInfo(property, object);
         }
         if (!found) {
             if (logObject)

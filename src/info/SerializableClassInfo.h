@@ -8,6 +8,7 @@
 
 class PropertyInfo;
 class SerializableClass;
+class SetupDataInfo;
 
 // A holder of descriptions: one per settings object, named like it, mirroring the tree of settings
 // objects. It holds one description per Qt property of the object and one child holder per child settings
@@ -52,7 +53,13 @@ public:
 
 protected:
     explicit SerializableClassInfo(QObject *parent = nullptr);
-    SerializableClassInfo(SerializableClass *sourceObject, QObject *parent);
+    // The holders of the runtime values and the bottom bars also know the two setup holders, whose
+    // descriptions they may offer (insertSetupProperties()).
+    SerializableClassInfo(SerializableClass *sourceObject, SetupDataInfo *setupHolder,
+        SetupDataInfo *localSetupHolder, QObject *parent);
+
+    SetupDataInfo *setupHolder() const { return m_setupHolder; }
+    SetupDataInfo *localSetupHolder() const { return m_localSetupHolder; }
 
     // Builds the descriptions and child holders of every property of the source object, then lists the
     // holders below. Run by the constructors of the kinds, whose virtual builders it calls.
@@ -78,13 +85,14 @@ protected:
     // items joined by ";"), found in the shared and then the local setup holder, for lookups here. An item
     // that neither holds is written to the debug log (with its object name when `logObject`) and throws
     // `fault`.
-    void insertSetupProperties(const SerializableClassInfo *setupHolder,
-        const SerializableClassInfo *localSetupHolder, const char *fault, bool logObject);
+    void insertSetupProperties(const char *fault, bool logObject);
 
 private:
     void refresh(bool setValidity, bool valid);
 
     SerializableClass *m_sourceObject = nullptr;
+    SetupDataInfo *m_setupHolder = nullptr;
+    SetupDataInfo *m_localSetupHolder = nullptr;
     QList<SerializableClassInfo *> m_childHolders;
     bool m_hasChildren = false;
     QList<PropertyInfo *> m_ownDescriptions;

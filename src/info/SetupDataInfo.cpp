@@ -13,7 +13,7 @@ SetupDataInfo::SetupDataInfo(QObject *parent)
 }
 
 SetupDataInfo::SetupDataInfo(SerializableClass *sourceObject, QObject *parent)
-    : SerializableClassInfo(sourceObject, parent)
+    : SerializableClassInfo(sourceObject, nullptr, nullptr, parent)
 {
     buildFromSource();
     connectAppropriateEnumAndValuePropertyInfos();

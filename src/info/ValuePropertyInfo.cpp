@@ -59,28 +59,27 @@ QString ValuePropertyInfo::text() const
 
 void ValuePropertyInfo::setDisplayedValue(const QString &value)
 {
-    if (m_isNumeric) {
-        m_displayedValue = formatted(value);
-        m_sourceValue = toSourceUnit(m_displayedValue);
-        if (isIntegerKind())
-            m_sourceValue = wholePart(m_sourceValue);
-    } else {
-        m_displayedValue = value;
-        m_sourceValue = value;
-    }
-    writeAndAnnounce();
+    takeValue(value, m_displayedValue, m_sourceValue, &PropertyInfo::toSourceUnit);
 }
 
 void ValuePropertyInfo::setSourceValue(const QString &value)
 {
+    takeValue(value, m_sourceValue, m_displayedValue, &PropertyInfo::toDisplayedUnit);
+}
+
+// The value is given in one unit (`given`) and converted into the other (`derived`); the integer kinds
+// keep the whole part of the converted text.
+void ValuePropertyInfo::takeValue(const QString &value, QString &given, QString &derived,
+    QString (PropertyInfo::*convert)(const QString &) const)
+{
     if (m_isNumeric) {
-        m_sourceValue = formatted(value);
-        m_displayedValue = toDisplayedUnit(m_sourceValue);
+        given = formatted(value);
+        derived = (this->*convert)(given);
         if (isIntegerKind())
-            m_displayedValue = wholePart(m_displayedValue);
+            derived = wholePart(derived);
     } else {
-        m_sourceValue = value;
-        m_displayedValue = value;
+        given = value;
+        derived = value;
     }
     writeAndAnnounce();
 }

@@ -50,6 +50,8 @@ protected:
     QString wholePart(const QString &value) const;
     // Writes the source value, serializes it, shows and announces the displayed value.
     void writeAndAnnounce();
+    void takeValue(const QString &value, QString &given, QString &derived,
+        QString (PropertyInfo::*convert)(const QString &) const);
 
     QString m_sourceValue;
     QString m_displayedValue;

@@ -409,6 +409,30 @@ bool SfiValidator::validate(const QString &text)
 
 // ---------------------------------------------------------------------------------------
 
+namespace {
+
+// The bounds of a numeric kind: the count is judged first when it is too small, the bounds are read min
+// first, and a count that is too large is judged last. Null when all is well, else the fault.
+template <typename Number, typename Parse>
+const char *readBounds(const QStringList &parameters, int mostParameters, const char *countFault, Parse parse,
+    Number *bottom, Number *top)
+{
+    if (parameters.size() < 2)
+        return countFault;
+    bool ok = false;
+    *bottom = parse(parameters.at(0), &ok);
+    if (!ok)
+        return "wrong min parameter";
+    *top = parse(parameters.at(1), &ok);
+    if (!ok)
+        return "wrong max parameter";
+    if (parameters.size() > mostParameters)
+        return countFault;
+    return nullptr;
+}
+
+} // namespace
+
 Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis, const char **fault)
 {
     if (fault)
@@ -429,21 +453,17 @@ Validator *Validator::fromDescription(const QString &text, const QStringList *ta
     const QString kind = parameters.takeFirst();
     const auto has
         = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
-    const QLocale c = QLocale::c();
-    bool ok = false;
     if (has("float")) {
-        if (parameters.size() < 2)
-            return refuse("wrong float validator parameters");
-        const double bottom = c.toDouble(parameters.at(0), &ok);
-        if (!ok)
-            return refuse("wrong min parameter");
-        const double top = c.toDouble(parameters.at(1), &ok);
-        if (!ok)
-            return refuse("wrong max parameter");
-        if (parameters.size() > 4)
-            return refuse("wrong float validator parameters");
+        const QLocale c = QLocale::c();
+        double bottom = 0.0;
+        double top = 0.0;
+        if (const char *wrong = readBounds(
+                parameters, 4, "wrong float validator parameters",
+                [&c](const QString &number, bool *ok) { return c.toDouble(number, ok); }, &bottom, &top))
+            return refuse(wrong);
         float additional = FloatValidator::noAdditionalValue;
         if (parameters.size() == 4) {
+            bool ok = false;
             additional = float(c.toDouble(parameters.at(3), &ok));
             if (!ok)
                 return refuse("wrong additional value parameter");
@@ -452,29 +472,21 @@ Validator *Validator::fromDescription(const QString &text, const QStringList *ta
             messageOr(parameters.value(2), "value must be a real number between %1 and %2!"), additional);
     }
     if (has("uint")) {
-        if (parameters.size() < 2)
-            return refuse("wrong uint validator parameters");
-        const uint bottom = parameters.at(0).toUInt(&ok, 10);
-        if (!ok)
-            return refuse("wrong min parameter");
-        const uint top = parameters.at(1).toUInt(&ok, 10);
-        if (!ok)
-            return refuse("wrong max parameter");
-        if (parameters.size() > 3)
-            return refuse("wrong uint validator parameters");
+        uint bottom = 0;
+        uint top = 0;
+        if (const char *wrong = readBounds(
+                parameters, 3, "wrong uint validator parameters",
+                [](const QString &number, bool *ok) { return number.toUInt(ok, 10); }, &bottom, &top))
+            return refuse(wrong);
         return new UintValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("int")) {
-        if (parameters.size() < 2)
-            return refuse("wrong int validator parameters");
-        const int bottom = parameters.at(0).toInt(&ok, 10);
-        if (!ok)
-            return refuse("wrong min parameter");
-        const int top = parameters.at(1).toInt(&ok, 10);
-        if (!ok)
-            return refuse("wrong max parameter");
-        if (parameters.size() > 3)
-            return refuse("wrong int validator parameters");
+        int bottom = 0;
+        int top = 0;
+        if (const char *wrong = readBounds(
+                parameters, 3, "wrong int validator parameters",
+                [](const QString &number, bool *ok) { return number.toInt(ok, 10); }, &bottom, &top))
+            return refuse(wrong);
         return new IntValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("regex")) {

@@ -224,25 +224,25 @@ void tst_DescriptionTree::faults_data()
     QTest::addColumn<QString>("logged");
 
     QTest::newRow("no description") << std::function<void()>([] {
-        UndescribedLeaf leaf;
+        UndescribedSetup leaf;
         SetupDataInfo holder(&leaf, nullptr);
     }) << "no type specified for property info (SerializableClassInfo::propertyInfoType())"
                                     << "\"\"";
     QTest::newRow("unknown setup type") << std::function<void()>([] {
-        TextTypeLeaf leaf;
+        TextTypeSetup leaf;
         SetupDataInfo holder(&leaf, nullptr);
     }) << "wrong type of property info SetupDataInfo::createSimpleProperty"
                                         << "\"text\"";
     QTest::newRow("value without its enumeration")
         << std::function<void()>([] {
-               UnpairedLeaf leaf;
+               UnpairedSetup leaf;
                SetupDataInfo holder(&leaf, nullptr);
            })
         << "wrong ValueFromEnum and Enum pair in SetupDataInfo::connectAppropriateEnumAndValuePropertyInfos()"
         << "wrong ValueFromEnum and Enum pair in "
            "SetupDataInfo::connectAppropriateEnumAndValuePropertyInfos()";
     QTest::newRow("description fault") << std::function<void()>([] {
-        BadValidatorLeaf leaf;
+        BadValidatorSetup leaf;
         SetupDataInfo holder(&leaf, nullptr);
     }) << "wrong max parameter"
                                        << "";

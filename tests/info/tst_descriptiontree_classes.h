@@ -3,24 +3,10 @@
 
 // Small settings trees for the description-tree tests: a shared setup with a leaf of every setup kind and
 // a nested branch, a runtime values object with hidden values and companion angles, and one class per
-// fault a description or a settings class can have. Every setter stores and announces.
+// fault a description or a settings class can have.
 
+#include "TestSetting.h"
 #include "data/SerializableClass.h"
-
-#define TREE_VALUE(Type, Name)                                                                               \
-public:                                                                                                      \
-    Type Name() const                                                                                        \
-    {                                                                                                        \
-        return m_##Name;                                                                                     \
-    }                                                                                                        \
-    void set##Name(Type value)                                                                               \
-    {                                                                                                        \
-        m_##Name = value;                                                                                    \
-        emit Name##Changed(value);                                                                           \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type m_##Name {};
 
 // A leaf with one description of every setup kind ("Value" and "xtype=" included: the type is found by
 // containment, in any case).
@@ -37,11 +23,11 @@ class KindsLeaf : public SetupSerializableClass
     Q_CLASSINFO("Span", "type=enumWithDifferentUnits name=Span unit=m enumList=5;10 enumListMeters=5;10")
     Q_PROPERTY(double SpanValue READ SpanValue WRITE setSpanValue NOTIFY SpanValueChanged)
     Q_CLASSINFO("SpanValue", "type=valueFromEnum name=SpanValue unit=m validator=float;0;100")
-    TREE_VALUE(int, Choice)
-    TREE_VALUE(double, Level)
-    TREE_VALUE(double, Range)
-    TREE_VALUE(int, Span)
-    TREE_VALUE(double, SpanValue)
+    TST_SETTING(int, Choice)
+    TST_SETTING(double, Level)
+    TST_SETTING(double, Range)
+    TST_SETTING(int, Span)
+    TST_SETTING(double, SpanValue)
 
 public:
     KindsLeaf(QObject *parent, const QString &name)
@@ -62,7 +48,7 @@ class MarkLeaf : public SetupSerializableClass
     Q_OBJECT
     Q_PROPERTY(int Mark READ Mark WRITE setMark NOTIFY MarkChanged)
     Q_CLASSINFO("Mark", "type=enum name=Mark enumList=Off;On")
-    TREE_VALUE(int, Mark)
+    TST_SETTING(int, Mark)
 
 public:
     MarkLeaf(QObject *parent, const QString &name)
@@ -114,8 +100,8 @@ private:
     MarkBranch *m_branch;
 };
 
-// Runtime values: two speeds with companion angles, the second speed and both angles hidden, and one
-// setup value offered among them.
+// Runtime values: two speeds with companion angles, the second speed and both angles hidden, and two
+// setup values offered among them.
 class TreeRuntime : public RuntimeSerializableClass
 {
     Q_OBJECT
@@ -130,11 +116,11 @@ class TreeRuntime : public RuntimeSerializableClass
     Q_PROPERTY(double Depth READ Depth WRITE setDepth NOTIFY DepthChanged)
     Q_CLASSINFO("Depth", "type=Runtime name=Depth")
     Q_CLASSINFO("SetupInformation", "Choice,Kinds;Mark,Marks")
-    TREE_VALUE(double, Speed)
-    TREE_VALUE(double, Angle)
-    TREE_VALUE(double, Current)
-    TREE_VALUE(double, CurrentAngle)
-    TREE_VALUE(double, Depth)
+    TST_SETTING(double, Speed)
+    TST_SETTING(double, Angle)
+    TST_SETTING(double, Current)
+    TST_SETTING(double, CurrentAngle)
+    TST_SETTING(double, Depth)
 
 public:
     TreeRuntime()
@@ -150,16 +136,17 @@ signals:
     void DepthChanged(double);
 };
 
-// One fault each.
-class UndescribedLeaf : public SetupSerializableClass
+// The faults. One value, "XValue", without a description; each fault class below adds only the
+// description (or class information) that is wrong.
+class UndescribedSetup : public SetupSerializableClass
 {
     Q_OBJECT
     Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
-    TREE_VALUE(double, XValue)
+    TST_SETTING(double, XValue)
 
 public:
-    UndescribedLeaf()
-        : SetupSerializableClass(nullptr, QStringLiteral("UndescribedLeaf"))
+    explicit UndescribedSetup(const QString &name = QStringLiteral("UndescribedSetup"))
+        : SetupSerializableClass(nullptr, name)
     {
     }
 
@@ -167,121 +154,70 @@ signals:
     void XValueChanged(double);
 };
 
-class TextTypeLeaf : public SetupSerializableClass
+class UndescribedRuntime : public RuntimeSerializableClass
 {
     Q_OBJECT
     Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
+    TST_SETTING(double, XValue)
+
+public:
+    explicit UndescribedRuntime(const QString &name = QStringLiteral("ESRuntime"))
+        : RuntimeSerializableClass(nullptr, name)
+    {
+    }
+
+signals:
+    void XValueChanged(double);
+};
+
+class TextTypeSetup : public UndescribedSetup
+{
+    Q_OBJECT
     Q_CLASSINFO("XValue", "type=text name=XValue")
-    TREE_VALUE(double, XValue)
-
-public:
-    TextTypeLeaf()
-        : SetupSerializableClass(nullptr, QStringLiteral("TextTypeLeaf"))
-    {
-    }
-
-signals:
-    void XValueChanged(double);
 };
 
-class UnpairedLeaf : public SetupSerializableClass
+class UnpairedSetup : public UndescribedSetup
 {
     Q_OBJECT
-    Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
     Q_CLASSINFO("XValue", "type=valueFromEnum name=XValue validator=float;0;1")
-    TREE_VALUE(double, XValue)
-
-public:
-    UnpairedLeaf()
-        : SetupSerializableClass(nullptr, QStringLiteral("UnpairedLeaf"))
-    {
-    }
-
-signals:
-    void XValueChanged(double);
 };
 
-class BadValidatorLeaf : public SetupSerializableClass
+class BadValidatorSetup : public UndescribedSetup
 {
     Q_OBJECT
-    Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
     Q_CLASSINFO("XValue", "type=value name=XValue validator=float;1;x")
-    TREE_VALUE(double, XValue)
-
-public:
-    BadValidatorLeaf()
-        : SetupSerializableClass(nullptr, QStringLiteral("BadValidatorLeaf"))
-    {
-    }
-
-signals:
-    void XValueChanged(double);
 };
 
-class SetupTypedRuntime : public RuntimeSerializableClass
+class SetupTypedRuntime : public UndescribedRuntime
 {
     Q_OBJECT
-    Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
     Q_CLASSINFO("XValue", "type=value name=XValue validator=float;0;1")
-    TREE_VALUE(double, XValue)
-
-public:
-    SetupTypedRuntime()
-        : RuntimeSerializableClass(nullptr, QStringLiteral("ESRuntime"))
-    {
-    }
-
-signals:
-    void XValueChanged(double);
 };
 
-class MissingAngleRuntime : public RuntimeSerializableClass
+class MissingAngleRuntime : public UndescribedRuntime
 {
     Q_OBJECT
-    Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
     Q_CLASSINFO("XValue", "type=runtime name=XValue angleProperty=NoSuchValue")
-    TREE_VALUE(double, XValue)
-
-public:
-    MissingAngleRuntime()
-        : RuntimeSerializableClass(nullptr, QStringLiteral("ESRuntime"))
-    {
-    }
-
-signals:
-    void XValueChanged(double);
 };
 
-class MissingSetupRuntime : public RuntimeSerializableClass
+class MissingSetupRuntime : public UndescribedRuntime
 {
     Q_OBJECT
+    Q_CLASSINFO("XValue", "type=runtime name=XValue")
     Q_CLASSINFO("SetupInformation", "Choice,Kinds;Nothing,Kinds")
-
-public:
-    MissingSetupRuntime()
-        : RuntimeSerializableClass(nullptr, QStringLiteral("ESRuntime"))
-    {
-    }
 };
 
 // A bottom-bars object has class information only; a property is a fault.
-class BottomBarsWithValue : public RuntimeSerializableClass
+class BottomBarsWithValue : public UndescribedRuntime
 {
     Q_OBJECT
-    Q_PROPERTY(double XValue READ XValue WRITE setXValue NOTIFY XValueChanged)
     Q_CLASSINFO("XValue", "type=runtime name=XValue")
-    TREE_VALUE(double, XValue)
 
 public:
     BottomBarsWithValue()
-        : RuntimeSerializableClass(nullptr, QStringLiteral("ESBottomBars"))
+        : UndescribedRuntime(QStringLiteral("ESBottomBars"))
     {
     }
-
-signals:
-    void XValueChanged(double);
 };
-
-#undef TREE_VALUE
 
 #endif // TST_DESCRIPTIONTREE_CLASSES_H
