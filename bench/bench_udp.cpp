@@ -12,14 +12,14 @@
 //
 // usage: bench_udp [DATAGRAMS]   (default 20000 of each kind)
 
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
 #include "data/ESDataClass.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "data/RangeValueFromEnumCalculator.h"
 
-#include "data/ESUnitConverter.h"
+#include "common/ESUnitConverter.h"
 #include "data/EsTransducerSetup.h"
 
 #include <QDebug>

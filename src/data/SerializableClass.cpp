@@ -1,8 +1,8 @@
 #include "data/SerializableClass.h"
 
-#include "core/AtomicFile.h"
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/AtomicFile.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "nmea/Validators.h"
 
 #include <QDebug>

@@ -1,7 +1,7 @@
 #include "info/EnumPropertyInfo.h"
 
 #include "common/ClassInformation.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/SerializableClass.h"
 
 #include <QRegularExpression>
@@ -294,10 +294,10 @@ void EnumPropertyInfo::selectListForUnit() { }
 
 void EnumPropertyInfo::buttonPressed()
 {
-    emit propertyButtonSignalEmitter()->signalButtonOfEnumPropertyInfoPressed(this);
+    emit propertyInfoSignalEmitter()->signalButtonOfEnumPropertyInfoPressed(this);
 }
 
 void EnumPropertyInfo::buttonReleased()
 {
-    emit propertyButtonSignalEmitter()->signalButtonOfEnumPropertyInfoReleased(this);
+    emit propertyInfoSignalEmitter()->signalButtonOfEnumPropertyInfoReleased(this);
 }

@@ -1,7 +1,7 @@
 #include "info/ValuePropertyInfo.h"
 
 #include "common/ClassInformation.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/SerializableClass.h"
 #include "nmea/Validators.h"
 
@@ -133,10 +133,10 @@ void ValuePropertyInfo::updateGUI()
 
 void ValuePropertyInfo::buttonPressed()
 {
-    emit propertyButtonSignalEmitter()->signalButtonOfValuePropertyInfoPressed(this);
+    emit propertyInfoSignalEmitter()->signalButtonOfValuePropertyInfoPressed(this);
 }
 
 void ValuePropertyInfo::buttonReleased()
 {
-    emit propertyButtonSignalEmitter()->signalButtonOfValuePropertyInfoReleased(this);
+    emit propertyInfoSignalEmitter()->signalButtonOfValuePropertyInfoReleased(this);
 }

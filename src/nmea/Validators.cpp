@@ -1,7 +1,7 @@
 #include "nmea/Validators.h"
 
-#include "core/TextChecks.h"
-#include "data/ESUnitConverter.h"
+#include "common/ESUnitConverter.h"
+#include "common/TextChecks.h"
 
 #include <QLocale>
 

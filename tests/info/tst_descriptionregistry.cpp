@@ -8,7 +8,7 @@
 // that tree are put back.
 
 #include "core/CentralBaseClass.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESOptionsSetup.h"

@@ -3,7 +3,7 @@
 // one), following the source property, the bound button and the hub; and the choices that follow the
 // depth scale. Descriptions are bound to settings objects built for each test.
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"
 #include "data/ESOtherLocalSettings.h"
@@ -413,9 +413,9 @@ void tst_EnumPropertyInfo::invalidSourceShowsPlaceholder()
 void tst_EnumPropertyInfo::buttonAndHub()
 {
     EnumPropertyInfo info(enumText("kn;m/s;mi/h"), m_options.get());
-    QSignalSpy pressed(propertyButtonSignalEmitter(), &SignalEmitter::signalButtonOfEnumPropertyInfoPressed);
+    QSignalSpy pressed(propertyInfoSignalEmitter(), &SignalEmitter::signalButtonOfEnumPropertyInfoPressed);
     QSignalSpy released(
-        propertyButtonSignalEmitter(), &SignalEmitter::signalButtonOfEnumPropertyInfoReleased);
+        propertyInfoSignalEmitter(), &SignalEmitter::signalButtonOfEnumPropertyInfoReleased);
     auto button = std::make_unique<QPushButton>();
     button->show();
     info.setButton(button.get());

@@ -4,8 +4,8 @@
 // (the runtime values, the options setup); the scales are those of the process-wide settings tree, read
 // through a registry of the test's own.
 
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "core/SignalEmitter.h"
+#include "comms/ListOfSfisOnNetwork.h"
+#include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"
 #include "data/ESRuntime.h"

@@ -3,7 +3,7 @@
 // angle. Descriptions are bound to a runtime values object built for each test; values arrive as they do
 // in a received runtime text.
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"
 #include "data/ESRuntime.h"

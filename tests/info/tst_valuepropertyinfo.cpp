@@ -3,7 +3,7 @@
 // and the value that follows an enumeration. Descriptions are bound to settings objects built for each test;
 // the speed scale is the process-wide one, read through a registry of the test's own.
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESAlertSetup.h"
 #include "data/ESDataClass.h"
@@ -274,9 +274,9 @@ void tst_ValuePropertyInfo::followsSource()
 void tst_ValuePropertyInfo::hub()
 {
     ValuePropertyInfo info(maxSpeed, m_options.get());
-    QSignalSpy pressed(propertyButtonSignalEmitter(), &SignalEmitter::signalButtonOfValuePropertyInfoPressed);
+    QSignalSpy pressed(propertyInfoSignalEmitter(), &SignalEmitter::signalButtonOfValuePropertyInfoPressed);
     QSignalSpy released(
-        propertyButtonSignalEmitter(), &SignalEmitter::signalButtonOfValuePropertyInfoReleased);
+        propertyInfoSignalEmitter(), &SignalEmitter::signalButtonOfValuePropertyInfoReleased);
     QPushButton button;
     button.show();
     info.setButton(&button);

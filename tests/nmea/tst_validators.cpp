@@ -1,4 +1,4 @@
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "nmea/Validators.h"
 
 #include <QtTest>

@@ -5,8 +5,8 @@
 // (framing and checksum, message by talker and formatter, field parsing, handler of the container) and
 // records what the handlers ask to send, from the three send signals of the handler hub. Header only.
 
-#include "comms/iec450/Port.h"
-#include "core/SignalEmitter.h"
+#include "common/Port.h"
+#include "common/SignalEmitter.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
