@@ -2,17 +2,15 @@
 #define CENTRALBASECLASS_H
 
 #include <QList>
-#include <QMessageLogContext>
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class BaseScreen;
 class BeepGenerator;
-class BuildConfiguration;
 class CommunicationForwardingController;
-class ES_Alerts;
 class ESStorageDeviceController;
 class EthernetInterfaces;
 class Hardware;
@@ -40,28 +38,6 @@ class CentralBaseClass : public QObject
     Q_OBJECT
 
 public:
-    // The buzzer patterns: phase durations in ms, alternately on and off, starting on, repeated.
-    static QList<int> threeBeepsPattern();
-    static QList<int> twoBeepsPattern();
-    // Two beeps once per escalation time (index 0 to 4 of the choices 1 to 5 minutes).
-    static QList<int> escalationPattern(int escalation_index);
-
-    // What the buzzer should do for the alert states: silence (without touching the pattern), or play the
-    // pattern, or keep the pattern set but stay silent.
-    struct BuzzerChoice
-    {
-        bool silenceOnly = false;
-        QList<int> pattern;
-        bool sound = false;
-    };
-    static BuzzerChoice chooseBuzzer(const ES_Alerts *alerts, int alarm_sounder, int escalation_index);
-
-    // Conditions under which whole paths are connected.
-    static bool connectsDisplayNetworkSettings(const BuildConfiguration *build);
-    static bool connectsSerialPaths(const BuildConfiguration *build);
-    static bool followsJunctionBoxGroup(const BuildConfiguration *build);
-    static bool startsSrpAnnouncements(const BuildConfiguration *build);
-
     // Runs `body` (the program's life: system object and event loop). A character-string exception, thrown
     // for a programming error anywhere inside it, is logged and ends the program with exit status 1 instead
     // of terminating it; the body's result is returned otherwise.
@@ -77,12 +53,12 @@ public:
     void onNetworkSelected(const QString &interface_name);
     void initializeSystem(const QString &interface_name);
 
-    NetworkSelectWidget *networkSelectWidget() const { return m_networkSelectWidget; }
-    BaseScreen *mainWindow() const { return m_mainWindow; }
-    Hardware *hardware() const { return m_hardware; }
-    Udp61162450Controller *udpController() const { return m_udpController; }
-    socketInterface *socketInterfaceObject() const { return m_socketInterface; }
-    NmeaController *nmeaController() const { return m_nmeaController; }
+    NetworkSelectWidget *networkSelectWidget() const { return m_networkSelectWidget.get(); }
+    BaseScreen *mainWindow() const { return m_mainWindow.get(); }
+    Hardware *hardware() const { return m_hardware.get(); }
+    Udp61162450Controller *udpController() const { return m_udpController.get(); }
+    socketInterface *socketInterfaceObject() const { return m_socketInterface.get(); }
+    NmeaController *nmeaController() const { return m_nmeaController.get(); }
     CommunicationForwardingController *forwardingController() const { return m_forwardingController; }
     NmeaPortsCommunicationController *serialPortsController() const { return m_serialPortsController; }
     BeepGenerator *beepGenerator() const { return m_beepGenerator; }
@@ -124,33 +100,40 @@ private slots:
     void partOfSerialPortsTestingFinished();
 
 private:
-    void createHardwareParts(const QString &interface_name);
-    void connectDisplayNetworkSettings();
-    void connectDatagramPaths();
-    void connectSerialPaths();
-    void setupAlertsAndBuzzer();
+    friend class SystemWiring;
 
-    Udp61162450Controller *m_udpController = nullptr;
-    socketInterface *m_socketInterface = nullptr;
-    Hardware *m_hardware = nullptr;
-    NmeaController *m_nmeaController = nullptr;
+    void createHardwareParts(const QString &interface_name);
+    void setupAlertsAndBuzzer();
+    // The alert type chosen by its index in the "AlertType" choices.
+    void alertTypeIndexChanged(int index);
+
+    // Releases the port setup adapter and withdraws it from the sentence handlers if it is still theirs.
+    struct PortsSetupAdapterRelease
+    {
+        void operator()(TmpPortsSetupAdapter *adapter) const;
+    };
+
+    // The objects owned without parent, declared so that they are destroyed in the reverse order: the main
+    // window (it shows the hardware's dimming), the socket interface (it reads the UDP controller's
+    // sockets), the UDP controller, the NMEA controller, the hardware, then the adapter and the dialog.
+    std::unique_ptr<NetworkSelectWidget> m_networkSelectWidget;
+    std::unique_ptr<TmpPortsSetupAdapter, PortsSetupAdapterRelease> m_portsSetupAdapter;
+    std::unique_ptr<Hardware> m_hardware;
+    std::unique_ptr<NmeaController> m_nmeaController;
+    std::unique_ptr<Udp61162450Controller> m_udpController;
+    std::unique_ptr<socketInterface> m_socketInterface;
+    std::unique_ptr<BaseScreen> m_mainWindow;
+
+    // Children of the system object.
     CommunicationForwardingController *m_forwardingController = nullptr;
     NmeaPortsCommunicationController *m_serialPortsController = nullptr;
-    TmpPortsSetupAdapter *m_portsSetupAdapter = nullptr;
     QTimer *m_groupDebounceTimer = nullptr;
-    NetworkSelectWidget *m_networkSelectWidget = nullptr;
-    BaseScreen *m_mainWindow = nullptr;
     BeepGenerator *m_beepGenerator = nullptr;
+
+    // Parts of the hardware, kept at hand.
     EthernetInterfaces *m_ethernetInterfaces = nullptr;
     NmeaPorts *m_nmeaPorts = nullptr;
     ESStorageDeviceController *m_storageDeviceController = nullptr;
 };
-
-// A Qt message handler that writes every message with its source position to the standard error stream
-// ("Debug: ", "Warning: ", "Critical: ", "Fatal: " or "Info: " in front) and aborts on a fatal message.
-// Available for debugging; the program does not install it.
-void logMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message);
-// The line logMessageHandler writes, without its line end.
-QString formatLogMessage(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
 #endif // CENTRALBASECLASS_H

@@ -8,6 +8,7 @@
 
 #include "NetnsGuard.h"
 
+#include "alerts/BuzzerChoice.h"
 #include "common/SignalEmitter.h"
 #include "comms/NmeaController.h"
 #include "comms/iec450/Udp61162450Controller.h"
@@ -225,7 +226,7 @@ void tst_MirloxSystemNetns::buzzerFollowsAlertStates()
     alerts()->AlarmShallow()->setAlertState(0);
     emit alerts()->dataReceivedFromCommunication();
     QVERIFY(beep->isRunning());
-    QCOMPARE(beep->beepPattern(), CentralBaseClass::threeBeepsPattern());
+    QCOMPARE(beep->beepPattern(), BuzzerChoice::threeBeepsPattern());
 
     allAlertsNormal();
     emit alerts()->dataReceivedFromCommunication();

@@ -7,6 +7,7 @@
 #include "JunctionBoxPeer.h"
 #include "NetnsGuard.h"
 
+#include "alerts/BuzzerChoice.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
@@ -219,7 +220,7 @@ void tst_StartupNetns::showsJunctionBoxAlertOnAlarmPanel()
     QVERIFY(m_system->mainWindow()->isAlarmActive());
     // A category A shallow-water alarm: three beeps every 10 s.
     QVERIFY(m_system->beepGenerator()->isRunning());
-    QCOMPARE(m_system->beepGenerator()->beepPattern(), CentralBaseClass::threeBeepsPattern());
+    QCOMPARE(m_system->beepGenerator()->beepPattern(), BuzzerChoice::threeBeepsPattern());
 }
 
 void tst_StartupNetns::acknowledgesAlertFromAlarmPanel()
@@ -276,8 +277,7 @@ void tst_StartupNetns::raisesLinkAlertWhenJunctionBoxFallsSilent()
     QCOMPARE(panel->lowestWarningState(), 0);
     QVERIFY(m_system->beepGenerator()->isRunning());
     QCOMPARE(m_system->beepGenerator()->beepPattern(),
-        CentralBaseClass::escalationPattern(
-            ESDataClass::instance()->setup()->AlertSetup()->EscalationTime()));
+        BuzzerChoice::escalationPattern(ESDataClass::instance()->setup()->AlertSetup()->EscalationTime()));
 
     // ... and the display asks its junction box to pair again.
     QTRY_VERIFY(m_peer->countStartingWith(pairRequest()) > pairRequestsBefore);

@@ -1,36 +1,20 @@
-// The rules of the system object that need no built system: the buzzer pattern chosen from the alert
-// states, which paths each build configuration connects, the program's exit status after a programming
-// error, and the optional debug-message format.
+// The rules of the system object that need no built system: which paths each build configuration
+// connects, the program's exit status after a programming error, and the optional debug-message format.
 
 #include "common/BuildConfiguration.h"
 #include "core/CentralBaseClass.h"
-#include "data/ES_Alerts.h"
+#include "core/LogMessageHandler.h"
+#include "core/SystemWiring.h"
 
 #include <QEventLoop>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-
-const int normal = 5;
-const int activeUnacknowledged = 0;
-
-QList<int> escalation(int minutes)
-{
-    return { 400, 400, 400, minutes * 60000 - 1200 };
-}
-
-} // namespace
 
 class tst_SystemRules : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void buzzer_data();
-    void buzzer();
-    void buzzerSilencedKeepsPattern();
-
     void paths_data();
     void paths();
 
@@ -42,94 +26,6 @@ private slots:
     void logMessageFormat();
     void logMessageKeepsText();
 };
-
-void tst_SystemRules::buzzer_data()
-{
-    QTest::addColumn<int>("sounder");
-    QTest::addColumn<int>("escalationIndex");
-    QTest::addColumn<int>("shallowState");
-    QTest::addColumn<int>("shallowCategory");
-    QTest::addColumn<int>("deepState");
-    QTest::addColumn<int>("deepPriority");
-    QTest::addColumn<int>("bottomLostState");
-    QTest::addColumn<int>("systemState");
-    QTest::addColumn<int>("powerState");
-    QTest::addColumn<int>("displayState");
-    QTest::addColumn<QList<int>>("pattern");
-    QTest::addColumn<bool>("sound");
-
-    const QList<int> three = CentralBaseClass::threeBeepsPattern();
-    const QList<int> two = CentralBaseClass::twoBeepsPattern();
-    QCOMPARE(three, QList<int>({ 400, 400, 400, 400, 400, 8000 }));
-    QCOMPARE(two, QList<int>({ 400, 400, 400, 8800 }));
-
-    // clang-format off
-    QTest::newRow("nothing active") << 0 << 2 << normal << 0 << normal << 0 << normal << normal << normal << normal << escalation(3) << false;
-    QTest::newRow("shallow cat A") << 0 << 2 << 0 << 0 << normal << 0 << normal << normal << normal << normal << three << true;
-    QTest::newRow("shallow cat B") << 0 << 2 << 0 << 1 << normal << 0 << normal << normal << normal << normal << two << true;
-    QTest::newRow("shallow cat A before all others") << 0 << 2 << 0 << 0 << 0 << 0 << 0 << 0 << 0 << 0 << three << true;
-    QTest::newRow("shallow acknowledged") << 0 << 2 << 2 << 0 << normal << 0 << normal << normal << normal << normal << escalation(3) << false;
-    QTest::newRow("deep alarm") << 0 << 2 << normal << 0 << 0 << 0 << normal << normal << normal << normal << two << true;
-    QTest::newRow("deep alert") << 0 << 2 << normal << 0 << 0 << 1 << normal << normal << normal << normal << escalation(3) << true;
-    QTest::newRow("deep negative priority") << 0 << 0 << normal << 0 << 0 << -1 << normal << normal << normal << normal << escalation(1) << true;
-    QTest::newRow("deep caution alone") << 0 << 2 << normal << 0 << 0 << 2 << normal << normal << normal << normal << escalation(3) << false;
-    // A deep caution has no sound of its own but does not silence the alerts that have one.
-    QTest::newRow("deep caution, system error") << 0 << 2 << normal << 0 << 0 << 2 << normal << 0 << normal << normal << escalation(3) << true;
-    QTest::newRow("deep caution, power failure") << 0 << 2 << normal << 0 << 0 << 2 << normal << normal << 0 << normal << escalation(3) << true;
-    QTest::newRow("deep caution, link alert") << 0 << 2 << normal << 0 << 0 << 2 << normal << normal << normal << 0 << escalation(3) << true;
-    QTest::newRow("deep emergency, link alert") << 0 << 4 << normal << 0 << 0 << 3 << normal << normal << normal << 0 << escalation(5) << true;
-    QTest::newRow("system error every 3 min") << 0 << 2 << normal << 0 << normal << 0 << normal << 0 << normal << normal << QList<int>({ 400, 400, 400, 178800 }) << true;
-    QTest::newRow("power failure") << 0 << 0 << normal << 0 << normal << 0 << normal << normal << 0 << normal << escalation(1) << true;
-    QTest::newRow("link alert rectified") << 0 << 0 << normal << 0 << normal << 0 << normal << normal << normal << 4 << escalation(1) << false;
-    QTest::newRow("bottom lost takes no part") << 0 << 2 << normal << 0 << normal << 0 << 0 << normal << normal << normal << escalation(3) << false;
-    QTest::newRow("escalation beyond the choices") << 0 << 9 << normal << 0 << normal << 0 << normal << 0 << normal << normal << escalation(5) << true;
-    QTest::newRow("escalation below the choices") << 0 << -3 << normal << 0 << normal << 0 << normal << 0 << normal << normal << escalation(1) << true;
-    // clang-format on
-}
-
-void tst_SystemRules::buzzer()
-{
-    QFETCH(int, sounder);
-    QFETCH(int, escalationIndex);
-    QFETCH(int, shallowState);
-    QFETCH(int, shallowCategory);
-    QFETCH(int, deepState);
-    QFETCH(int, deepPriority);
-    QFETCH(int, bottomLostState);
-    QFETCH(int, systemState);
-    QFETCH(int, powerState);
-    QFETCH(int, displayState);
-    QFETCH(QList<int>, pattern);
-    QFETCH(bool, sound);
-
-    ES_Alerts alerts(nullptr, QStringLiteral("ESAlerts"));
-    alerts.AlarmShallow()->setAlertState(shallowState);
-    alerts.AlarmShallow()->setAlertCategory(shallowCategory);
-    alerts.AlertDeep()->setAlertState(deepState);
-    alerts.AlertDeep()->setAlertPriority(deepPriority);
-    alerts.AlertBottomLost()->setAlertState(bottomLostState);
-    alerts.AlertSystemError()->setAlertState(systemState);
-    alerts.AlarmPowerFailure()->setAlertState(powerState);
-    alerts.AlertDisplayError()->setAlertState(displayState);
-
-    const CentralBaseClass::BuzzerChoice choice
-        = CentralBaseClass::chooseBuzzer(&alerts, sounder, escalationIndex);
-    QVERIFY(!choice.silenceOnly);
-    QCOMPARE(choice.pattern, pattern);
-    QCOMPARE(choice.sound, sound);
-}
-
-void tst_SystemRules::buzzerSilencedKeepsPattern()
-{
-    ES_Alerts alerts(nullptr, QStringLiteral("ESAlerts"));
-    for (SerializableAlertInfo *alert : alerts.alerts())
-        alert->setAlertState(activeUnacknowledged);
-    // Sounder "off": silence, whatever is active, and the pattern is left as it is.
-    const CentralBaseClass::BuzzerChoice choice = CentralBaseClass::chooseBuzzer(&alerts, 1, 2);
-    QVERIFY(choice.silenceOnly);
-    QVERIFY(!choice.sound);
-    QVERIFY(choice.pattern.isEmpty());
-}
 
 void tst_SystemRules::paths_data()
 {
@@ -161,10 +57,10 @@ void tst_SystemRules::paths()
     QFETCH(bool, srp);
 
     const BuildConfiguration build(device, platform, product);
-    QCOMPARE(CentralBaseClass::connectsDisplayNetworkSettings(&build), displayNetworkSettings);
-    QCOMPARE(CentralBaseClass::connectsSerialPaths(&build), serialPaths);
-    QCOMPARE(CentralBaseClass::followsJunctionBoxGroup(&build), followsJunctionBoxGroup);
-    QCOMPARE(CentralBaseClass::startsSrpAnnouncements(&build), srp);
+    QCOMPARE(SystemWiring::connectsDisplayNetworkSettings(&build), displayNetworkSettings);
+    QCOMPARE(SystemWiring::connectsSerialPaths(&build), serialPaths);
+    QCOMPARE(SystemWiring::followsJunctionBoxGroup(&build), followsJunctionBoxGroup);
+    QCOMPARE(SystemWiring::startsSrpAnnouncements(&build), srp);
 }
 
 void tst_SystemRules::programmingErrorEndsWithFailureStatus()
