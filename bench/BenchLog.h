@@ -1,15 +1,18 @@
 #ifndef BENCHLOG_H
 #define BENCHLOG_H
 
-// The recorded sentence logs as the benchmarks read them.
+// The recorded sentence logs as the benchmarks read them, and what the benchmarks share besides.
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 namespace BenchLog {
 
@@ -81,6 +84,27 @@ inline void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const Q
 {
     if (type != QtDebugMsg)
         std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Timings of a piece of work repeated `rounds` times, in microseconds.
+struct Figures
+{
+    double median;
+    double best;
+};
+
+template <typename Work> Figures measure(int rounds, Work work)
+{
+    std::vector<double> times;
+    times.reserve(size_t(rounds));
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    std::sort(times.begin(), times.end());
+    return { times[times.size() / 2], times.front() };
 }
 
 } // namespace BenchLog

@@ -4,6 +4,7 @@
 //
 // Runs in a temporary working directory of its own; usage: bench_settings [rounds]
 
+#include "BenchLog.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESSetup.h"
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -28,26 +27,6 @@ int leafCount(SerializableClass *object)
     for (SerializableClass *child : children)
         count += leafCount(child);
     return count;
-}
-
-struct Figures
-{
-    double median;
-    double best;
-};
-
-template <typename Work> Figures measure(int rounds, Work work)
-{
-    std::vector<double> times;
-    times.reserve(size_t(rounds));
-    QElapsedTimer timer;
-    for (int i = 0; i < rounds; ++i) {
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1000.0);
-    }
-    std::sort(times.begin(), times.end());
-    return { times[times.size() / 2], times.front() };
 }
 
 void quiet(QtMsgType, const QMessageLogContext &, const QString &) { }
@@ -82,7 +61,7 @@ int main(int argc, char *argv[])
     ESDataClass *data = ESDataClass::instance();
     const double firstUse = double(timer.nsecsElapsed()) / 1000.0;
 
-    const Figures rebuild = measure(rounds, [] {
+    const BenchLog::Figures rebuild = BenchLog::measure(rounds, [] {
         ESSetup setup(nullptr, QStringLiteral("ESSetup"));
         ESLocalSetup local(nullptr, QStringLiteral("ESLocalSetup"));
     });
@@ -91,13 +70,13 @@ int main(int argc, char *argv[])
     ESSetup receiver(nullptr, QStringLiteral("ESSetup"));
     const QString text = setup->serialize();
     bool same = true;
-    const Figures textRoundTrip = measure(rounds, [&] {
+    const BenchLog::Figures textRoundTrip = BenchLog::measure(rounds, [&] {
         const QString written = setup->serialize();
         receiver.deserializeAll(written);
     });
     same = receiver.serialize() == text;
-    const Figures writeOnly = measure(rounds, [&] { setup->serialize(); });
-    const Figures readOnly = measure(rounds, [&] { receiver.deserializeAll(text); });
+    const BenchLog::Figures writeOnly = BenchLog::measure(rounds, [&] { setup->serialize(); });
+    const BenchLog::Figures readOnly = BenchLog::measure(rounds, [&] { receiver.deserializeAll(text); });
 
     qInstallMessageHandler(nullptr);
     out << "settings files present: " << files << "\n";

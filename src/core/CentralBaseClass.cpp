@@ -29,19 +29,24 @@
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
 #include "hardware/platform/ESStorageDeviceController.h"
+#include "info/ESDataInfoClass.h"
+#include "info/EnumPropertyInfo.h"
+#include "info/SetupDataInfo.h"
+#include "info/ValuePropertyInfo.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/TmpPortsSetupAdapter.h"
+#include "nmea/Validators.h"
 #include "nmea/sentences/HandlerSrp.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
 #include "ui/BaseScreen.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/NetworkSelectWidget.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QMetaClassInfo>
 #include <QTimer>
 
 #include <cstdlib>
@@ -70,22 +75,6 @@ CU_R207_Setup *displaySetup()
 ESTQ55Setup *junctionBoxSetup()
 {
     return setupRoot()->TQ55Setup();
-}
-
-// The choice texts of an enumerated setting, from its class information ("enumList=A;B;C").
-QStringList enumChoices(const QObject *object, const char *property)
-{
-    const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfClassInfo(property);
-    if (index < 0)
-        return QStringList();
-    const QStringList items
-        = QString::fromLatin1(meta->classInfo(index).value()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &item : items) {
-        if (item.startsWith(QLatin1String("enumList=")))
-            return item.mid(int(qstrlen("enumList="))).split(QLatin1Char(';'));
-    }
-    return QStringList();
 }
 
 } // namespace
@@ -247,10 +236,17 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
         m_forwardingController);
     m_mainWindow->applyNormalBrightness();
 
+    // The descriptions of every setting and runtime value, built at their first use.
+    ESDataInfoClass::instance();
+    setGroupChoices();
+    wiring.connectAddressColour();
     wiring.connectBrightness();
     wiring.connectAlertType();
 
-    // Every listener of a local setting hears its value once.
+    // Every setup description shows its value once, and every listener of a local setting hears its value
+    // once.
+    ESDataInfoClass::instance()->setupDataInfo()->updateAllGUI();
+    ESDataInfoClass::instance()->localSetupDataInfo()->updateAllGUI();
     localSetup->emitAllPropertySignals();
 
     // The sounder test starts switched off; the link is made after that, so nothing sounds at start.
@@ -429,18 +425,37 @@ void CentralBaseClass::displayLocalSfiChanged(QString new_sfi)
 
 void CentralBaseClass::jbLocalSfiChanged(QString new_sfi)
 {
-    // The display follows a junction box that changed its SFI: the new SFI becomes its partner and is stored
-    // at once.
-    CU_R207_Setup *display = displaySetup();
-    display->setPairedSFI(new_sfi);
-    display->serializeSinglePropertyByName(QStringLiteral("PairedSFI"));
+    // The display follows a junction box that changed its SFI: the new SFI becomes its partner, is stored at
+    // once and shown on its button. (The setting keeps the previous partner itself.)
+    if (ValuePropertyInfo *paired = ESDataInfoClass::instance()->localSetupDataInfo()->getValuePropertyInfo(
+            QStringLiteral("PairedSFI"), QStringLiteral("DisplaySetup")))
+        paired->setDisplayedValue(new_sfi);
 }
 
-void CentralBaseClass::alertTypeIndexChanged(int index)
+void CentralBaseClass::setGroupChoices()
 {
-    const QStringList choices = enumChoices(setupRoot()->AlertSetup(), "AlertType");
-    if (index >= 0 && index < choices.size())
-        alertTypeChanged(choices.at(index));
+    // The transmission groups the product may not use cannot be chosen, on the junction box's setting and
+    // on the display's.
+    const QList<int> invalid = getInvalidGroupIndexes();
+    ESDataInfoClass *descriptions = ESDataInfoClass::instance();
+    for (const QString &prefix : { QStringLiteral("es"), QStringLiteral("ls") }) {
+        const QString object
+            = prefix == QLatin1String("es") ? QStringLiteral("TQ55Setup") : QStringLiteral("DisplaySetup");
+        if (auto *group = qobject_cast<EnumPropertyInfo *>(
+                descriptions->setupPropertyInfo(prefix, QStringLiteral("Group"), object)))
+            group->setInvalidIndexes(invalid);
+    }
+}
+
+void CentralBaseClass::ipChanged(ValuePropertyInfo *ip_info)
+{
+    auto *addresses = ip_info ? dynamic_cast<IpValidator *>(ip_info->validator()) : nullptr;
+    if (!addresses)
+        return;
+    addresses->validate(ip_info->displayedValue());
+    if (QAbstractButton *button = ip_info->button())
+        button->setStyleSheet(addresses->isInApprovedRange() ? QStringLiteral("color: black;")
+                                                             : QStringLiteral("color: rgb(255, 128, 0);"));
 }
 
 void CentralBaseClass::alertTypeChanged(QString type)

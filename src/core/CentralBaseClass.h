@@ -20,6 +20,7 @@ class NmeaPorts;
 class NmeaPortsCommunicationController;
 class QTimer;
 class TmpPortsSetupAdapter;
+class ValuePropertyInfo;
 class Udp61162450Controller;
 class socketInterface;
 
@@ -82,6 +83,9 @@ protected slots:
     void setAlarmBuzzerRequiredState();
     void buzzerTouchBeep();
     void ackAlertsFromDisplay();
+    // Colours the address button of an "IP" description: black for an address in a private range, orange
+    // otherwise.
+    void ipChanged(ValuePropertyInfo *ip_info);
 
 public slots:
     virtual void setInitialCommunicationParameters();
@@ -114,8 +118,9 @@ private:
 
     void createHardwareParts(const QString &interface_name);
     void setupAlertsAndBuzzer();
-    // The alert type chosen by its index in the "AlertType" choices.
-    void alertTypeIndexChanged(int index);
+    // The transmission groups the product may not use (getInvalidGroupIndexes()) become unselectable on
+    // the "Group" descriptions of the junction box's and the display's setup.
+    void setGroupChoices();
 
     // Releases the port setup adapter and withdraws it from the sentence handlers if it is still theirs.
     struct PortsSetupAdapterRelease

@@ -4,7 +4,8 @@
 #include "core/CentralBaseClass.h"
 
 // The system object of the satellite speed log ("MIRLOX"): the common construction, then the product's own
-// wiring: the build date in the software version, the fixed fourth runtime value of page A, and the
+// wiring: the build date in the software version, the fixed fourth runtime value of page A, the speed unit
+// for the unit button, the hemisphere letters after the position names, and the
 // transmission groups it may use (SATD, RCOM and PROP).
 class MirloxSystem : public CentralBaseClass
 {

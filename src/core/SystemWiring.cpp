@@ -33,6 +33,10 @@
 #include "hardware/Hardware.h"
 #include "hardware/platform/EthInterfaceData.h"
 #include "hardware/platform/EthernetInterfaces.h"
+#include "info/ESDataInfoClass.h"
+#include "info/SetupPropertyInfo.h"
+#include "info/ValuePropertyInfo.h"
+#include "nmea/Validators.h"
 #include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
 
@@ -49,6 +53,19 @@ ESSetup *setupRoot()
 CU_R207_Setup *displaySetup()
 {
     return ESDataClass::instance()->localSetup()->DisplaySetup();
+}
+
+// The descriptions the system wires; their names are fixed and always in the registry.
+SetupPropertyInfo *sharedDescription(const char *property, const char *object)
+{
+    return ESDataInfoClass::instance()->setupPropertyInfo(
+        QStringLiteral("es"), QLatin1String(property), QLatin1String(object));
+}
+
+SetupPropertyInfo *localDescription(const char *property, const char *object)
+{
+    return ESDataInfoClass::instance()->setupPropertyInfo(
+        QStringLiteral("ls"), QLatin1String(property), QLatin1String(object));
 }
 
 // One routing link moved between a normal slot of the router and its standby twin, by member function or by
@@ -136,8 +153,21 @@ void SystemWiring::connectBrightness()
 
 void SystemWiring::connectAlertType()
 {
-    QObject::connect(setupRoot()->AlertSetup(), &ESAlertSetup::AlertTypeChanged, &m_system,
-        &CentralBaseClass::alertTypeIndexChanged);
+    if (PropertyInfo *type = sharedDescription("AlertType", "AlertSetup"))
+        QObject::connect(type, &PropertyInfo::valueChanged, &m_system, &CentralBaseClass::alertTypeChanged);
+}
+
+void SystemWiring::connectAddressColour()
+{
+    CentralBaseClass *system = &m_system;
+    const auto colour = [system](ValuePropertyInfo *address) {
+        if (address)
+            QObject::connect(address, &PropertyInfo::valueChanged, system,
+                [system, address]() { system->ipChanged(address); });
+    };
+    colour(qobject_cast<ValuePropertyInfo *>(sharedDescription("IP", "TQ55Setup")));
+    if (connectsDisplayNetworkSettings(BuildConfiguration::instance()))
+        colour(qobject_cast<ValuePropertyInfo *>(localDescription("IP", "DisplaySetup")));
 }
 
 void SystemWiring::connectSounderTest()
@@ -282,6 +312,25 @@ void SystemWiring::connectAlertsAndBuzzer()
             else
                 alerts->raiseJbCommsFailAlert();
         });
+    connectDeepAlertRules();
+}
+
+// The deep alert reads "off" while it is 0, and must lie at least 5 m below the shallow alarm: the lower
+// bound of its typed input follows the shallow alarm (0, "off", stays acceptable as the validator's
+// additional value).
+void SystemWiring::connectDeepAlertRules()
+{
+    auto *deep = qobject_cast<ValuePropertyInfo *>(sharedDescription("AlertDeep", "AlertSetup"));
+    if (!deep)
+        return;
+    ESAlertSetup *alertSetup = setupRoot()->AlertSetup();
+    const auto showOff = [deep](double value) { deep->setAlternativeTextShown(value == 0.0); };
+    showOff(alertSetup->AlertDeep());
+    QObject::connect(alertSetup, &ESAlertSetup::AlertDeepChanged, &m_system, showOff);
+    QObject::connect(alertSetup, &ESAlertSetup::AlarmShallowChanged, &m_system, [deep](double shallow) {
+        if (auto *limits = dynamic_cast<FloatValidator *>(deep->validator()))
+            limits->setBottom(float(shallow) + 5.0f);
+    });
 }
 
 void SystemWiring::connectTouchBeep()

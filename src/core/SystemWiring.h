@@ -25,8 +25,11 @@ public:
     void connectTime();
     // Brightness raised to the alarm level by hand is kept as the display's dimming.
     void connectBrightness();
-    // The alert type decides the identifiers of the deep and system alerts.
+    // The alert type, as its description shows it, decides the identifiers of the deep and system alerts.
     void connectAlertType();
+    // The address descriptions ("IP" of the junction box's setup, and of the display's where its own
+    // network settings are used) colour their buttons by the address range.
+    void connectAddressColour();
     // "DisplaySetup".SounderTest switches the buzzer output directly.
     void connectSounderTest();
     // The display's own address settings drive its interface and its serial ports' baud rates.
@@ -40,7 +43,8 @@ public:
     void connectDatagramPaths();
     // Serial lines to and from the router.
     void connectSerialPaths();
-    // The alert states, the alarm panel and the link supervision to the buzzer and the acknowledgements.
+    // The alert states, the alarm panel and the link supervision to the buzzer and the acknowledgements;
+    // the display rules of the deep-alert setting.
     void connectAlertsAndBuzzer();
     // The screens' key click to the touch beep.
     void connectTouchBeep();
@@ -52,6 +56,8 @@ public:
     void setStandbyRouting(bool standby);
 
 private:
+    void connectDeepAlertRules();
+
     CentralBaseClass &m_system;
 };
 

@@ -411,56 +411,102 @@ bool SfiValidator::validate(const QString &text)
 
 // ---------------------------------------------------------------------------------------
 
-Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis)
+namespace {
+
+// The bounds of a numeric kind: the count is judged first when it is too small, the bounds are read min
+// first, and a count that is too large is judged last. Null when all is well, else the fault.
+template <typename Number, typename Parse>
+const char *readBounds(const QStringList &parameters, int mostParameters, const char *countFault, Parse parse,
+    Number *bottom, Number *top)
 {
+    if (parameters.size() < 2)
+        return countFault;
+    bool ok = false;
+    *bottom = parse(parameters.at(0), &ok);
+    if (!ok)
+        return "wrong min parameter";
+    *top = parse(parameters.at(1), &ok);
+    if (!ok)
+        return "wrong max parameter";
+    if (parameters.size() > mostParameters)
+        return countFault;
+    return nullptr;
+}
+
+} // namespace
+
+Validator *Validator::fromDescription(const QString &text, const QStringList *takenSfis, const char **fault)
+{
+    if (fault)
+        *fault = nullptr;
+    const auto refuse = [fault](const char *what) -> Validator * {
+        if (fault)
+            *fault = what;
+        return nullptr;
+    };
+    // A message part that is absent or empty: the kind's own text.
+    const auto messageOr = [](const QString &message, const char *fallback) {
+        return message.isEmpty() ? QString::fromLatin1(fallback) : message;
+    };
+    const char *const integerMessage = "value must be an integer between %1 and %2!";
+    const char *const invalidInput = "- Invalid input!";
+
     QStringList parameters = text.split(QLatin1Char(';'));
     const QString kind = parameters.takeFirst();
     const auto has
         = [&kind](const char *word) { return kind.contains(QLatin1String(word), Qt::CaseInsensitive); };
-    const QLocale c = QLocale::c();
-    bool minOk = false;
-    bool maxOk = false;
     if (has("float")) {
-        if (parameters.size() < 2 || parameters.size() > 4)
-            return nullptr;
-        const double bottom = c.toDouble(parameters.at(0), &minOk);
-        const double top = c.toDouble(parameters.at(1), &maxOk);
-        if (!minOk || !maxOk)
-            return nullptr;
+        const QLocale c = QLocale::c();
+        double bottom = 0.0;
+        double top = 0.0;
+        if (const char *wrong = readBounds(
+                parameters, 4, "wrong float validator parameters",
+                [&c](const QString &number, bool *ok) { return c.toDouble(number, ok); }, &bottom, &top))
+            return refuse(wrong);
         float additional = FloatValidator::noAdditionalValue;
         if (parameters.size() == 4) {
             bool ok = false;
             additional = float(c.toDouble(parameters.at(3), &ok));
             if (!ok)
-                return nullptr;
+                return refuse("wrong additional value parameter");
         }
-        return new FloatValidator(float(bottom), float(top), parameters.value(2), additional);
+        return new FloatValidator(float(bottom), float(top),
+            messageOr(parameters.value(2), "value must be a real number between %1 and %2!"), additional);
     }
     if (has("uint")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const uint bottom = parameters.at(0).toUInt(&minOk, 10);
-        const uint top = parameters.at(1).toUInt(&maxOk, 10);
-        return minOk && maxOk ? new UintValidator(bottom, top, parameters.value(2)) : nullptr;
+        uint bottom = 0;
+        uint top = 0;
+        if (const char *wrong = readBounds(
+                parameters, 3, "wrong uint validator parameters",
+                [](const QString &number, bool *ok) { return number.toUInt(ok, 10); }, &bottom, &top))
+            return refuse(wrong);
+        return new UintValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("int")) {
-        if (parameters.size() < 2 || parameters.size() > 3)
-            return nullptr;
-        const int bottom = parameters.at(0).toInt(&minOk, 10);
-        const int top = parameters.at(1).toInt(&maxOk, 10);
-        return minOk && maxOk ? new IntValidator(bottom, top, parameters.value(2)) : nullptr;
+        int bottom = 0;
+        int top = 0;
+        if (const char *wrong = readBounds(
+                parameters, 3, "wrong int validator parameters",
+                [](const QString &number, bool *ok) { return number.toInt(ok, 10); }, &bottom, &top))
+            return refuse(wrong);
+        return new IntValidator(bottom, top, messageOr(parameters.value(2), integerMessage));
     }
     if (has("regex")) {
         if (parameters.isEmpty() || parameters.size() > 2)
-            return nullptr;
-        return new RegexValidator(parameters.at(0), parameters.value(1));
+            return refuse("wrong regex validator parameters");
+        return new RegexValidator(parameters.at(0), messageOr(parameters.value(1), invalidInput));
     }
-    if (has("ip"))
-        return parameters.size() > 1 ? nullptr : new IpValidator(parameters.value(0));
+    if (has("ip")) {
+        if (parameters.size() > 1)
+            return refuse("wrong ip validator parameters");
+        return new IpValidator(messageOr(parameters.value(0), "- Invalid value!"));
+    }
     if (has("sfi")) {
         if (parameters.isEmpty() || parameters.size() > 3)
-            return nullptr;
-        return new SfiValidator(takenSfis, parameters.at(0), parameters.value(1), parameters.value(2));
+            return refuse("wrong sfi validator parameters");
+        return new SfiValidator(takenSfis, parameters.at(0),
+            messageOr(parameters.value(1), "- SFI is taken by another device on the network!"),
+            messageOr(parameters.value(2), invalidInput));
     }
     return nullptr;
 }

@@ -17,11 +17,16 @@ public:
     // The validator that the value of a description's "validator=" item describes: "float;min;max[;message
     // [;additional]]", "uint;min;max[;message]", "int;min;max[;message]", "regex;pattern[;message]",
     // "ip[;message]", "sfi;pattern[;taken message[;invalid message]]". The kind is found by containment,
-    // case-insensitively, "uint" before "int"; numbers are read in the C locale. Null for a kind that
-    // builds none and for a malformed description (wrong count of parameters, a bound that is no number).
-    // An SFI validator refuses the SFIs of takenSfis (owned by the caller, read at every check; null:
+    // case-insensitively, "uint" before "int"; numbers are read in the C locale. A message that is absent
+    // or empty takes the kind's default text. Null for a kind that builds none and for a malformed
+    // description (wrong count of parameters, a bound that is no number); for the latter *fault (when
+    // given) receives what is wrong, in the words the descriptions report ("wrong min parameter", "wrong
+    // float validator parameters", ...; a text of static storage), and is set to null otherwise. Bounds are
+    // read before the count is judged, so a description with too many parameters and a bad bound reports the
+    // bound. An SFI validator refuses the SFIs of takenSfis (owned by the caller, read at every check; null:
     // none). The caller owns the validator.
-    static Validator *fromDescription(const QString &text, const QStringList *takenSfis = nullptr);
+    static Validator *fromDescription(
+        const QString &text, const QStringList *takenSfis = nullptr, const char **fault = nullptr);
 
     // Whether the text is acceptable; the base accepts every text.
     virtual bool validate(const QString &text);

@@ -28,7 +28,12 @@
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
 #include "hardware/platform/ESStorageDeviceController.h"
+#include "info/ESDataInfoClass.h"
+#include "info/EnumPropertyInfo.h"
+#include "info/RuntimePropertyInfo.h"
+#include "info/ValuePropertyInfo.h"
 #include "nmea/NmeaChecksum.h"
+#include "nmea/Validators.h"
 #include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
 #include "ui/NetworkSelectWidget.h"
@@ -115,6 +120,12 @@ private slots:
     void displayAnnouncesNewSfi();
     void displayFollowsJunctionBoxSfi();
     void groupChangeIsDebounced();
+    void descriptionsAfterStart();
+    void deepAlertDisplayRules();
+    void hemisphereLetters_data();
+    void hemisphereLetters();
+    void addressColour_data();
+    void addressColour();
 
 private:
     // Values the start must correct or take over, and the link supervision's tick (shortened by the case
@@ -192,6 +203,10 @@ void tst_MirloxSystemNetns::startLeavesSystemReady()
         qPrintable(display()->SoftwareVersion()));
     QCOMPARE(display()->SoftwareVersion(), QStringLiteral("SW-R219-0.2.0.") + buildDateStamp());
     QCOMPARE(ESDataClass::instance()->localSetup()->RuntimeScreenSetupA()->RuntimeData4(), 3);
+    QCOMPARE(qobject_cast<EnumPropertyInfo *>(
+                 ESDataInfoClass::instance()->setupPropertyInfo("ls", "RuntimeData4", "RuntimeScreenSetupA"))
+                 ->currentValue(),
+        QStringLiteral("OFF"));
     QCOMPARE(m_system->getInvalidGroupIndexes(), QList<int>({ 0, 1, 3, 4, 6 }));
     // The sounder test never survives a restart.
     QCOMPARE(display()->SounderTest(), 0);
@@ -371,6 +386,8 @@ void tst_MirloxSystemNetns::alertTypeMovesIdentifiers()
     QFETCH(int, expectedSystem);
 
     ESAlertSetup *alertSetup = setup()->AlertSetup();
+    // The system follows the type's description, which reports changes only: start from another type.
+    alertSetup->setAlertType((type + 1) % 4);
     alertSetup->setAlertDeepID(deep);
     alertSetup->setAlertSystemID(system);
     QSignalSpy sent(settingsSignalEmitter(), &SignalEmitter::signalEmitString);
@@ -449,6 +466,127 @@ void tst_MirloxSystemNetns::groupChangeIsDebounced()
     QTRY_COMPARE(moved.count(), 1);
     QCOMPARE(udp->nmeaGroupAddress(), QHostAddress(QStringLiteral("239.192.0.8")));
     QCOMPARE(udp->nmeaGroupPort(), quint16(60008));
+}
+
+void tst_MirloxSystemNetns::descriptionsAfterStart()
+{
+    ESDataInfoClass *descriptions = ESDataInfoClass::instance();
+    // Only the transmission groups of this product can be chosen, on both "Group" settings.
+    for (const QString &prefix : { QStringLiteral("es"), QStringLiteral("ls") }) {
+        const QString object
+            = prefix == QLatin1String("es") ? QStringLiteral("TQ55Setup") : QStringLiteral("DisplaySetup");
+        auto *group
+            = qobject_cast<EnumPropertyInfo *>(descriptions->setupPropertyInfo(prefix, "Group", object));
+        QVERIFY(group);
+        QCOMPARE(group->selectableValues(), QStringList({ "SATD", "RCOM", "PROP" }));
+    }
+    // The fourth value of page A offers its fixed choice only (set at the start, see startLeavesSystemReady).
+    auto *pageAData4 = qobject_cast<EnumPropertyInfo *>(
+        descriptions->setupPropertyInfo("ls", "RuntimeData4", "RuntimeScreenSetupA"));
+    QVERIFY(pageAData4);
+    QCOMPARE(pageAData4->selectableValues(), QStringList({ "OFF" }));
+    // Values of 100 and more keep their decimals.
+    QVERIFY(!PropertyInfo::noDecimalsFrom100());
+    QCOMPARE(descriptions->runtimePropertyInfo("Heading")->numberOfDecimals(123.4), 1);
+    // Every setup description has shown its value (the start refreshed them all).
+    auto *maxSpeed = qobject_cast<ValuePropertyInfo *>(
+        descriptions->setupPropertyInfo("es", "MaxSpeed", "OptionsSetup"));
+    QVERIFY(maxSpeed);
+    QCOMPARE(maxSpeed->displayedValue(), maxSpeed->sourceValue());
+    QVERIFY(!maxSpeed->displayedValue().isEmpty());
+}
+
+void tst_MirloxSystemNetns::deepAlertDisplayRules()
+{
+    ESAlertSetup *alertSetup = setup()->AlertSetup();
+    auto *deep = qobject_cast<ValuePropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo("es", "AlertDeep", "AlertSetup"));
+    QVERIFY(deep);
+    alertSetup->setAlertDeep(0.0);
+    QCOMPARE(deep->text(), QStringLiteral("off"));
+    alertSetup->setAlertDeep(150.0);
+    QCOMPARE(deep->text(), QStringLiteral("150.0 m"));
+    // A deep alert lies at least 5 m below the shallow alarm; "off" stays acceptable.
+    alertSetup->setAlarmShallow(10.0);
+    QVERIFY(!deep->validator()->validate(QStringLiteral("14.9")));
+    QVERIFY(deep->validator()->validate(QStringLiteral("15")));
+    QVERIFY(deep->validator()->validate(QStringLiteral("0")));
+    alertSetup->setAlertDeep(0.0);
+    QCOMPARE(deep->text(), QStringLiteral("off"));
+}
+
+void tst_MirloxSystemNetns::hemisphereLetters_data()
+{
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("north") << "PositionNS"
+                           << "5130.1234"
+                           << "Lat  N";
+    QTest::newRow("equator") << "PositionNS"
+                             << "0"
+                             << "Lat  N";
+    QTest::newRow("south") << "PositionNS"
+                           << "-5130.1234"
+                           << "Lat  S";
+    QTest::newRow("latitude no number") << "PositionNS"
+                                        << "abc"
+                                        << "Lat  N/S";
+    QTest::newRow("latitude invalid") << "PositionNS"
+                                      << ""
+                                      << "Lat  N/S";
+    QTest::newRow("west") << "PositionEW"
+                          << "-0.5"
+                          << "Lon  W";
+    QTest::newRow("east") << "PositionEW"
+                          << "930.27"
+                          << "Lon  E";
+    QTest::newRow("longitude not a number") << "PositionEW"
+                                            << "nan"
+                                            << "Lon  E/W";
+}
+
+void tst_MirloxSystemNetns::hemisphereLetters()
+{
+    QFETCH(QString, property);
+    QFETCH(QString, received);
+    PropertyInfo *position = ESDataInfoClass::instance()->runtimePropertyInfo(property);
+    QVERIFY(position);
+    // A value known before, so that every row is a change.
+    SerializationController::instance()->deserializeData(
+        QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,%1=1234.5").arg(property));
+    SerializationController::instance()->deserializeData(
+        QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,%1=%2").arg(property, received));
+    QTEST(position->displayedName(), "name");
+}
+
+void tst_MirloxSystemNetns::addressColour_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("styleSheet");
+    QTest::newRow("private") << "192.168.1.5"
+                             << "color: black;";
+    QTest::newRow("public") << "8.8.8.8"
+                            << "color: rgb(255, 128, 0);";
+    QTest::newRow("unknown") << "-/-"
+                             << "color: rgb(255, 128, 0);";
+}
+
+void tst_MirloxSystemNetns::addressColour()
+{
+    QFETCH(QString, address);
+    auto *ip = qobject_cast<ValuePropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo("es", "IP", "TQ55Setup"));
+    QVERIFY(ip);
+    QPushButton button;
+    ip->setButton(&button);
+    const QString before = junctionBox()->IP();
+    junctionBox()->setIP(QStringLiteral("10.0.0.1"));
+    junctionBox()->setIP(address);
+    QTEST(button.styleSheet(), "styleSheet");
+    ip->setButton(nullptr);
+    junctionBox()->setIP(before);
 }
 
 QTEST_MAIN(tst_MirloxSystemNetns)

@@ -4,6 +4,7 @@
 // Small settings classes for the settings-object mechanism tests: a shared setup tree of two levels, a
 // local leaf, a runtime root and classes whose descriptions exercise the defaults rules.
 
+#include "TestSetting.h"
 #include "data/SerializableClass.h"
 
 #include <QList>
@@ -16,21 +17,6 @@ inline QStringList &customDefaultsLog()
     static QStringList log;
     return log;
 }
-
-#define TST_SETTING(Type, Name)                                                                              \
-public:                                                                                                      \
-    Type Name() const                                                                                        \
-    {                                                                                                        \
-        return m_##Name;                                                                                     \
-    }                                                                                                        \
-    void set##Name(const Type &value)                                                                        \
-    {                                                                                                        \
-        m_##Name = value;                                                                                    \
-        emit Name##Changed(value);                                                                           \
-    }                                                                                                        \
-                                                                                                             \
-private:                                                                                                     \
-    Type m_##Name {};
 
 class TstAlertSetup : public SetupSerializableClass
 {
@@ -341,7 +327,5 @@ public:
 private:
     int m_count = 7;
 };
-
-#undef TST_SETTING
 
 #endif // TST_SERIALIZABLECLASS_CLASSES_H

@@ -9,6 +9,7 @@
 #include "core/MirloxSystem.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
+#include "info/ESDataInfoClass.h"
 #include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
@@ -20,8 +21,8 @@
 #include <optional>
 
 // The display's system object of one test case, started the way the program starts it: the dialog is
-// shown, "lo" chosen and "Confirm" clicked. It stands on process-wide stores of its own (FreshStores) and
-// on communication logs of its own in the case's working directory, so that no case sees what another
+// shown, "lo" chosen and "Confirm" clicked. It stands on process-wide stores of its own (FreshStores), on
+// descriptions of its own and on communication logs of its own in the case's working directory, so that no case sees what another
 // left behind. Only inside a private network namespace (NetnsGuard): the system joins multicast groups.
 //
 // A test keeps one as a std::optional member, emplaces it in init() and resets it in cleanup(); the system
@@ -38,6 +39,9 @@ public:
         m_logs.emplace(ESDataClass::instance()->setup()->CommunicationsLoggingSetup(), m_device.get(), true);
         if (beforeStart)
             beforeStart();
+        // The descriptions of this case's settings tree: the process-wide registry would still describe
+        // the objects of an earlier case.
+        m_descriptions.emplace();
 
         m_system = std::make_unique<MirloxSystem>();
         m_system->start();
@@ -57,6 +61,7 @@ public:
     {
         // The window and the socket interface go before what they use (the sanitized build checks this).
         m_system.reset();
+        m_descriptions.reset();
         m_logs.reset();
         m_device.reset();
         m_stores.reset();
@@ -74,6 +79,7 @@ private:
     std::optional<FreshStores> m_stores;
     std::unique_ptr<FolderDevice> m_device;
     std::optional<FreshInstance<CommunicationsLogging>> m_logs;
+    std::optional<ESDataInfoClass::TestOverride> m_descriptions;
     std::unique_ptr<MirloxSystem> m_system;
     bool m_started = false;
 };
