@@ -2,6 +2,7 @@
 
 #include "alerts/AlarmWidget.h"
 #include "alerts/ES_Alerts.h"
+#include "common/ClassInformation.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/LoopTest.h"
@@ -53,7 +54,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
-#include <QMetaClassInfo>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -98,17 +98,9 @@ ESTQ55Setup *junctionBoxSetup()
 // The choice texts of an enumerated setting, from its class information ("enumList=A;B;C").
 QStringList enumChoices(const QObject *object, const char *property)
 {
-    const QMetaObject *meta = object->metaObject();
-    const int index = meta->indexOfClassInfo(property);
-    if (index < 0)
-        return QStringList();
-    const QStringList items
-        = QString::fromLatin1(meta->classInfo(index).value()).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &item : items) {
-        if (item.startsWith(QLatin1String("enumList=")))
-            return item.mid(int(qstrlen("enumList="))).split(QLatin1Char(';'));
-    }
-    return QStringList();
+    const ClassInfoEntry *entry = ClassInformation::of(object->metaObject()).entry(property);
+    const ClassInfoItem *choices = entry ? entry->itemStartingWith(QStringLiteral("enumList=")) : nullptr;
+    return choices ? choices->rest.split(QLatin1Char(';')) : QStringList();
 }
 
 } // namespace
