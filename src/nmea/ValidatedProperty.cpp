@@ -162,6 +162,22 @@ QValidator *ValidatedProperty::validator() const
     return m_validator;
 }
 
+void ValidatedProperty::restore(const Rules &rules)
+{
+    m_fixedLength = rules.fixedLength;
+    m_maxFieldLength = rules.maxFieldLength;
+    m_canBeNullField = rules.canBeNullField;
+    m_validityLimit = rules.validityLimit;
+    m_validityCounter = 0;
+    m_safe = true;
+    m_valid = rules.hasDefault;
+    if (rules.hasDefault)
+        m_fallbackText = rules.defaultText;
+    else
+        m_fallbackText = QStringLiteral("0");
+    restoreValue(rules);
+}
+
 QTimer *ValidatedProperty::validityTimer()
 {
     return sharedValidityTimer;
@@ -271,6 +287,11 @@ int ValidatedIntProperty::setFromNmeaString(const QString &text)
     return FieldOk;
 }
 
+void ValidatedIntProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.intDefault : 0;
+}
+
 qint32 ValidatedIntProperty::value() const
 {
     return m_value;
@@ -366,6 +387,14 @@ int ValidatedFloatProperty::setFromNmeaString(const QString &text)
     m_value = value;
     setValid(true);
     return FieldOk;
+}
+
+void ValidatedFloatProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.floatDefault : 0.0;
+    m_fixedDigitsBeforePoint = rules.fixedDigitsBeforePoint;
+    m_leastDecimalsReceived = rules.leastDecimalsReceived;
+    m_sendDecimals = rules.sendDecimals;
 }
 
 double ValidatedFloatProperty::value() const
@@ -464,6 +493,11 @@ int ValidatedStringProperty::setFromNmeaString(const QString &text)
     m_value = text;
     setValid(true);
     return FieldOk;
+}
+
+void ValidatedStringProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.defaultText : QString();
 }
 
 QString ValidatedStringProperty::value() const

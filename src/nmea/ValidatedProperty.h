@@ -21,6 +21,22 @@ class ValidatedProperty : public QObject
 public:
     enum FieldStatus { FieldOk = 0, FieldEmpty = 1, FieldInvalid = 2, FieldWrongLength = 3 };
 
+    // What a field description sets in a property: the constructor's rules and the default value.
+    struct Rules
+    {
+        int fixedLength = 0;
+        int maxFieldLength = 0;
+        bool canBeNullField = true;
+        int validityLimit = 10;
+        int fixedDigitsBeforePoint = 0; // real numbers only, as the two after it
+        int leastDecimalsReceived = 0;
+        int sendDecimals = 1;
+        bool hasDefault = false;
+        QString defaultText; // also the fallback text when there is a default
+        qint32 intDefault = 0;
+        double floatDefault = 0.0;
+    };
+
     // The property becomes the Qt parent of validator.
     ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength, int maxFieldLength,
         bool canBeNullField, int validityLimit);
@@ -52,6 +68,11 @@ public:
     int validityLimit() const;
     QValidator *validator() const;
 
+    // Puts the property into the state in which a construction with these rules leaves it, followed by
+    // its default value when there is one: value, validity, safe flag, count and fallback text included
+    // (the validator is its owner's business). Emits nothing: an object reused instead of built anew.
+    void restore(const Rules &rules);
+
     // The shared 1000 ms timer, or null while no property has been constructed.
     static QTimer *validityTimer();
     // Registers "ValidatedProperty *" and the three kinds' pointer names with the meta-type
@@ -65,6 +86,9 @@ public slots:
     void increaseValidityCounter();
 
 protected:
+    // The kind's part of restore(): its value and its own rules.
+    virtual void restoreValue(const Rules &rules) = 0;
+
     // Checks shared by all kinds: the length rules (a leading "-" not counted) and the
     // validator. Each returns FieldOk or the status the field gives.
     int checkLength(const QString &text) const;
@@ -96,6 +120,9 @@ public:
     qint32 value() const;
     void setValue(qint32 value);
 
+protected:
+    void restoreValue(const Rules &rules) override;
+
 private:
     qint32 m_value;
 };
@@ -125,6 +152,9 @@ public:
     int sendDecimals() const;
     void setSendDecimals(int decimals);
 
+protected:
+    void restoreValue(const Rules &rules) override;
+
 private:
     double m_value;
     int m_fixedDigitsBeforePoint;
@@ -146,6 +176,9 @@ public:
 
     QString value() const;
     void setValue(const QString &value);
+
+protected:
+    void restoreValue(const Rules &rules) override;
 
 private:
     QString m_value;
