@@ -22,18 +22,9 @@ struct Parameter
     bool hasEnd = false;
 };
 
-// The comma-separated items of a tag block's content (before its "*"). A t: parameter runs to the "*", so
-// the items after it belong to its text and are not parameters.
-struct TagItems
-{
-    QStringList items;
-    bool hasStar = false;
-    QString textTag;
-    bool hasTextTag = false;
-    bool textTagHasEnd = false;
-};
+using TagItems = UdpParserClass::TagItems;
 
-TagItems tagItems(const QString &tag_block)
+TagItems readTagItems(const QString &tag_block)
 {
     TagItems result;
     const int start = tag_block.startsWith(QLatin1Char('\\')) ? 1 : 0;
@@ -73,14 +64,14 @@ QList<Parameter> parameters(const TagItems &parsed, const QLatin1String &prefix)
     return found;
 }
 
-QList<Parameter> parameters(const QString &tag_block, const QLatin1String &prefix)
+bool hasParameter(const TagItems &parsed, const char *prefix)
 {
-    return parameters(tagItems(tag_block), prefix);
-}
-
-bool hasParameter(const QString &tag_block, const char *prefix)
-{
-    return !parameters(tag_block, QLatin1String(prefix)).isEmpty();
+    const QLatin1String wanted(prefix);
+    for (const QString &item : parsed.items) {
+        if (item.startsWith(wanted))
+            return true;
+    }
+    return false;
 }
 
 // A decimal number of at most nine digits; -1 for anything else.
@@ -195,33 +186,27 @@ int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, Group
 
 int sourceCheck(const QString &tag_block, bool log)
 {
-    return sourceCheck(tagItems(tag_block), tag_block, log);
+    return sourceCheck(readTagItems(tag_block), tag_block, log);
 }
 
 int lineCheck(const QString &tag_block, bool log)
 {
-    return lineCheck(tagItems(tag_block), tag_block, log);
+    return lineCheck(readTagItems(tag_block), tag_block, log);
 }
 
 int destinationCheck(const QString &tag_block, bool log)
 {
-    return destinationCheck(tagItems(tag_block), tag_block, log);
+    return destinationCheck(readTagItems(tag_block), tag_block, log);
 }
 
 int groupCheck(const QString &tag_block, bool log)
 {
-    return groupCheck(tagItems(tag_block), tag_block, log);
+    return groupCheck(readTagItems(tag_block), tag_block, log);
 }
 
 QString parameterValue(const TagItems &parsed, const char *prefix)
 {
     const QList<Parameter> found = parameters(parsed, QLatin1String(prefix));
-    return found.isEmpty() ? QString() : found.first().value;
-}
-
-QString parameterValue(const QString &tag_block, const char *prefix)
-{
-    const QList<Parameter> found = parameters(tag_block, QLatin1String(prefix));
     return found.isEmpty() ? QString() : found.first().value;
 }
 
@@ -273,11 +258,18 @@ QByteArray UdpParserClass::headerBytes()
     return QByteArray(header, headerLength + 1);
 }
 
-UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram, QList<Line> *lines)
+UdpParserClass::TagItems UdpParserClass::tagItems(const QString &tag_block)
 {
-    lines->clear();
-    if (datagram.size() > maxDatagramSize)
-        return LinesTooLong;
+    return readTagItems(tag_block);
+}
+
+UdpParserClass::Reading UdpParserClass::read(const QByteArray &datagram)
+{
+    Reading reading;
+    if (datagram.size() > maxDatagramSize) {
+        reading.result = LinesTooLong;
+        return reading;
+    }
     // The intake hands on datagrams with and without the NUL byte of the header; lines alone pass too.
     int start = 0;
     if (datagram.startsWith(header)) {
@@ -285,33 +277,78 @@ UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram,
         if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
             ++start;
     } else if (!datagram.startsWith('\\')) {
-        return LinesBadHeader;
+        reading.result = LinesBadHeader;
+        return reading;
     }
     int end = datagram.indexOf('\0', start);
     if (end < 0)
         end = datagram.size();
-    const QString text = QString::fromLatin1(datagram.constData() + start, end - start);
-    const QStringList parts = text.split(QLatin1String("\r\n"));
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString &part = parts.at(i);
-        if (part.isEmpty())
-            continue;
-        if (!part.startsWith(QLatin1Char('\\'))) {
-            lines->clear();
-            return LinesBadFraming;
-        }
-        const int close = part.indexOf(QLatin1Char('\\'), 1);
-        if (close < 0 || close - 1 > maxTagBlockLength) {
-            lines->clear();
-            return LinesBadFraming;
-        }
-        Line line;
-        line.tagBlock = part.mid(1, close - 1);
-        line.sentence = part.mid(close + 1);
-        if (i + 1 < parts.size())
-            line.sentence += QLatin1String("\r\n");
-        lines->append(line);
+    return readText(QString::fromLatin1(datagram.constData() + start, end - start));
+}
+
+namespace {
+
+// One part of a text cut at CR LF; the sentence gets its CR LF back unless the part was the last one.
+UdpParserClass::ReadLine readPart(const QStringRef &part, bool endedByLineEnd)
+{
+    UdpParserClass::ReadLine line;
+    line.text = part.toString();
+    const int close = part.startsWith(QLatin1Char('\\')) ? part.indexOf(QLatin1Char('\\'), 1) : -1;
+    if (close < 0 || close - 1 > UdpParserClass::maxTagBlockLength) {
+        line.framingFault = UdpParserClass::LinesBadFraming;
+        return line;
     }
+    line.line.tagBlock = part.mid(1, close - 1).toString();
+    line.line.sentence = part.mid(close + 1).toString();
+    if (endedByLineEnd)
+        line.line.sentence += QLatin1String("\r\n");
+    line.tags = readTagItems(line.line.tagBlock);
+    return line;
+}
+
+} // namespace
+
+UdpParserClass::Reading UdpParserClass::readText(const QString &text)
+{
+    Reading reading;
+    reading.text = text;
+    const QVector<QStringRef> parts = reading.text.splitRef(QLatin1String("\r\n"));
+    for (int i = 0; i < parts.size(); ++i) {
+        if (parts.at(i).isEmpty())
+            continue;
+        reading.lines.append(readPart(parts.at(i), i + 1 < parts.size()));
+        if (reading.lines.last().framingFault)
+            reading.result = LinesBadFraming;
+    }
+    return reading;
+}
+
+UdpParserClass::ReadLine UdpParserClass::readLine(const QString &line)
+{
+    return readPart(QStringRef(&line), false);
+}
+
+int UdpParserClass::checkLine(const ReadLine &line)
+{
+    if (line.framingFault)
+        return line.framingFault;
+    const QString &tagBlock = line.line.tagBlock;
+    if (isNmeaChecksumValid(tagBlock) != 0)
+        return 71;
+    if (sourceCheck(line.tags, tagBlock, true) < 0 || lineCheck(line.tags, tagBlock, true) < 0
+        || destinationCheck(line.tags, tagBlock, true) < 0)
+        return 72;
+    return 0;
+}
+
+UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram, QList<Line> *lines)
+{
+    lines->clear();
+    const Reading reading = read(datagram);
+    if (reading.result != LinesOk)
+        return reading.result;
+    for (const ReadLine &line : reading.lines)
+        lines->append(line.line);
     return LinesOk;
 }
 
@@ -351,9 +388,13 @@ int UdpParserClass::checkGroupTag(const QString &tag_block)
 
 int UdpParserClass::readTagBlock(const QString &tag_block, TagValues *values)
 {
+    return readTagBlock(tag_block, readTagItems(tag_block), values);
+}
+
+int UdpParserClass::readTagBlock(const QString &tag_block, const TagItems &parsed, TagValues *values)
+{
     if (isNmeaChecksumValid(tag_block) != 0)
         return 71;
-    const TagItems parsed = tagItems(tag_block);
     GroupValue group;
     const int groupResult = groupCheck(parsed, tag_block, false, &group);
     if (sourceCheck(parsed, tag_block, false) < 0 || lineCheck(parsed, tag_block, false) < 0
@@ -377,13 +418,33 @@ int UdpParserClass::readTagBlock(const QString &tag_block, TagValues *values)
     return 0;
 }
 
+namespace {
+
+// The first and the last line of a reading whose every line is framed; null when there is none.
+bool endLines(const UdpParserClass::Reading &reading, const UdpParserClass::ReadLine **first,
+    const UdpParserClass::ReadLine **last)
+{
+    if (reading.result != UdpParserClass::LinesOk || reading.lines.isEmpty())
+        return false;
+    *first = &reading.lines.first();
+    *last = &reading.lines.last();
+    return true;
+}
+
+} // namespace
+
+QString UdpParserClass::lastTagBlock(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
+        return QString();
+    return hasParameter(last->tags, "s:") && hasParameter(last->tags, "n:") ? last->line.tagBlock : QString();
+}
+
 QString UdpParserClass::lastTagBlock(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
-        return QString();
-    const QString &tag = lines.last().tagBlock;
-    return hasParameter(tag, "s:") && hasParameter(tag, "n:") ? tag : QString();
+    return lastTagBlock(read(datagram));
 }
 
 int UdpParserClass::checkDatagramSourceTag(const QByteArray &datagram)
@@ -412,16 +473,21 @@ int UdpParserClass::checkDatagramTags(const QByteArray &datagram)
     return 0;
 }
 
+QString UdpParserClass::sourceSfi(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
+        return QString();
+    if (!hasParameter(last->tags, "n:") || sourceCheck(last->tags, last->line.tagBlock, false) < 0
+        || sourceCheck(first->tags, first->line.tagBlock, false) < 0)
+        return QString();
+    return parameterValue(first->tags, "s:");
+}
+
 QString UdpParserClass::sourceSfi(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
-        return QString();
-    const QString &last = lines.last().tagBlock;
-    const QString &first = lines.first().tagBlock;
-    if (!hasParameter(last, "n:") || sourceCheck(last, false) < 0 || sourceCheck(first, false) < 0)
-        return QString();
-    return parameterValue(first, "s:");
+    return sourceSfi(read(datagram));
 }
 
 bool UdpParserClass::isFromSfiIn(const QByteArray &datagram, const QStringList &sfis)
@@ -430,27 +496,31 @@ bool UdpParserClass::isFromSfiIn(const QByteArray &datagram, const QStringList &
     return !source.isEmpty() && sfis.contains(source);
 }
 
-QString UdpParserClass::lineCountText(const QByteArray &datagram)
+QString UdpParserClass::lineCountText(const Reading &reading)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
         return QString();
-    const QString &last = lines.last().tagBlock;
-    const QString &first = lines.first().tagBlock;
-    if (!hasParameter(last, "s:") || lineCheck(last, false) < 0 || lineCheck(first, false) < 0)
+    if (!hasParameter(last->tags, "s:") || lineCheck(last->tags, last->line.tagBlock, false) < 0
+        || lineCheck(first->tags, first->line.tagBlock, false) < 0)
         return QString();
-    return parameterValue(first, "n:");
+    return parameterValue(first->tags, "n:");
 }
 
-QString UdpParserClass::groupKey(const QByteArray &datagram)
+QString UdpParserClass::lineCountText(const QByteArray &datagram)
 {
-    const QString last = lastTagBlock(datagram);
-    if (last.isEmpty())
+    return lineCountText(read(datagram));
+}
+
+QString UdpParserClass::groupKey(const Reading &reading)
+{
+    if (lastTagBlock(reading).isEmpty())
         return QString();
-    const QString lineCount = lineCountText(datagram);
+    const QString lineCount = lineCountText(reading);
     if (lineCount.isEmpty())
         return QString();
-    const QList<Parameter> group = parameters(last, QLatin1String("g:"));
+    const QList<Parameter> group = parameters(reading.lines.last().tags, QLatin1String("g:"));
     if (group.isEmpty())
         return QLatin1String("1-1-1-") + lineCount;
     if (!group.first().hasEnd)
@@ -458,32 +528,47 @@ QString UdpParserClass::groupKey(const QByteArray &datagram)
     return group.first().value + QLatin1Char('-') + lineCount;
 }
 
-bool UdpParserClass::tagChecksumsValid(const QByteArray &datagram)
+QString UdpParserClass::groupKey(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk)
+    return groupKey(read(datagram));
+}
+
+bool UdpParserClass::tagChecksumsValid(const Reading &reading)
+{
+    if (reading.result != LinesOk)
         return false;
-    for (const Line &line : lines) {
-        if (isNmeaChecksumValid(line.tagBlock) < 0)
+    for (const ReadLine &line : reading.lines) {
+        if (isNmeaChecksumValid(line.line.tagBlock) < 0)
             return false;
     }
     return true;
 }
 
-QStringList UdpParserClass::destinationSfis(const QByteArray &datagram)
+bool UdpParserClass::tagChecksumsValid(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+    return tagChecksumsValid(read(datagram));
+}
+
+QStringList UdpParserClass::destinationSfis(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
         return QStringList();
-    const QString &last = lines.last().tagBlock;
-    if (!hasParameter(last, "s:") || !hasParameter(last, "n:") || destinationCheck(last, false) < 0)
+    if (!hasParameter(last->tags, "s:") || !hasParameter(last->tags, "n:")
+        || destinationCheck(last->tags, last->line.tagBlock, false) < 0)
         return QStringList();
     QStringList result;
-    for (const Parameter &parameter : parameters(lines.first().tagBlock, QLatin1String("d:"))) {
+    for (const Parameter &parameter : parameters(first->tags, QLatin1String("d:"))) {
         if (parameter.hasEnd && parameter.value.length() == sfiLength)
             result.append(parameter.value);
     }
     return result;
+}
+
+QStringList UdpParserClass::destinationSfis(const QByteArray &datagram)
+{
+    return destinationSfis(read(datagram));
 }
 
 bool UdpParserClass::isAddressedTo(const QByteArray &datagram, const QString &sfi)
@@ -500,22 +585,30 @@ int UdpParserClass::checkAddressing(
     return isFromSfiIn(datagram, accepted_sources) ? 0 : -2;
 }
 
-QString UdpParserClass::textTag(const QByteArray &datagram)
+QString UdpParserClass::textTag(const Reading &reading)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk)
+    if (reading.result != LinesOk)
         return QString();
-    for (const Line &line : lines) {
-        const TagItems parsed = tagItems(line.tagBlock);
-        if (parsed.hasTextTag)
-            return parsed.textTag;
+    for (const ReadLine &line : reading.lines) {
+        if (line.tags.hasTextTag)
+            return line.tags.textTag;
     }
     return QString();
 }
 
+QString UdpParserClass::textTag(const QByteArray &datagram)
+{
+    return textTag(read(datagram));
+}
+
+bool UdpParserClass::isInternalDatagram(const Reading &reading)
+{
+    return textTag(reading).startsWith(QLatin1String("pqrv"));
+}
+
 bool UdpParserClass::isInternalDatagram(const QByteArray &datagram)
 {
-    return textTag(datagram).startsWith(QLatin1String("pqrv"));
+    return isInternalDatagram(read(datagram));
 }
 
 bool UdpParserClass::isAcknowledgementDatagram(const QByteArray &datagram)
@@ -544,7 +637,7 @@ void UdpParserClass::removeDestination(QByteArray &datagram, const QString &sfi)
     const QString item = QLatin1String("d:") + sfi;
     bool changed = false;
     for (Line &line : lines) {
-        TagItems parsed = tagItems(line.tagBlock);
+        TagItems parsed = readTagItems(line.tagBlock);
         if (parsed.items.removeAll(item) == 0)
             continue;
         line.tagBlock = rebuildTagBlock(parsed);
@@ -562,7 +655,7 @@ QByteArray UdpParserClass::addDestination(const QByteArray &datagram, const QStr
     if (readLines(datagram, &lines) != LinesOk)
         return QByteArray();
     for (Line &line : lines) {
-        TagItems parsed = tagItems(line.tagBlock);
+        TagItems parsed = readTagItems(line.tagBlock);
         int lineItem = -1;
         for (int i = 0; i < parsed.items.size() && lineItem < 0; ++i) {
             if (parsed.items.at(i).startsWith(QLatin1String("n:")))

@@ -41,6 +41,43 @@ public:
     // The six header bytes, NUL included.
     static QByteArray headerBytes();
 
+    // The comma-separated items of a tag block's content (before its "*"). A t: parameter runs to the
+    // "*", so the items after it belong to its text and are not parameters.
+    struct TagItems
+    {
+        QStringList items;
+        bool hasStar = false;
+        QString textTag;
+        bool hasTextTag = false;
+        bool textTagHasEnd = false;
+    };
+    static TagItems tagItems(const QString &tag_block);
+
+    // One line of a received datagram as it was read.
+    struct ReadLine
+    {
+        QString text; // the line as cut at CR LF, without them
+        int framingFault = 0; // LinesBadFraming: no opening or closing backslash, or a tag block over 80
+        Line line; // tag block and sentence of a framed line
+        TagItems tags; // the items of its tag block
+    };
+    // A datagram read once. Every value the unit takes from a received datagram (the intake's line checks
+    // and its filter, the record that the reassembly keeps) comes from one reading, so its text is cut
+    // into lines, and each tag block into its parameters, one time.
+    struct Reading
+    {
+        LineResult result = LinesOk; // as readLines() answers
+        QString text; // the text of the lines: after the header, up to the first NUL byte
+        QList<ReadLine> lines; // every non-empty line, framed or not, in order
+    };
+    static Reading read(const QByteArray &datagram);
+    // The lines of a text without header (cut at CR LF), and one line as it stands.
+    static Reading readText(const QString &text);
+    static ReadLine readLine(const QString &line);
+    // The fault of one line, with the debug line of the parameter check that failed: 0, or 73 framing,
+    // 71 tag checksum, 72 tag parameters (s:, n:, d:).
+    static int checkLine(const ReadLine &line);
+
     // The lines of a datagram, in order; empty lines between CR LF pairs are skipped. The text after the
     // header ends at the first NUL byte.
     static LineResult readLines(const QByteArray &datagram, QList<Line> *lines);
@@ -81,6 +118,7 @@ public:
     // Reads one tag block of a received line, quietly: 0 when it is valid, else the error code
     // (NmeaOverUdpErrorType): 71 a wrong or missing checksum, 72 a missing or bad s: or n:, a bad d: or g:.
     static int readTagBlock(const QString &tag_block, TagValues *values);
+    static int readTagBlock(const QString &tag_block, const TagItems &items, TagValues *values);
 
     // The tag block of the datagram's last line when it holds both s: and n:, else empty.
     static QString lastTagBlock(const QByteArray &datagram);
@@ -90,6 +128,16 @@ public:
     static int checkDatagramDestinationTags(const QByteArray &datagram);
     // -1 source check fails, else -2 destination check fails, else -3 line check fails, else 0.
     static int checkDatagramTags(const QByteArray &datagram);
+
+    // The values below, taken from a reading.
+    static QString lastTagBlock(const Reading &reading);
+    static QString sourceSfi(const Reading &reading);
+    static QString lineCountText(const Reading &reading);
+    static QString groupKey(const Reading &reading);
+    static bool tagChecksumsValid(const Reading &reading);
+    static QStringList destinationSfis(const Reading &reading);
+    static QString textTag(const Reading &reading);
+    static bool isInternalDatagram(const Reading &reading);
 
     // The s: value of the first line; empty when the last tag block fails the source check or the first
     // line has no valid s:.
