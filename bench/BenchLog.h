@@ -3,6 +3,8 @@
 
 // The recorded sentence logs as the benchmarks read them.
 
+#include "nmea/NmeaMessage.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QProcess>
@@ -10,8 +12,45 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <memory>
+
+// The benchmarks also build against a tree without the message pool, for figures side by side with it.
+#if __has_include("nmea/NmeaMessagePool.h")
+#include "nmea/NmeaMessagePool.h"
+#define BENCH_MESSAGE_POOL 1
+#endif
 
 namespace BenchLog {
+
+// The message of one received sentence, made as the receiving path makes it: from the pool where there
+// is one, else built; given back (or deleted) when it goes out of scope.
+#ifdef BENCH_MESSAGE_POOL
+using ReceivedMessage = NmeaMessagePool::Handle;
+inline ReceivedMessage receivedMessage(const QString &talker, const QString &formatter)
+{
+    return ReceivedMessage(NmeaMessagePool::instance()->take(talker, formatter));
+}
+// BENCH_POOL=off in the environment switches the pool off: messages are then built and deleted, which
+// shows what the pool adds to the cached field descriptions.
+inline const char *receivedMessages()
+{
+    if (qgetenv("BENCH_POOL") == "off") {
+        NmeaMessagePool::instance()->setEnabled(false);
+        return "received messages built and deleted (pool switched off)";
+    }
+    return "received messages from the pool";
+}
+#else
+using ReceivedMessage = std::unique_ptr<NmeaMessage>;
+inline ReceivedMessage receivedMessage(const QString &talker, const QString &formatter)
+{
+    return ReceivedMessage(NmeaMessage::create(talker, formatter));
+}
+inline const char *receivedMessages()
+{
+    return "received messages built and deleted";
+}
+#endif
 
 // The log named on the command line, else the larger recorded log of the shared data folder.
 inline QString logPath(int argc, char *argv[])

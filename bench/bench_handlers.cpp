@@ -78,7 +78,7 @@ void receive(NmeaHandlerContainer *container, const QString &received, Counts &c
     const bool proprietary = address.startsWith(QLatin1String("PQRV"));
     const QString talker = proprietary ? QStringLiteral("PQRV") : address.left(2).toString();
     const QString formatter = proprietary ? address.mid(4).toString() : address.mid(2, 3).toString();
-    std::unique_ptr<NmeaMessage> message(NmeaMessage::create(talker, formatter));
+    const BenchLog::ReceivedMessage message = BenchLog::receivedMessage(talker, formatter);
     if (!message) {
         ++counts.withoutClass;
         return;
@@ -133,7 +133,8 @@ int main(int argc, char *argv[])
     QStringList standard;
     if (BenchLog::readLog(path, &text)) {
         standard = BenchLog::sentencesOf(text);
-        std::printf("log: %s (%d sentences)\n", qPrintable(path), standard.size());
+        std::printf(
+            "log: %s (%d sentences), %s\n", qPrintable(path), standard.size(), BenchLog::receivedMessages());
     } else {
         standard = builtInStandardSentences();
         std::printf("log %s not readable: built-in standard sentences\n", qPrintable(path));
