@@ -48,6 +48,25 @@ QString signPrefix(bool negative)
 
 // ---------------------------------------------------------------------------------------
 
+template <typename Kind> void ValidatedProperty::copyFromSameKind(const ValidatedProperty *other)
+{
+    const Kind *source = sameKind<Kind>(this, other, "copyFrom");
+    auto *self = static_cast<Kind *>(this);
+    ValidatedProperty::copyFrom(source);
+    self->m_value = source->m_value;
+    self->copyKindRules(source);
+    emit valueChanged();
+}
+
+template <typename Kind> void ValidatedProperty::assignFromSameKind(const ValidatedProperty *other)
+{
+    const Kind *source = sameKind<Kind>(this, other, "assign");
+    if (source->m_valid)
+        static_cast<Kind *>(this)->m_value = source->m_value;
+    m_safe = source->m_safe;
+    setValid(source->m_valid);
+}
+
 ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength,
     int maxFieldLength, bool canBeNullField, int validityLimit)
     : QObject(parent)
@@ -235,25 +254,22 @@ ValidatedIntProperty::ValidatedIntProperty(QObject *parent, QValidator *validato
 {
 }
 
-void ValidatedIntProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedIntProperty::copyKindRules(const ValidatedIntProperty *source)
 {
-    const auto *source = sameKind<ValidatedIntProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     auto *mine = qobject_cast<QIntValidator *>(m_validator);
     const auto *theirs = qobject_cast<const QIntValidator *>(source->m_validator);
     if (mine && theirs)
         mine->setRange(theirs->bottom(), theirs->top());
-    emit valueChanged();
+}
+
+void ValidatedIntProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedIntProperty>(other);
 }
 
 void ValidatedIntProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedIntProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedIntProperty>(other);
 }
 
 QString ValidatedIntProperty::toNmeaString() const
@@ -316,11 +332,8 @@ ValidatedFloatProperty::ValidatedFloatProperty(QObject *parent, QValidator *vali
 {
 }
 
-void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedFloatProperty::copyKindRules(const ValidatedFloatProperty *source)
 {
-    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     m_fixedDigitsBeforePoint = source->m_fixedDigitsBeforePoint;
     m_leastDecimalsReceived = source->m_leastDecimalsReceived;
     m_sendDecimals = source->m_sendDecimals;
@@ -330,16 +343,16 @@ void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
         mine->setBottom(theirs->bottom());
         mine->setTop(theirs->top());
     }
-    emit valueChanged();
+}
+
+void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedFloatProperty>(other);
 }
 
 void ValidatedFloatProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedFloatProperty>(other);
 }
 
 QString ValidatedFloatProperty::toNmeaString() const
@@ -454,25 +467,22 @@ ValidatedStringProperty::ValidatedStringProperty(QObject *parent, QValidator *va
 {
 }
 
-void ValidatedStringProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedStringProperty::copyKindRules(const ValidatedStringProperty *source)
 {
-    const auto *source = sameKind<ValidatedStringProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     auto *mine = qobject_cast<QRegularExpressionValidator *>(m_validator);
     const auto *theirs = qobject_cast<const QRegularExpressionValidator *>(source->m_validator);
     if (mine && theirs)
         mine->setRegularExpression(theirs->regularExpression());
-    emit valueChanged();
+}
+
+void ValidatedStringProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedStringProperty>(other);
 }
 
 void ValidatedStringProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedStringProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedStringProperty>(other);
 }
 
 QString ValidatedStringProperty::toNmeaString() const

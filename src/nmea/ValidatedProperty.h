@@ -89,6 +89,11 @@ protected:
     // The kind's part of restore(): its value and its own rules.
     virtual void restoreValue(const Rules &rules) = 0;
 
+    // copyFrom and assign of every kind, Kind being the kind of this property; a source of another kind
+    // is a programming error (logged and thrown). Each kind supplies its value and copyKindRules().
+    template <typename Kind> void copyFromSameKind(const ValidatedProperty *other);
+    template <typename Kind> void assignFromSameKind(const ValidatedProperty *other);
+
     // Checks shared by all kinds: the length rules (a leading "-" not counted) and the
     // validator. Each returns FieldOk or the status the field gives.
     int checkLength(const QString &text) const;
@@ -124,6 +129,10 @@ protected:
     void restoreValue(const Rules &rules) override;
 
 private:
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedIntProperty *source);
+
     qint32 m_value;
 };
 
@@ -156,6 +165,10 @@ protected:
     void restoreValue(const Rules &rules) override;
 
 private:
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedFloatProperty *source);
+
     double m_value;
     int m_fixedDigitsBeforePoint;
     int m_leastDecimalsReceived;
@@ -181,6 +194,10 @@ protected:
     void restoreValue(const Rules &rules) override;
 
 private:
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedStringProperty *source);
+
     QString m_value;
 };
 
