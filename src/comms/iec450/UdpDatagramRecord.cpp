@@ -92,12 +92,10 @@ void UdpDatagramRecord::read(const UdpParserClass::Reading &reading)
     QList<UdpParserClass::TagValues> tags;
     for (int i = 0; i < reading.lines.size() && m_faultCode == 0; ++i) {
         const UdpParserClass::ReadLine &line = reading.lines.at(i);
-        UdpParserClass::TagValues values;
-        const int code = UdpParserClass::readTagBlock(line.line.tagBlock, line.tags, &values);
-        if (code == TagBlockChecksumError)
+        if (line.tagFault == TagBlockChecksumError)
             m_checksumsValid = false;
-        m_faultCode = code;
-        tags.append(values);
+        m_faultCode = line.tagFault;
+        tags.append(line.values);
     }
 
     // The lines of one datagram belong to one group and follow its order: one source, and either no g: at

@@ -15,14 +15,15 @@ const int maxGroupSize = 999;
 // Longest group id read from a g: parameter; the unit writes 1 to 99.
 const int maxGroupIdDigits = 6;
 
-// One parameter found in a tag block. A value "has an end" when a "," or the "*" of the checksum follows it.
-struct Parameter
+// The comma-separated items of a tag block's content (before its "*"), for the operations that edit a
+// tag block. A t: parameter runs to the "*", so the items after it belong to its text.
+struct TagItems
 {
-    QString value;
-    bool hasEnd = false;
+    QStringList items;
+    bool hasStar = false;
+    QString textTag;
+    bool hasTextTag = false;
 };
-
-using TagItems = UdpParserClass::TagItems;
 
 TagItems readTagItems(const QString &tag_block)
 {
@@ -37,7 +38,6 @@ TagItems readTagItems(const QString &tag_block)
         if (content.midRef(position, 2) == QLatin1String("t:")) {
             result.hasTextTag = true;
             result.textTag = content.mid(position + 2);
-            result.textTagHasEnd = result.hasStar;
             break;
         }
         if (comma < 0)
@@ -48,38 +48,19 @@ TagItems readTagItems(const QString &tag_block)
     return result;
 }
 
-QList<Parameter> parameters(const TagItems &parsed, const QLatin1String &prefix)
-{
-    QList<Parameter> found;
-    for (int i = 0; i < parsed.items.size(); ++i) {
-        const QString &item = parsed.items.at(i);
-        if (!item.startsWith(prefix))
-            continue;
-        Parameter parameter;
-        parameter.value = item.mid(2);
-        // A following item (or text tag) means a "," came after the value.
-        parameter.hasEnd = parsed.hasStar || i + 1 < parsed.items.size() || parsed.hasTextTag;
-        found.append(parameter);
-    }
-    return found;
-}
+using TagScan = UdpParserClass::TagScan;
 
-bool hasParameter(const TagItems &parsed, const char *prefix)
+QStringRef valueOf(const QString &tag_block, const TagScan::Value &value)
 {
-    const QLatin1String wanted(prefix);
-    for (const QString &item : parsed.items) {
-        if (item.startsWith(wanted))
-            return true;
-    }
-    return false;
+    return tag_block.midRef(value.position, value.length);
 }
 
 // A decimal number of at most nine digits; -1 for anything else.
-int decimalValue(const QString &text)
+int decimalValue(QStringView text)
 {
     if (!isAsciiDigits(text) || text.length() > 9)
         return -1;
-    return text.toInt();
+    return text.toString().toInt();
 }
 
 void logFailure(bool log, const char *message, const QString &tag_block)
@@ -88,36 +69,34 @@ void logFailure(bool log, const char *message, const QString &tag_block)
         qDebug().noquote() << QLatin1String(message) + tag_block;
 }
 
-int sourceCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int sourceCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("s:"));
-    if (found.isEmpty()) {
+    if (!scan.source.found()) {
         logFailure(log, "Source tag not found: ", tag_block);
         return -1;
     }
-    if (!found.first().hasEnd) {
+    if (!scan.source.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    if (found.first().value.length() != sfiLength) {
+    if (scan.source.length != sfiLength) {
         logFailure(log, "Wrong format of source tag: ", tag_block);
         return -3;
     }
     return 0;
 }
 
-int lineCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int lineCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("n:"));
-    if (found.isEmpty()) {
+    if (!scan.line.found()) {
         logFailure(log, "Line tag not found: ", tag_block);
         return -1;
     }
-    if (!found.first().hasEnd) {
+    if (!scan.line.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    const QString &value = found.first().value;
+    const QStringRef value = valueOf(tag_block, scan.line);
     if (!isAsciiDigits(value)) {
         logFailure(log, "Line number inside tag is not an integer: ", tag_block);
         return -3;
@@ -130,17 +109,16 @@ int lineCheck(const TagItems &parsed, const QString &tag_block, bool log)
     return 0;
 }
 
-int destinationCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int destinationCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("d:"));
-    if (found.isEmpty())
+    if (scan.destinations.isEmpty())
         return 1;
-    for (const Parameter &parameter : found) {
-        if (!parameter.hasEnd) {
+    for (const TagScan::Value &destination : scan.destinations) {
+        if (!destination.hasEnd) {
             logFailure(log, "Missing end of tag: ", tag_block);
             return -2;
         }
-        if (parameter.value.length() != sfiLength) {
+        if (destination.length != sfiLength) {
             logFailure(log, "Wrong format of destination tag: ", tag_block);
             return -3;
         }
@@ -155,16 +133,15 @@ struct GroupValue
     QString id;
 };
 
-int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, GroupValue *value = nullptr)
+int groupCheck(const TagScan &scan, const QString &tag_block, bool log, GroupValue *value = nullptr)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("g:"));
-    if (found.isEmpty())
+    if (!scan.group.found())
         return 1;
-    if (!found.first().hasEnd) {
+    if (!scan.group.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    const QStringList parts = found.first().value.split(QLatin1Char('-'));
+    const QVector<QStringRef> parts = valueOf(tag_block, scan.group).split(QLatin1Char('-'));
     if (parts.size() != 3 || !isAsciiDigits(parts.at(0)) || !isAsciiDigits(parts.at(1))
         || !isAsciiDigits(parts.at(2)) || parts.at(2).length() > maxGroupIdDigits) {
         logFailure(log, "Wrong format of group tag: ", tag_block);
@@ -179,35 +156,34 @@ int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, Group
     if (value) {
         value->position = position;
         value->size = size;
-        value->id = parts.at(2);
+        value->id = parts.at(2).toString();
     }
     return 0;
 }
 
 int sourceCheck(const QString &tag_block, bool log)
 {
-    return sourceCheck(readTagItems(tag_block), tag_block, log);
+    return sourceCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int lineCheck(const QString &tag_block, bool log)
 {
-    return lineCheck(readTagItems(tag_block), tag_block, log);
+    return lineCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int destinationCheck(const QString &tag_block, bool log)
 {
-    return destinationCheck(readTagItems(tag_block), tag_block, log);
+    return destinationCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int groupCheck(const QString &tag_block, bool log)
 {
-    return groupCheck(readTagItems(tag_block), tag_block, log);
+    return groupCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
-QString parameterValue(const TagItems &parsed, const char *prefix)
+QString parameterValue(const QString &tag_block, const TagScan::Value &value)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String(prefix));
-    return found.isEmpty() ? QString() : found.first().value;
+    return value.found() ? valueOf(tag_block, value).toString() : QString();
 }
 
 // A tag block's content rebuilt from its items and text tag, with a fresh checksum when it had one.
@@ -258,9 +234,53 @@ QByteArray UdpParserClass::headerBytes()
     return QByteArray(header, headerLength + 1);
 }
 
-UdpParserClass::TagItems UdpParserClass::tagItems(const QString &tag_block)
+UdpParserClass::TagScan UdpParserClass::scanTagBlock(const QString &tag_block)
 {
-    return readTagItems(tag_block);
+    // The items are the texts between the commas of the content; a t: item runs to the end of the content.
+    // A value has an end when a "," or the "*" follows it: every item but the last is followed by a ",",
+    // and so is the last when a text tag comes after it.
+    TagScan scan;
+    const int start = tag_block.startsWith(QLatin1Char('\\')) ? 1 : 0;
+    const int star = tag_block.indexOf(QLatin1Char('*'), start);
+    scan.hasStar = star >= 0;
+    const int contentEnd = star < 0 ? tag_block.size() : star;
+    int position = start;
+    while (position <= contentEnd) {
+        if (tag_block.midRef(position, qMin(2, contentEnd - position)) == QLatin1String("t:")) {
+            scan.hasTextTag = true;
+            scan.textTag.position = position + 2;
+            scan.textTag.length = contentEnd - position - 2;
+            scan.textTag.hasEnd = scan.hasStar;
+            break;
+        }
+        int comma = tag_block.indexOf(QLatin1Char(','), position);
+        if (comma < 0 || comma > contentEnd)
+            comma = contentEnd;
+        TagScan::Value value;
+        value.position = position + 2;
+        value.length = comma - position - 2;
+        value.hasEnd = comma < contentEnd;
+        if (value.length >= 0 && tag_block.at(position + 1) == QLatin1Char(':')) {
+            const QChar key = tag_block.at(position);
+            TagScan::Value *first = key == QLatin1Char('s') ? &scan.source
+                : key == QLatin1Char('n')                   ? &scan.line
+                : key == QLatin1Char('g')                   ? &scan.group
+                                                            : nullptr;
+            if (first && !first->found())
+                *first = value;
+            else if (key == QLatin1Char('d'))
+                scan.destinations.append(value);
+        }
+        position = comma + 1;
+    }
+    if (scan.hasStar) {
+        // With the "*" every value has its end.
+        for (TagScan::Value *value : { &scan.source, &scan.line, &scan.group })
+            value->hasEnd = value->found();
+        for (TagScan::Value &value : scan.destinations)
+            value.hasEnd = true;
+    }
+    return scan;
 }
 
 UdpParserClass::Reading UdpParserClass::read(const QByteArray &datagram)
@@ -302,7 +322,8 @@ UdpParserClass::ReadLine readPart(const QStringRef &part, bool endedByLineEnd)
     line.line.sentence = part.mid(close + 1).toString();
     if (endedByLineEnd)
         line.line.sentence += QLatin1String("\r\n");
-    line.tags = readTagItems(line.line.tagBlock);
+    line.tags = UdpParserClass::scanTagBlock(line.line.tagBlock);
+    line.tagFault = UdpParserClass::readTagBlock(line.line.tagBlock, line.tags, &line.values);
     return line;
 }
 
@@ -332,9 +353,11 @@ int UdpParserClass::checkLine(const ReadLine &line)
 {
     if (line.framingFault)
         return line.framingFault;
-    const QString &tagBlock = line.line.tagBlock;
-    if (isNmeaChecksumValid(tagBlock) != 0)
+    if (line.tagFault == 71)
         return 71;
+    // The quiet reading found the checksum sound; the parameters are checked again here for their debug
+    // lines (and without the g: check, which only the reassembly needs).
+    const QString &tagBlock = line.line.tagBlock;
     if (sourceCheck(line.tags, tagBlock, true) < 0 || lineCheck(line.tags, tagBlock, true) < 0
         || destinationCheck(line.tags, tagBlock, true) < 0)
         return 72;
@@ -388,33 +411,34 @@ int UdpParserClass::checkGroupTag(const QString &tag_block)
 
 int UdpParserClass::readTagBlock(const QString &tag_block, TagValues *values)
 {
-    return readTagBlock(tag_block, readTagItems(tag_block), values);
+    return readTagBlock(tag_block, scanTagBlock(tag_block), values);
 }
 
-int UdpParserClass::readTagBlock(const QString &tag_block, const TagItems &parsed, TagValues *values)
+int UdpParserClass::readTagBlock(const QString &tag_block, const TagScan &scan, TagValues *values)
 {
     if (isNmeaChecksumValid(tag_block) != 0)
         return 71;
     GroupValue group;
-    const int groupResult = groupCheck(parsed, tag_block, false, &group);
-    if (sourceCheck(parsed, tag_block, false) < 0 || lineCheck(parsed, tag_block, false) < 0
-        || destinationCheck(parsed, tag_block, false) < 0 || groupResult < 0)
+    const int groupResult = groupCheck(scan, tag_block, false, &group);
+    if (sourceCheck(scan, tag_block, false) < 0 || lineCheck(scan, tag_block, false) < 0
+        || destinationCheck(scan, tag_block, false) < 0 || groupResult < 0)
         return 72;
     *values = TagValues();
-    values->source = parameterValue(parsed, "s:");
-    values->lineCountText = parameterValue(parsed, "n:");
+    values->source = parameterValue(tag_block, scan.source);
+    values->lineCountText = parameterValue(tag_block, scan.line);
     values->lineCount = decimalValue(values->lineCountText);
-    for (const Parameter &parameter : parameters(parsed, QLatin1String("d:")))
-        values->destinations.append(parameter.value);
+    for (const TagScan::Value &destination : scan.destinations)
+        values->destinations.append(parameterValue(tag_block, destination));
     values->hasGroup = groupResult == 0;
     if (values->hasGroup) {
-        values->groupText = parameterValue(parsed, "g:");
+        values->groupText = parameterValue(tag_block, scan.group);
         values->position = group.position;
         values->groupSize = group.size;
         values->groupId = group.id;
     }
-    values->hasTextTag = parsed.hasTextTag;
-    values->textTag = parsed.textTag;
+    values->hasTextTag = scan.hasTextTag;
+    if (scan.hasTextTag)
+        values->textTag = valueOf(tag_block, scan.textTag).toString();
     return 0;
 }
 
@@ -439,7 +463,7 @@ QString UdpParserClass::lastTagBlock(const Reading &reading)
     const ReadLine *last = nullptr;
     if (!endLines(reading, &first, &last))
         return QString();
-    return hasParameter(last->tags, "s:") && hasParameter(last->tags, "n:") ? last->line.tagBlock : QString();
+    return last->tags.source.found() && last->tags.line.found() ? last->line.tagBlock : QString();
 }
 
 QString UdpParserClass::lastTagBlock(const QByteArray &datagram)
@@ -479,10 +503,10 @@ QString UdpParserClass::sourceSfi(const Reading &reading)
     const ReadLine *last = nullptr;
     if (!endLines(reading, &first, &last))
         return QString();
-    if (!hasParameter(last->tags, "n:") || sourceCheck(last->tags, last->line.tagBlock, false) < 0
+    if (!last->tags.line.found() || sourceCheck(last->tags, last->line.tagBlock, false) < 0
         || sourceCheck(first->tags, first->line.tagBlock, false) < 0)
         return QString();
-    return parameterValue(first->tags, "s:");
+    return parameterValue(first->line.tagBlock, first->tags.source);
 }
 
 QString UdpParserClass::sourceSfi(const QByteArray &datagram)
@@ -502,10 +526,10 @@ QString UdpParserClass::lineCountText(const Reading &reading)
     const ReadLine *last = nullptr;
     if (!endLines(reading, &first, &last))
         return QString();
-    if (!hasParameter(last->tags, "s:") || lineCheck(last->tags, last->line.tagBlock, false) < 0
+    if (!last->tags.source.found() || lineCheck(last->tags, last->line.tagBlock, false) < 0
         || lineCheck(first->tags, first->line.tagBlock, false) < 0)
         return QString();
-    return parameterValue(first->tags, "n:");
+    return parameterValue(first->line.tagBlock, first->tags.line);
 }
 
 QString UdpParserClass::lineCountText(const QByteArray &datagram)
@@ -520,12 +544,12 @@ QString UdpParserClass::groupKey(const Reading &reading)
     const QString lineCount = lineCountText(reading);
     if (lineCount.isEmpty())
         return QString();
-    const QList<Parameter> group = parameters(reading.lines.last().tags, QLatin1String("g:"));
-    if (group.isEmpty())
+    const ReadLine &last = reading.lines.last();
+    if (!last.tags.group.found())
         return QLatin1String("1-1-1-") + lineCount;
-    if (!group.first().hasEnd)
+    if (!last.tags.group.hasEnd)
         return QString();
-    return group.first().value + QLatin1Char('-') + lineCount;
+    return parameterValue(last.line.tagBlock, last.tags.group) + QLatin1Char('-') + lineCount;
 }
 
 QString UdpParserClass::groupKey(const QByteArray &datagram)
@@ -555,13 +579,13 @@ QStringList UdpParserClass::destinationSfis(const Reading &reading)
     const ReadLine *last = nullptr;
     if (!endLines(reading, &first, &last))
         return QStringList();
-    if (!hasParameter(last->tags, "s:") || !hasParameter(last->tags, "n:")
+    if (!last->tags.source.found() || !last->tags.line.found()
         || destinationCheck(last->tags, last->line.tagBlock, false) < 0)
         return QStringList();
     QStringList result;
-    for (const Parameter &parameter : parameters(first->tags, QLatin1String("d:"))) {
-        if (parameter.hasEnd && parameter.value.length() == sfiLength)
-            result.append(parameter.value);
+    for (const TagScan::Value &destination : first->tags.destinations) {
+        if (destination.hasEnd && destination.length == sfiLength)
+            result.append(parameterValue(first->line.tagBlock, destination));
     }
     return result;
 }
@@ -591,7 +615,7 @@ QString UdpParserClass::textTag(const Reading &reading)
         return QString();
     for (const ReadLine &line : reading.lines) {
         if (line.tags.hasTextTag)
-            return line.tags.textTag;
+            return valueOf(line.line.tagBlock, line.tags.textTag).toString();
     }
     return QString();
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
 
 // Codec of IEC 61162-450 sentence datagrams: "UdPbC", a NUL byte, then lines of the form
 // "\" tag-block "*" checksum "\" sentence, each sentence ending with CR LF. Class-level operations only.
@@ -41,17 +42,43 @@ public:
     // The six header bytes, NUL included.
     static QByteArray headerBytes();
 
-    // The comma-separated items of a tag block's content (before its "*"). A t: parameter runs to the
-    // "*", so the items after it belong to its text and are not parameters.
-    struct TagItems
+    // The values of one received tag block.
+    struct TagValues
     {
-        QStringList items;
-        bool hasStar = false;
-        QString textTag;
+        QString source;
+        QStringList destinations;
+        QString lineCountText; // the n: value as written
+        int lineCount = 0;
+        bool hasGroup = false;
+        QString groupText; // the g: value as written
+        int position = 1; // 1 without g:
+        int groupSize = 1; // 1 without g:
+        QString groupId;
         bool hasTextTag = false;
-        bool textTagHasEnd = false;
+        QString textTag;
     };
-    static TagItems tagItems(const QString &tag_block);
+
+    // Where the parameters of one tag block stand in it: the first s:, n: and g:, every d:, and the text
+    // tag (a t: parameter runs to the "*", so what follows it belongs to its text). Positions count in
+    // the tag-block text; a value "has an end" when a "," or the "*" follows it.
+    struct TagScan
+    {
+        struct Value
+        {
+            int position = -1;
+            int length = 0;
+            bool hasEnd = false;
+            bool found() const { return position >= 0; }
+        };
+        bool hasStar = false;
+        Value source;
+        Value line;
+        Value group;
+        QVarLengthArray<Value, 4> destinations;
+        bool hasTextTag = false;
+        Value textTag;
+    };
+    static TagScan scanTagBlock(const QString &tag_block);
 
     // One line of a received datagram as it was read.
     struct ReadLine
@@ -59,7 +86,9 @@ public:
         QString text; // the line as cut at CR LF, without them
         int framingFault = 0; // LinesBadFraming: no opening or closing backslash, or a tag block over 80
         Line line; // tag block and sentence of a framed line
-        TagItems tags; // the items of its tag block
+        TagScan tags; // where its tag block's parameters stand
+        int tagFault = 0; // readTagBlock's answer: 0, 71 checksum, 72 parameters (g: included)
+        TagValues values; // the values, when tagFault is 0
     };
     // A datagram read once. Every value the unit takes from a received datagram (the intake's line checks
     // and its filter, the record that the reassembly keeps) comes from one reading, so its text is cut
@@ -100,25 +129,10 @@ public:
     // outside 1 to the number of sentences, or a number of sentences outside 1 to 999.
     static int checkGroupTag(const QString &tag_block);
 
-    // The values of one received tag block.
-    struct TagValues
-    {
-        QString source;
-        QStringList destinations;
-        QString lineCountText; // the n: value as written
-        int lineCount = 0;
-        bool hasGroup = false;
-        QString groupText; // the g: value as written
-        int position = 1; // 1 without g:
-        int groupSize = 1; // 1 without g:
-        QString groupId;
-        bool hasTextTag = false;
-        QString textTag;
-    };
     // Reads one tag block of a received line, quietly: 0 when it is valid, else the error code
     // (NmeaOverUdpErrorType): 71 a wrong or missing checksum, 72 a missing or bad s: or n:, a bad d: or g:.
     static int readTagBlock(const QString &tag_block, TagValues *values);
-    static int readTagBlock(const QString &tag_block, const TagItems &items, TagValues *values);
+    static int readTagBlock(const QString &tag_block, const TagScan &scan, TagValues *values);
 
     // The tag block of the datagram's last line when it holds both s: and n:, else empty.
     static QString lastTagBlock(const QByteArray &datagram);
