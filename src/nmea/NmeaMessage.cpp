@@ -77,16 +77,27 @@ public:
             return QRegularExpressionValidator::validate(input, position);
         if (own.pattern().isEmpty())
             return Acceptable;
-        const QRegularExpressionMatch match
-            = sharedPattern(QRegularExpression::anchoredPattern(own.pattern()))
-                  .match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
-        if (match.hasMatch())
-            return Acceptable;
-        if (input.isEmpty() || match.hasPartialMatch())
-            return Intermediate;
-        position = input.size();
-        return Invalid;
+        // A field meets the same few texts again and again ("N", "E", "M", "A"): the answer for the last
+        // text and pattern is kept, as matching costs more than the rest of the field.
+        if (m_lastInput.isNull() || m_lastInput != input || m_lastPattern != own.pattern()) {
+            const QRegularExpressionMatch match
+                = sharedPattern(QRegularExpression::anchoredPattern(own.pattern()))
+                      .match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
+            m_lastState = match.hasMatch()                   ? Acceptable
+                : input.isEmpty() || match.hasPartialMatch() ? Intermediate
+                                                             : Invalid;
+            m_lastInput = input;
+            m_lastPattern = own.pattern();
+        }
+        if (m_lastState == Invalid)
+            position = input.size();
+        return m_lastState;
     }
+
+private:
+    mutable QString m_lastInput;
+    mutable QString m_lastPattern;
+    mutable State m_lastState = Invalid;
 };
 
 [[noreturn]] void descriptionError(const char *logged, const QString &detail, const char *thrown)

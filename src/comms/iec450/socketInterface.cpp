@@ -178,9 +178,13 @@ void socketInterface::processPendingDatagrams(QUdpSocket *socket)
         return;
     }
 
-    for (int i = 0; i < maxDatagramsPerRead && socket->hasPendingDatagrams(); ++i) {
+    for (int i = 0; i < maxDatagramsPerRead; ++i) {
+        // The size of the pending datagram, -1 when none is pending: one look at the socket for both.
+        const qint64 size = socket->pendingDatagramSize();
+        if (size < 0)
+            break;
         QByteArray datagram;
-        datagram.resize(int(qMax<qint64>(0, socket->pendingDatagramSize())));
+        datagram.resize(int(size));
         const qint64 read = socket->readDatagram(datagram.data(), datagram.size());
         if (read < 0)
             break;
