@@ -5,7 +5,8 @@
 //       formatter, and set D (the other products),
 //   (b) a mix of the proprietary sentences a display receives,
 //   (c) the two interleaved, one proprietary sentence after every four standard ones, through set J.
-// SCF and MACA (each writes a settings file) and SFICHANGE are not in the proprietary mix.
+// SCF and MACA (each writes a settings file) and SFICHANGE are not in the proprietary mix. Times are
+// processor time.
 //
 // usage: bench_handlers [LOG]
 //   LOG: a sentence log, gzip-compressed (".gz") or plain; by default the larger recorded log of the
@@ -20,7 +21,6 @@
 #include "nmea/NmeaMessage.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QMap>
 #include <QStringList>
 
@@ -104,7 +104,7 @@ void receive(NmeaHandlerContainer *container, const QString &received, Counts &c
 void run(const char *what, NmeaHandlerContainer *container, const QStringList &sentences, int repeat)
 {
     Counts counts;
-    QElapsedTimer timer;
+    BenchLog::CpuTimer timer;
     timer.start();
     for (int round = 0; round < repeat; ++round) {
         for (const QString &received : sentences)

@@ -1,7 +1,7 @@
 // Throughput of the sentence framework on a recorded log: (a) as the receiving path takes a sentence, the
 // framing check, the message made for its class (from the message pool where the tree has one, else built
 // through the registry), the parsing of its fields, and the message given back (or deleted) at once; and
-// (b) writing parsed messages back as sentences from their fields (toSentence).
+// (b) writing parsed messages back as sentences from their fields (toSentence). Times are processor time.
 //
 // usage: bench_sentences [LOG]
 //   LOG: a sentence log, gzip-compressed (".gz") or plain; by default the larger recorded log of the
@@ -13,7 +13,6 @@
 #include "nmea/NmeaMessage.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QStringList>
 
 #include <cstdio>
@@ -86,7 +85,7 @@ int main(int argc, char *argv[])
     }
 
     // (a) As received: check, split the address, message, parse, message given back at once.
-    QElapsedTimer timer;
+    BenchLog::CpuTimer timer;
     timer.start();
     for (const QString &received : sentences) {
         QString sentence = received;
