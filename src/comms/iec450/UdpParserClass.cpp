@@ -312,18 +312,22 @@ namespace {
 UdpParserClass::ReadLine readPart(const QStringRef &part, bool endedByLineEnd)
 {
     UdpParserClass::ReadLine line;
-    line.text = part.toString();
     const int close = part.startsWith(QLatin1Char('\\')) ? part.indexOf(QLatin1Char('\\'), 1) : -1;
     if (close < 0 || close - 1 > UdpParserClass::maxTagBlockLength) {
         line.framingFault = UdpParserClass::LinesBadFraming;
+        line.text = part.toString();
         return line;
     }
     line.line.tagBlock = part.mid(1, close - 1).toString();
-    line.line.sentence = part.mid(close + 1).toString();
+    const QStringRef sentence = part.mid(close + 1);
+    line.line.sentence.reserve(sentence.size() + 2);
+    line.line.sentence.append(sentence);
     if (endedByLineEnd)
         line.line.sentence += QLatin1String("\r\n");
     line.tags = UdpParserClass::scanTagBlock(line.line.tagBlock);
     line.tagFault = UdpParserClass::readTagBlock(line.line.tagBlock, line.tags, &line.values);
+    if (line.tagFault)
+        line.text = part.toString();
     return line;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVarLengthArray>
+#include <QVector>
 
 // Codec of IEC 61162-450 sentence datagrams: "UdPbC", a NUL byte, then lines of the form
 // "\" tag-block "*" checksum "\" sentence, each sentence ending with CR LF. Class-level operations only.
@@ -83,7 +84,7 @@ public:
     // One line of a received datagram as it was read.
     struct ReadLine
     {
-        QString text; // the line as cut at CR LF, without them
+        QString text; // a faulty line as cut at CR LF, without them, for its error record
         int framingFault = 0; // LinesBadFraming: no opening or closing backslash, or a tag block over 80
         Line line; // tag block and sentence of a framed line
         TagScan tags; // where its tag block's parameters stand
@@ -97,7 +98,7 @@ public:
     {
         LineResult result = LinesOk; // as readLines() answers
         QString text; // the text of the lines: after the header, up to the first NUL byte
-        QList<ReadLine> lines; // every non-empty line, framed or not, in order
+        QVector<ReadLine> lines; // every non-empty line, framed or not, in order
     };
     static Reading read(const QByteArray &datagram);
     // The lines of a text without header (cut at CR LF), and one line as it stands.
