@@ -4,8 +4,11 @@
 // group goes on to the NMEA controller, which checks, parses and dispatches its sentences to the handlers
 // (settings text to the serialization controller), all wired as the start-up wires them. Measured once
 // for one-sentence datagrams of standard sentences and once for settings groups of ten sentences tagged
-// "pqrvsetup" (one datagram each, acknowledged by the receiver as it goes). The same datagrams are also
-// handed to the controller directly, without sockets, to show the socket share.
+// "pqrvsetup" (one datagram each, acknowledged by the receiver as it goes). A thread of its own writes the
+// datagrams (on another processor where there is one), at most a window ahead of what has arrived, so
+// that what is timed is the receiving unit; the processor time of the receiving thread is given per
+// datagram too. The same datagrams are also handed to the controller directly, without sockets, to show
+// the socket share.
 //
 // With --flood, a second process floods the group with one-sentence datagrams at a fixed rate for a
 // while, and plays the junction box: it acknowledges every settings group addressed to it. Meanwhile the
@@ -47,7 +50,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUdpSocket>
 
 #include <arpa/inet.h>
 #include <atomic>
@@ -57,6 +59,7 @@
 #include <ctime>
 #include <netinet/in.h>
 #include <sched.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -142,21 +145,74 @@ QByteArrayList buildDatagrams(int count, bool settings, const QString &receiver)
     return datagrams;
 }
 
+// A processor this process may not use, for the flooding process; -1 when it may use them all.
+int otherProcessor()
+{
+    cpu_set_t mine;
+    CPU_ZERO(&mine);
+    if (sched_getaffinity(0, sizeof(mine), &mine) != 0)
+        return -1;
+    const long count = sysconf(_SC_NPROCESSORS_ONLN);
+    for (int cpu = 0; cpu < count; ++cpu) {
+        if (!CPU_ISSET(cpu, &mine))
+            return cpu;
+    }
+    return -1;
+}
+
+int multicastSocket(bool receiving)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    if (fd < 0)
+        return -1;
+    const int on = 1;
+    in_addr loopback {};
+    loopback.s_addr = htonl(INADDR_LOOPBACK);
+    setsockopt(fd, IPPROTO_IP, IP_MULTICAST_IF, &loopback, sizeof(loopback));
+    setsockopt(fd, IPPROTO_IP, IP_MULTICAST_LOOP, &on, sizeof(on));
+    if (receiving) {
+        setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(groupPort);
+        address.sin_addr.s_addr = htonl(INADDR_ANY);
+        ip_mreq membership {};
+        inet_pton(AF_INET, groupAddress, &membership.imr_multiaddr);
+        membership.imr_interface = loopback;
+        if (bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0
+            || setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof(membership)) != 0) {
+            close(fd);
+            return -1;
+        }
+        const int large = 4 * 1024 * 1024;
+        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &large, sizeof(large));
+    }
+    return fd;
+}
+
 struct Result
 {
     int datagrams = 0;
     int groups = 0;
     qint64 nanoseconds = 0;
+    qint64 processorNanoseconds = 0; // of the receiving thread
     int bytes = 0;
 };
+
+qint64 threadProcessorNanoseconds()
+{
+    timespec time {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+}
 
 void print(const char *what, const Result &result)
 {
     const double seconds = double(result.nanoseconds) / 1e9;
-    std::printf(
-        "  %-34s %6d datagrams, %6d groups in %.3f s: %8.0f datagrams/s, %8.0f groups/s, %6.1f MB/s\n", what,
-        result.datagrams, result.groups, seconds, result.datagrams / seconds, result.groups / seconds,
-        result.bytes / seconds / 1e6);
+    std::printf("  %-30s %6d datagrams, %6d groups in %.3f s: %8.0f datagrams/s, %6.1f MB/s, %5.1f us of "
+                "processor per datagram\n",
+        what, result.datagrams, result.groups, seconds, result.datagrams / seconds,
+        result.bytes / seconds / 1e6, result.processorNanoseconds / 1e3 / qMax(1, result.datagrams));
 }
 
 // The receiving unit, wired as the start-up wires it: intake, controller, buffers, NMEA controller, the
@@ -192,7 +248,8 @@ public:
         m_intake->processPendingDatagrams(m_network->nmeaSocket()); // the drain after init
     }
 
-    int groups() const { return m_groups; }
+    // Counted in this thread, read by the sending thread of measureSockets.
+    int groups() const { return m_groups.load(); }
     NmeaOverUdpController *controller() const { return m_network->nmeaOverUdpController(); }
 
 private:
@@ -200,45 +257,70 @@ private:
     Udp61162450Controller *m_network;
     socketInterface *m_intake;
     NmeaController *m_nmea;
-    int m_groups = 0;
+    std::atomic<int> m_groups { 0 };
 };
 
+// The datagrams are written by a thread of their own, on another processor where there is one, never more
+// than the window ahead of what has arrived: what is timed is the receiving unit.
 bool measureSockets(Receiver *receiver, const QByteArrayList &datagrams, Result *result)
 {
-    QUdpSocket sender;
-    if (!sender.bind(QHostAddress(QHostAddress::AnyIPv4), 0)) {
-        std::fprintf(stderr, "bench_udp: cannot bind the sending socket\n");
+    const int sender = multicastSocket(false);
+    if (sender < 0) {
+        std::fprintf(stderr, "bench_udp: no sending socket: %s\n", std::strerror(errno));
         return false;
     }
-    sender.setMulticastInterface(QNetworkInterface::interfaceFromName(QStringLiteral("lo")));
-    const QHostAddress group { QString::fromLatin1(groupAddress) };
+    sockaddr_in group {};
+    group.sin_family = AF_INET;
+    group.sin_port = htons(groupPort);
+    inet_pton(AF_INET, groupAddress, &group.sin_addr);
     const int start = receiver->groups();
+    std::atomic<bool> failed { false };
     QElapsedTimer timer;
     timer.start();
-    for (int sent = 0; sent < datagrams.size();) {
-        const int end = qMin(sent + window, datagrams.size());
-        for (; sent < end; ++sent) {
-            if (sender.writeDatagram(datagrams.at(sent), group, groupPort) < 0) {
-                std::fprintf(stderr, "bench_udp: write failed: %s\n", qPrintable(sender.errorString()));
-                return false;
-            }
-            result->bytes += datagrams.at(sent).size();
+    const qint64 processorStart = threadProcessorNanoseconds();
+    std::thread writer([&] {
+        const int cpu = otherProcessor();
+        if (cpu >= 0) {
+            cpu_set_t set;
+            CPU_ZERO(&set);
+            CPU_SET(cpu, &set);
+            pthread_setaffinity_np(pthread_self(), sizeof(set), &set);
         }
-        QElapsedTimer wait;
-        wait.start();
-        while (receiver->groups() - start < sent) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
-            if (wait.elapsed() > waitLimitMs) {
-                std::fprintf(
-                    stderr, "bench_udp: %d of %d groups arrived\n", receiver->groups() - start, sent);
-                return false;
+        for (int sent = 0; sent < datagrams.size() && !failed; ++sent) {
+            while (sent - (receiver->groups() - start) >= window && !failed)
+                std::this_thread::yield();
+            const QByteArray &datagram = datagrams.at(sent);
+            if (sendto(sender, datagram.constData(), size_t(datagram.size()), 0,
+                    reinterpret_cast<const sockaddr *>(&group), sizeof(group))
+                < 0) {
+                std::fprintf(stderr, "bench_udp: write failed: %s\n", std::strerror(errno));
+                failed = true;
             }
         }
-    }
+    });
+    // The event loop sleeps while nothing has arrived, so that its processor time is the work done.
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (failed || receiver->groups() - start >= datagrams.size())
+            loop.quit();
+    });
+    check.start(1);
+    QTimer::singleShot(waitLimitMs + datagrams.size() / 10, &loop, [&] {
+        std::fprintf(
+            stderr, "bench_udp: %d of %d groups arrived\n", receiver->groups() - start, datagrams.size());
+        failed = true;
+    });
+    loop.exec();
+    writer.join();
+    close(sender);
+    result->processorNanoseconds = threadProcessorNanoseconds() - processorStart;
     result->nanoseconds = timer.nsecsElapsed();
     result->datagrams = datagrams.size();
     result->groups = receiver->groups() - start;
-    return true;
+    for (const QByteArray &datagram : datagrams)
+        result->bytes += datagram.size();
+    return !failed;
 }
 
 void measureDirect(Receiver *receiver, const QByteArrayList &datagrams, Result *result)
@@ -246,11 +328,13 @@ void measureDirect(Receiver *receiver, const QByteArrayList &datagrams, Result *
     const int start = receiver->groups();
     QElapsedTimer timer;
     timer.start();
+    const qint64 processorStart = threadProcessorNanoseconds();
     for (const QByteArray &datagram : datagrams) {
         receiver->controller()->processReceivedDatagram(datagram, false, false);
         result->bytes += datagram.size();
     }
     QCoreApplication::processEvents(); // the acknowledgements go out
+    result->processorNanoseconds = threadProcessorNanoseconds() - processorStart;
     result->nanoseconds = timer.nsecsElapsed();
     result->datagrams = datagrams.size();
     result->groups = receiver->groups() - start;
@@ -347,49 +431,24 @@ long long residentKilobytes()
     return -1;
 }
 
-// A processor this process may not use, for the flooding process; -1 when it may use them all.
-int otherProcessor()
+// Processor time of this process, and the time it was ready to run but waited for its processor.
+struct ProcessorTime
 {
-    cpu_set_t mine;
-    CPU_ZERO(&mine);
-    if (sched_getaffinity(0, sizeof(mine), &mine) != 0)
-        return -1;
-    const long count = sysconf(_SC_NPROCESSORS_ONLN);
-    for (int cpu = 0; cpu < count; ++cpu) {
-        if (!CPU_ISSET(cpu, &mine))
-            return cpu;
-    }
-    return -1;
-}
+    double used = 0.0;
+    double waited = 0.0;
+};
 
-int multicastSocket(bool receiving)
+ProcessorTime processorTime()
 {
-    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0)
-        return -1;
-    const int on = 1;
-    in_addr loopback {};
-    loopback.s_addr = htonl(INADDR_LOOPBACK);
-    setsockopt(fd, IPPROTO_IP, IP_MULTICAST_IF, &loopback, sizeof(loopback));
-    setsockopt(fd, IPPROTO_IP, IP_MULTICAST_LOOP, &on, sizeof(on));
-    if (receiving) {
-        setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on));
-        sockaddr_in address {};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(groupPort);
-        address.sin_addr.s_addr = htonl(INADDR_ANY);
-        ip_mreq membership {};
-        inet_pton(AF_INET, groupAddress, &membership.imr_multiaddr);
-        membership.imr_interface = loopback;
-        if (bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0
-            || setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &membership, sizeof(membership)) != 0) {
-            close(fd);
-            return -1;
-        }
-        const int large = 4 * 1024 * 1024;
-        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &large, sizeof(large));
-    }
-    return fd;
+    ProcessorTime time;
+    rusage usage {};
+    if (getrusage(RUSAGE_SELF, &usage) == 0)
+        time.used = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    QFile schedule(QStringLiteral("/proc/self/schedstat"));
+    if (schedule.open(QIODevice::ReadOnly))
+        time.waited = schedule.readAll().split(' ').value(1).toDouble() / 1e9;
+    return time;
 }
 
 // The junction box's answer to a settings datagram addressed to it, as its controller would send it.
@@ -515,6 +574,7 @@ int runFlood(int seconds, int rate)
         rate, seconds, cpu, setupChangeIntervalMs);
 
     const long long droppedBefore = udpReceiveBufferErrors();
+    const ProcessorTime timeBefore = processorTime();
     const int groupsBefore = receiver.groups();
     QList<qint64> waits; // per change: ms until acknowledged, -1 while open, -2 never
     QElapsedTimer sinceChange;
@@ -560,6 +620,7 @@ int runFlood(int seconds, int rate)
     while (!waits.isEmpty() && waits.last() == -1 && tail.elapsed() < acknowledgementLimitMs)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     const double elapsed = running.elapsed() / 1000.0;
+    const ProcessorTime timeAfter = processorTime();
 
     std::printf("flooder: %s", flooder.readAll().constData());
     const int groups = receiver.groups() - groupsBefore;
@@ -567,6 +628,11 @@ int runFlood(int seconds, int rate)
         "groups to the NMEA controller: %d (%.0f/s over %.1f s)\n", groups, groups / elapsed, elapsed);
     std::printf("datagrams dropped by the kernel (no room in a receive buffer): %lld\n",
         udpReceiveBufferErrors() - droppedBefore);
+    const double used = timeAfter.used - timeBefore.used;
+    std::printf("processor time: %.1f s (%.0f %% of the run), %.1f us per group; waited %.1f s for the "
+                "processor\n",
+        used, 100.0 * used / elapsed, groups > 0 ? 1e6 * used / groups : 0.0,
+        timeAfter.waited - timeBefore.waited);
     int late = 0;
     qint64 longest = 0;
     QStringList list;
