@@ -13,7 +13,7 @@
 //   shared data folder. Without the log, (a) and (c) use a short built-in list of standard sentences.
 
 #include "BenchLog.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaHandler.h"

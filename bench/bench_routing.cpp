@@ -12,21 +12,21 @@
 //   shared data folder. ROUNDS: passes over the log per measurement (default 1).
 
 #include "BenchLog.h"
+#include "common/BuildConfiguration.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
 #include "comms/MessageLogger.h"
 #include "comms/NmeaController.h"
-#include "comms/TmpPortsSetupAdapter.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "data/BuildConfiguration.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -10,10 +10,10 @@
 //   talker on the line sends them. The log's faults (a line of NUL bytes, broken sentences) stay in.
 
 #include "BenchLog.h"
+#include "common/BuildConfiguration.h"
 #include "comms/NmeaPorts.h"
 #include "comms/NmeaPortsCommunicationController.h"
 #include "comms/SerialReader.h"
-#include "data/BuildConfiguration.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -14,8 +14,8 @@
 // usage: bench_startup [RUNS]   (default 7)
 
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
 #include "ui/BaseScreen.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -25,9 +25,9 @@
 // usage: bench_udp [DATAGRAMS]                  (default 20000 of each kind)
 //        bench_udp --flood [SECONDS [RATE]]     (default 60 s at 50000 datagrams/s)
 
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/NmeaController.h"
 #include "comms/NmeaParserClass.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
@@ -39,7 +39,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "data/SerializationController.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test twice: once in a
-# plain build and once built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Fails on any failing test and on any sanitizer report.
+# Installs what is missing, checks that no include points to a higher layer, builds
+# everything and runs every test twice: once in a plain build and once built with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Fails on a layering fault, on any failing test and on any sanitizer report.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
+"$root/scripts/check-layers.sh"
 jobs=$(nproc)
 
 run_suite() {

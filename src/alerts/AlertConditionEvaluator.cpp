@@ -1,6 +1,6 @@
 #include "alerts/AlertConditionEvaluator.h"
 
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QTimer>
 

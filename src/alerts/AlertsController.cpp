@@ -4,7 +4,7 @@
 #include "alerts/BasicAlert.h"
 #include "alerts/HeartbeatMonitorsList.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QDebug>
 

@@ -5,7 +5,7 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QDebug>
 #include <QStringList>

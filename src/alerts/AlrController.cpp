@@ -4,8 +4,8 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "core/TextChecks.h"
+#include "common/SignalExtender.h"
+#include "common/TextChecks.h"
 
 #include <QDebug>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "alerts/HeartbeatMonitorsList.h"
 
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QDebug>
 

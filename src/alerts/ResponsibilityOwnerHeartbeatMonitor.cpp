@@ -1,8 +1,8 @@
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
 
 #include "alerts/AlertConditionEvaluator.h"
-#include "alerts/HeartbeatReceiver.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
+#include "comms/HeartbeatReceiver.h"
 
 #include <QTimer>
 

@@ -3,7 +3,7 @@
 #include "alerts/AlertWords.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QDebug>
 #include <QLocale>

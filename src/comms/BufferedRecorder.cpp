@@ -1,6 +1,6 @@
 #include "comms/BufferedRecorder.h"
 
-#include "core/AtomicFile.h"
+#include "common/AtomicFile.h"
 #include "data/ClockOffsets.h"
 
 #include <QDebug>

@@ -1,7 +1,7 @@
 #include "comms/CommunicationForwardingController.h"
 
-#include "core/TextChecks.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/TextChecks.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
 

@@ -1,7 +1,7 @@
 #ifndef COMMUNICATIONSLOGGING_H
 #define COMMUNICATIONSLOGGING_H
 
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 
 #include <QObject>
 #include <QPointer>

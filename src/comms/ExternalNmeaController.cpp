@@ -1,18 +1,18 @@
 #include "comms/ExternalNmeaController.h"
 
-#include "alerts/HeartbeatReceiver.h"
+#include "common/BuildConfiguration.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
+#include "comms/HeartbeatReceiver.h"
 #include "comms/InputErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/MessageLogger.h"
-#include "comms/TmpPortsSetupAdapter.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "data/BuildConfiguration.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessagePool.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QDebug>
 

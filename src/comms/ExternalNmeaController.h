@@ -1,8 +1,8 @@
 #ifndef EXTERNALNMEACONTROLLER_H
 #define EXTERNALNMEACONTROLLER_H
 
-#include "comms/iec450/NmeaGroupInfo.h"
-#include "comms/iec450/Port.h"
+#include "common/Port.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #ifndef INPUTERRORLOGGER_H
 #define INPUTERRORLOGGER_H
 
+#include "comms/BinaryOverUdpErrorType.h"
 #include "comms/MessageLogger.h"
-#include "comms/iec450/BinaryOverUdpErrorType.h"
-#include "comms/iec450/NmeaOverUdpErrorType.h"
+#include "comms/NmeaOverUdpErrorType.h"
 #include "nmea/NmeaChecksum.h"
 
 // The log of input errors: the faulty sentences of each port, as the message log keeps them, and the

@@ -1,7 +1,7 @@
 #ifndef MESSAGELOGGER_H
 #define MESSAGELOGGER_H
 
-#include "comms/iec450/Port.h"
+#include "common/Port.h"
 
 #include <QList>
 #include <QMap>

@@ -1,8 +1,8 @@
 #ifndef NMEACONTROLLER_H
 #define NMEACONTROLLER_H
 
-#include "comms/iec450/NmeaGroupInfo.h"
-#include "comms/iec450/Port.h"
+#include "common/Port.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
 #ifndef NMEAPARSERCLASS_H
 #define NMEAPARSERCLASS_H
 
-#include "comms/iec450/NmeaGroupInfo.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "comms/NmeaPorts.h"
 
+#include "common/BuildConfiguration.h"
 #include "comms/EchosounderSerialReader.h"
 #include "comms/SerialReader.h"
-#include "data/BuildConfiguration.h"
 
 #include <QDebug>
 

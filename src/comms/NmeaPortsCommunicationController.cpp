@@ -1,9 +1,9 @@
 #include "comms/NmeaPortsCommunicationController.h"
 
+#include "common/BuildConfiguration.h"
 #include "comms/LoopTest.h"
 #include "comms/NmeaPorts.h"
 #include "comms/SerialReader.h"
-#include "data/BuildConfiguration.h"
 
 #include <QDebug>
 

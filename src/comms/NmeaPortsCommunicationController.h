@@ -1,7 +1,7 @@
 #ifndef NMEAPORTSCOMMUNICATIONCONTROLLER_H
 #define NMEAPORTSCOMMUNICATIONCONTROLLER_H
 
-#include "comms/iec450/NmeaGroupInfo.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QObject>
 #include <QString>

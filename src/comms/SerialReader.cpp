@@ -1,6 +1,6 @@
 #include "comms/SerialReader.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 
 #include <QDebug>
 #include <QSerialPort>

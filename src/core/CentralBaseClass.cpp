@@ -1,28 +1,24 @@
 #include "core/CentralBaseClass.h"
 
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
+#include "common/BuildConfiguration.h"
 #include "common/ClassInformation.h"
+#include "common/SignalEmitter.h"
+#include "common/SignalExtender.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/LoopTest.h"
 #include "comms/NmeaController.h"
 #include "comms/NmeaParserClass.h"
 #include "comms/NmeaPorts.h"
 #include "comms/NmeaPortsCommunicationController.h"
 #include "comms/SerialReader.h"
-#include "comms/TmpPortsSetupAdapter.h"
 #include "comms/iec450/BinaryTransmissionController.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
-#include "core/NetworkSelectWidget.h"
-#include "core/SignalEmitter.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ClockOffsets.h"
 #include "data/ESAlertSetup.h"
@@ -36,20 +32,24 @@
 #include "data/ESRuntime.h"
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
+#include "data/ES_Alerts.h"
 #include "data/RemoteDimmingSetup.h"
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
-#include "hardware/ESStorageDeviceController.h"
-#include "hardware/EthInterfaceData.h"
-#include "hardware/EthernetInterfaces.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
+#include "hardware/platform/ESStorageDeviceController.h"
+#include "hardware/platform/EthInterfaceData.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 #include "nmea/sentences/HandlerSrp.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
+#include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
 #include "ui/CommunicationInformationTable.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -379,7 +379,7 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
     // Pairing and the supervision of the link to the junction box: a silent junction box takes the link
     // down after 10 s and is asked to pair again.
     SerializationController *serialization = SerializationController::instance();
-    serialization->connectPairHandler();
+    HandlerPqrvPair::connectSupervision(serialization);
     serialization->startSupervision();
 
     // Network settings, transmission group and the junction box's commands.

@@ -1,6 +1,6 @@
 #include "data/AbstractDataClass.h"
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/CU_R207_Setup.h"
 #include "data/SerializableClass.h"
 

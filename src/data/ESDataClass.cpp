@@ -1,8 +1,6 @@
 #include "data/ESDataClass.h"
 
-#include "alerts/ES_Alerts.h"
-#include "alerts/SerializableAlertInfo.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/CommsErrorLoggingSetup.h"
 #include "data/CommsLoggingCommonSetup.h"
 #include "data/CommsLoggingSetup.h"
@@ -25,11 +23,13 @@
 #include "data/ESTQ55Setup.h"
 #include "data/ESTransducerAutoFunctionsSetup.h"
 #include "data/ESTransducerSelectSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/GainAutoFunctionSetup.h"
 #include "data/LocalDimmingSetup.h"
 #include "data/MarkClass.h"
 #include "data/RemoteDimmingSetup.h"
 #include "data/SatelliteInfoSerializableData.h"
+#include "data/SerializableAlertInfo.h"
 
 ESDataClass *ESDataClass::instance()
 {

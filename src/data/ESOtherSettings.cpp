@@ -1,6 +1,6 @@
 #include "data/ESOtherSettings.h"
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 
 ESOtherSettings::ESOtherSettings(QObject *parent, const QString &name)
     : SetupSerializableClass(parent, name)

@@ -1,6 +1,6 @@
 #include "data/EsTransducerSetup.h"
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include <QDebug>
 
 EsTransducerSetup::EsTransducerSetup(QObject *parent, const QString &name)

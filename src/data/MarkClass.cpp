@@ -1,7 +1,7 @@
 #include "data/MarkClass.h"
 
-#include "core/SignalEmitter.h"
-#include "core/TextChecks.h"
+#include "common/SignalEmitter.h"
+#include "common/TextChecks.h"
 #include "data/ClockOffsets.h"
 #include "data/MarkParser.h"
 

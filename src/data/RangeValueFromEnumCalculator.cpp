@@ -1,7 +1,7 @@
 #include "data/RangeValueFromEnumCalculator.h"
 
 #include "common/ClassInformation.h"
-#include "data/ESUnitConverter.h"
+#include "common/ESUnitConverter.h"
 #include "data/EsTransducerSetup.h"
 
 #include <QDebug>

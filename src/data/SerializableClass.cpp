@@ -1,9 +1,9 @@
 #include "data/SerializableClass.h"
 
+#include "common/AtomicFile.h"
+#include "common/BuildConfiguration.h"
 #include "common/ClassInformation.h"
-#include "core/AtomicFile.h"
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "nmea/Validators.h"
 
 #include <QDebug>

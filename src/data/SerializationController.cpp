@@ -1,6 +1,5 @@
 #include "data/SerializationController.h"
 
-#include "alerts/ES_Alerts.h"
 #include "data/ClockOffsets.h"
 #include "data/DataSingleton.h"
 #include "data/ESCommunicationInformation.h"
@@ -8,14 +7,13 @@
 #include "data/ESOtherSettings.h"
 #include "data/ESRuntime.h"
 #include "data/ESSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/MarkClass.h"
 #include "data/SatelliteInfoSerializableData.h"
 #include "nmea/NmeaData.h"
-#include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
-#include "nmea/sentences/PqrvPairingHandlers.h"
 
 #include <QDebug>
 #include <QStringList>
@@ -26,12 +24,6 @@ namespace {
 const int supervisionInterval = 1000;
 // The link is lost on the tick after this many ticks without a fresh text.
 const int tickLimit = 10;
-
-HandlerPqrvPair *pairHandler()
-{
-    return qobject_cast<HandlerPqrvPair *>(
-        NmeaHandlerContainer::instance()->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")));
-}
 
 // The roots of the runtime values and of the shared setup, through the data class the receiver serves.
 SerializableClass *runtimeRoot()
@@ -89,13 +81,6 @@ SerializationController::SerializationController(QObject *parent)
 {
     m_supervisionTimer.setInterval(supervisionInterval);
     connect(&m_supervisionTimer, &QTimer::timeout, this, &SerializationController::timerTimeout);
-}
-
-void SerializationController::connectPairHandler()
-{
-    if (HandlerPqrvPair *pair = pairHandler())
-        connect(pair, &HandlerPqrvPair::aboutToSendPairMsg, this, &SerializationController::setConnectingToJb,
-            Qt::UniqueConnection);
 }
 
 void SerializationController::startSupervision()
@@ -173,8 +158,7 @@ void SerializationController::timerTimeout()
         m_linkUp = false;
         m_lastSetupAccepted = false;
     }
-    if (HandlerPqrvPair *pair = pairHandler())
-        pair->resendPairMessage();
+    emit pairingRequested();
     m_tickCounter = 0;
 }
 

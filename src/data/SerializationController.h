@@ -10,7 +10,8 @@
 // or a whole object. Also supervises the link to the junction box: an accepted complete setup brings
 // the link up; a complete setup that cannot be applied, or - once supervision runs - more than 10 ticks
 // of the 1000 ms timer without a received text after the last accepted setup, take it down, mark every
-// runtime value invalid and send a new PAIR.
+// runtime value invalid and ask for a new PAIR (pairingRequested(); the PAIR handler of the sentence
+// catalogue listens, see connectPairingSupervision()).
 class SerializationController : public QObject
 {
     Q_OBJECT
@@ -21,9 +22,6 @@ public:
     // A controller of its own (the process-wide one is made this way).
     explicit SerializationController(QObject *parent = nullptr);
 
-    // Links every PAIR request of the PAIR handler to setConnectingToJb(), so that the next accepted
-    // setup reports a new connection.
-    void connectPairHandler();
     // Starts the 1000 ms supervision timer.
     void startSupervision();
     bool isLinkUp() const { return m_linkUp; }
@@ -35,13 +33,16 @@ signals:
     void commsToTQ55StateChanged(bool comms_ok);
     void aboutToDeserializeCompleteSetup();
     void finishedDeserializingCompleteSetup(bool new_connection);
+    // The link is down (or a complete setup could not be applied): a new PAIR is due.
+    void pairingRequested();
 
 public slots:
     void deserializeData(QString data);
+    // A PAIR is about to be sent: the next accepted setup reports a new connection.
+    void setConnectingToJb();
 
 private slots:
     void timerTimeout();
-    void setConnectingToJb();
     // Clock offsets from a received ZDA, and from a position time when no ZDA is valid.
     void utcAndLocaDatelTimeUpdated();
     void utcTimeUpdated();

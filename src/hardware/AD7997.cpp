@@ -1,6 +1,6 @@
 #include "hardware/AD7997.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 
 AD7997::~AD7997() = default;
 

@@ -1,6 +1,6 @@
 #include "hardware/DimmingController.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/platform/PlatformPaths.h"
 #include "hardware/platform/SysfsAttribute.h"
 

@@ -1,6 +1,6 @@
 #include "hardware/GpioContainer.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 
 #include <QTimer>
 

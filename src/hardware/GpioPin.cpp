@@ -1,6 +1,6 @@
 #include "hardware/GpioPin.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/platform/SysfsGpio.h"
 
 namespace {

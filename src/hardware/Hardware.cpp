@@ -3,9 +3,9 @@
 #include "comms/NmeaPorts.h"
 #include "hardware/AD7997.h"
 #include "hardware/DimmingController.h"
-#include "hardware/ESStorageDeviceController.h"
-#include "hardware/EthernetInterfaces.h"
 #include "hardware/GpioContainer.h"
+#include "hardware/platform/ESStorageDeviceController.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "hardware/supplyVoltageChannels.h"
 
 #include <QDebug>

@@ -1,6 +1,6 @@
 #include "hardware/SPI_Device.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 
 SPI_Device::SPI_Device(int constructionValue, const QString &devicePath, QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #include "hardware/supplyVoltageChannels.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/platform/SysfsAttribute.h"
 
 #include <QDebug>

@@ -1,9 +1,9 @@
 #include "nmea/NmeaData.h"
 
 #include "nmea/NmeaMessage.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
-#include "nmea/sentences/PqrvDptData.h"
 
 #include <cmath>
 

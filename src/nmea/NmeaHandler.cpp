@@ -1,9 +1,9 @@
 #include "nmea/NmeaHandler.h"
 
-#include "comms/TmpPortsSetupAdapter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaMessage.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 #include "nmea/ValidatedObject.h"
 #include "nmea/ValidatedProperty.h"
 

@@ -1,7 +1,7 @@
 #ifndef NMEAHANDLER_H
 #define NMEAHANDLER_H
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 
 #include <QList>
 #include <QObject>

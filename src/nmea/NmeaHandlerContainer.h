@@ -12,21 +12,34 @@ class NmeaHandler;
 // device kind handle, created once and owned here. Standard handlers are found by formatter ("GGA"),
 // whatever the talker; proprietary ones by their sub-sentence name ("PAIR") under the talker "PQRV".
 //
-// Handler sets by build configuration:
-//   speed-log display (MIR_LOX1000/MIR_LOX2000, "CU"): SRP and the proprietary set;
-//   speed-log junction box (MIR_LOX1000/MIR_LOX2000, "JB"): set J, SRP and the proprietary set;
-//   every other product: set D, SRP, the proprietary set and the proprietary DPT.
+// The registry does not know the handler classes: the sentence catalogue, which does, installs the
+// factory of the handler sets from a static initializer (nmea/sentences/HandlerSets.cpp), as every
+// sentence class registers its creator, so the sets are known before main runs.
 class NmeaHandlerContainer : public QObject
 {
     Q_OBJECT
 public:
+    // One handler of a set and the name it is found by: the formatter, or the sub-sentence name of a
+    // proprietary sentence.
+    struct Registration
+    {
+        QString name;
+        bool proprietary;
+        NmeaHandler *handler;
+    };
+    // Creates the handlers of the set that BuildConfiguration::instance() answers now, as children of
+    // `parent`.
+    using HandlerSetFactory = QList<Registration> (*)(QObject *parent);
+    // Installs the factory; later containers use it. Always returns true (for static initializers).
+    static bool setHandlerSetFactory(HandlerSetFactory factory);
+
     // The process-wide container; the first call creates it, with every handler of this build's
     // configuration. It is never destroyed.
     static NmeaHandlerContainer *instance();
 
     // A container of its own with the handlers of the configuration that BuildConfiguration::instance()
     // answers now; the handlers are its children. The process-wide one is made this way; tests make
-    // others for other configurations.
+    // others for other configurations. Without an installed factory it stays empty.
     explicit NmeaHandlerContainer(QObject *parent = nullptr);
 
     // The handler of a sentence, or null when this configuration does not handle it. Only the exact
@@ -40,12 +53,6 @@ public:
     static NmeaHandlerContainer *containerOf(const QObject *handler);
 
 private:
-    void createHandlers();
-    void createSpeedLogJunctionBoxHandlers();
-    void createDefaultHandlers();
-    void addStandard(const QString &formatter, NmeaHandler *handler);
-    void addProprietary(const QString &name, NmeaHandler *handler);
-
     QHash<QString, NmeaHandler *> m_standardHandlers;
     QHash<QString, NmeaHandler *> m_proprietaryHandlers;
     QList<NmeaHandler *> m_allHandlers;

@@ -1,9 +1,9 @@
 #include "nmea/NmeaPeriodicalSender.h"
 
-#include "comms/TmpPortsSetupAdapter.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QStringList>
 #include <QVector>

@@ -1,7 +1,7 @@
 #include "nmea/Validators.h"
 
-#include "core/TextChecks.h"
-#include "data/ESUnitConverter.h"
+#include "common/ESUnitConverter.h"
+#include "common/TextChecks.h"
 
 #include <QLocale>
 
@@ -131,13 +131,15 @@ void Validator::setMessage(const QString &message)
 RegexValidator::RegexValidator(const QString &pattern, const QString &message)
     : Validator(message)
     , m_pattern(pattern)
-    , m_regExp(pattern, Qt::CaseSensitive, QRegExp::RegExp)
+    // Unicode classes, as the patterns were written for: "\d" takes every decimal digit, "\b" every
+    // word boundary.
+    , m_regExp(QRegularExpression::anchoredPattern(pattern), QRegularExpression::UseUnicodePropertiesOption)
 {
 }
 
 bool RegexValidator::validate(const QString &text)
 {
-    return m_regExp.exactMatch(text);
+    return m_regExp.isValid() && m_regExp.match(text).hasMatch();
 }
 
 // ---------------------------------------------------------------------------------------

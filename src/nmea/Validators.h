@@ -1,7 +1,7 @@
 #ifndef VALIDATORS_H
 #define VALIDATORS_H
 
-#include <QRegExp>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -46,7 +46,8 @@ public:
 
 private:
     QString m_pattern;
-    QRegExp m_regExp;
+    // Anchored at both ends: the whole text must match.
+    QRegularExpression m_regExp;
 };
 
 class IntValidator : public Validator

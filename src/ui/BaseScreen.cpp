@@ -1,8 +1,8 @@
 #include "ui/BaseScreen.h"
 
-#include "alerts/AlarmWidget.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/DimmingController.h"
+#include "ui/AlarmWidget.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/ThemeStyleSheets.h"
 

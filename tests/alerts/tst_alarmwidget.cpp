@@ -1,13 +1,13 @@
 // The alarm panel on real widgets: compact icons and blinking, the expanded rows, scrolling through every
 // active alert, acknowledging, dimming requests, the link loss, simulation and scaling.
 
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESDiagnosticsSetup.h"
 #include "data/ESSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
+#include "ui/AlarmWidget.h"
 #include "ui/CustomLayout.h"
 
 #include <QLabel>

@@ -3,11 +3,11 @@
 #include "alerts/AlfController.h"
 #include "alerts/AlrController.h"
 #include "alerts/BasicAlert.h"
-#include "alerts/ES_Alerts.h"
 #include "alerts/HeartbeatMonitorsList.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
+#include "data/ES_Alerts.h"
 
 #include <QMetaClassInfo>
 #include <QSignalSpy>

@@ -11,8 +11,8 @@
 #include "alerts/HeartbeatMonitorsList.h"
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
 #include "nmea/sentences/AlertHandlers.h"
 
 #include <QFile>

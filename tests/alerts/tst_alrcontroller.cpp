@@ -7,8 +7,8 @@
 #include "alerts/AlrController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
 #include "nmea/sentences/AlertHandlers.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "alerts/AlertWords.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -3,8 +3,8 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
 
 #include <QSignalSpy>
 #include <QTimer>

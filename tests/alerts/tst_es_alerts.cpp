@@ -1,7 +1,7 @@
 // The alert-state store: its six alerts, received whole texts, and the display's own alert for the
 // link to the junction box.
 
-#include "alerts/ES_Alerts.h"
+#include "data/ES_Alerts.h"
 
 #include <QFile>
 #include <QSignalSpy>

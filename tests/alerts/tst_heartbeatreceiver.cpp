@@ -1,6 +1,6 @@
 #include "ParsedSentence.h"
 
-#include "alerts/HeartbeatReceiver.h"
+#include "comms/HeartbeatReceiver.h"
 #include "nmea/NmeaMessage.h"
 
 #include <QSignalSpy>

@@ -3,11 +3,11 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/HeartbeatMonitorsList.h"
-#include "alerts/HeartbeatReceiver.h"
 #include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
 #include "alerts/SingleAlertTypeController.h"
-#include "core/SignalExtender.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalExtender.h"
+#include "comms/HeartbeatReceiver.h"
 
 #include <QPointer>
 #include <QSignalSpy>

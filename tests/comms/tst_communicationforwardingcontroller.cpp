@@ -1,9 +1,9 @@
 // Communication forwarding: the monitor gates of the display and the junction box, the monitor entries
 // and their text "CommsData", the CU-port texts, and the forwarding table.
 
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "comms/CommunicationForwardingController.h"
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
 

@@ -8,7 +8,7 @@
 #include "comms/InputErrorLogger.h"
 #include "comms/MessageLogger.h"
 #include "data/CommsLoggingSetup.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "hardware/platform/PlatformPaths.h"
 
 #include "FileBytes.h"

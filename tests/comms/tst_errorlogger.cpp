@@ -1,10 +1,10 @@
 // The error counters of the network and sentence paths, as the diagnostics sentences read them.
 
-#include "comms/iec450/BinaryOverUdpErrorLogger.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/NmeaErrorLogger.h"
-#include "comms/iec450/NmeaOverUdpErrorLogger.h"
-#include "comms/iec450/UdpErrorLogger.h"
+#include "comms/BinaryOverUdpErrorLogger.h"
+#include "comms/ErrorLogger.h"
+#include "comms/NmeaErrorLogger.h"
+#include "comms/NmeaOverUdpErrorLogger.h"
+#include "comms/UdpErrorLogger.h"
 
 #include <QtTest>
 

@@ -5,24 +5,24 @@
 // platform or product for the dispatch rules that depend on them.
 
 #include "FolderDevice.h"
-#include "alerts/HeartbeatReceiver.h"
+#include "common/BuildConfiguration.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/ExternalNmeaController.h"
+#include "comms/HeartbeatReceiver.h"
 #include "comms/InputErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/MessageLogger.h"
-#include "comms/TmpPortsSetupAdapter.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "data/BuildConfiguration.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaMessage.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

@@ -5,23 +5,23 @@
 // checks shows up there.
 
 #include "FolderDevice.h"
-#include "alerts/HeartbeatReceiver.h"
+#include "common/SignalEmitter.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/ExternalNmeaController.h"
+#include "comms/HeartbeatReceiver.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/MessageLogger.h"
 #include "comms/NmeaController.h"
 #include "comms/NmeaParserClass.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaOverUdpController.h"
-#include "core/SignalEmitter.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "comms/iec450/NmeaGroupInfo.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QtTest>
 

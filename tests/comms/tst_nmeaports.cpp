@@ -1,7 +1,7 @@
+#include "common/BuildConfiguration.h"
 #include "comms/EchosounderSerialReader.h"
 #include "comms/NmeaPorts.h"
 #include "comms/SerialReader.h"
-#include "data/BuildConfiguration.h"
 
 #include "PseudoTerminal.h"
 

@@ -1,8 +1,8 @@
+#include "common/BuildConfiguration.h"
 #include "comms/LoopTest.h"
 #include "comms/NmeaPorts.h"
 #include "comms/NmeaPortsCommunicationController.h"
 #include "comms/SerialReader.h"
-#include "data/BuildConfiguration.h"
 
 #include "DebugCapture.h"
 #include "PseudoTerminal.h"

@@ -10,11 +10,10 @@
 
 #include "RecordedLogs.h"
 
+#include "common/BuildConfiguration.h"
 #include "comms/CommunicationForwardingController.h"
+#include "comms/ErrorLogger.h"
 #include "comms/NmeaController.h"
-#include "comms/TmpPortsSetupAdapter.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "data/BuildConfiguration.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
@@ -26,9 +25,10 @@
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessagePool.h"
+#include "nmea/PqrvDptData.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
-#include "nmea/sentences/PqrvDptData.h"
 
 #include <QCryptographicHash>
 #include <QFile>

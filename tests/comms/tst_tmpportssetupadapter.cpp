@@ -1,9 +1,9 @@
 // Per-port sentence selection: which sentences a port sends (the switches of its setup) and which
 // received sentences a port takes in (the fixed tables of the speed log on LINUX).
 
-#include "comms/TmpPortsSetupAdapter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESCommunicationsSetup.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QtTest>
 

@@ -2,7 +2,7 @@
 // absence) and no temporary file behind: a folder where the file should be, a plain file where its folder
 // should be, and a device that fills up while the file is written.
 
-#include "core/AtomicFile.h"
+#include "common/AtomicFile.h"
 
 #include "DebugCapture.h"
 #include "FileBytes.h"

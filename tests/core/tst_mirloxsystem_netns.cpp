@@ -8,14 +8,11 @@
 
 #include "NetnsGuard.h"
 
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
+#include "common/SignalEmitter.h"
 #include "comms/NmeaController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
-#include "core/SignalEmitter.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ClockOffsets.h"
 #include "data/ESAlertSetup.h"
@@ -26,12 +23,15 @@
 #include "data/ESRuntimeScreenSetup.h"
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
+#include "data/ES_Alerts.h"
 #include "data/RemoteDimmingSetup.h"
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
+#include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The start-up dialog: what it offers, and what "Confirm" does before and while the system is built.
 
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 
 #include <QtTest>
 
@@ -39,7 +39,7 @@ private slots:
 void tst_SignalEmitter::hubsExistBeforeUse()
 {
     SignalEmitter *const hubs[] = { nmeaHandlerSignalEmitter(), serializableSignalEmitter(),
-        propertyButtonSignalEmitter(), runtimeButtonSignalEmitter() };
+        propertyInfoSignalEmitter(), buttonSignalEmitter() };
     std::set<SignalEmitter *> distinct;
     for (SignalEmitter *hub : hubs) {
         QVERIFY(hub);
@@ -51,7 +51,7 @@ void tst_SignalEmitter::hubsExistBeforeUse()
     // hears.
     QCOMPARE(settingsSignalEmitter(), serializableSignalEmitter());
     QCOMPARE(nmeaHandlerSignalEmitter(), hubs[0]);
-    QCOMPARE(runtimeButtonSignalEmitter(), hubs[3]);
+    QCOMPARE(buttonSignalEmitter(), hubs[3]);
 }
 
 void tst_SignalEmitter::signatures_data()

@@ -1,4 +1,4 @@
-#include "core/SignalExtender.h"
+#include "common/SignalExtender.h"
 
 #include <QtTest>
 

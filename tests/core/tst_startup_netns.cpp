@@ -7,21 +7,21 @@
 #include "JunctionBoxPeer.h"
 #include "NetnsGuard.h"
 
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "core/MirloxSystem.h"
-#include "core/NetworkSelectWidget.h"
 #include "data/ESAlertSetup.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
+#include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
+#include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -2,9 +2,9 @@
 // states, which paths each build configuration connects, the program's exit status after a programming
 // error, and the optional debug-message format.
 
-#include "alerts/ES_Alerts.h"
+#include "common/BuildConfiguration.h"
 #include "core/CentralBaseClass.h"
-#include "data/BuildConfiguration.h"
+#include "data/ES_Alerts.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,8 +1,7 @@
 // The settings root: the tree it builds, the texts it passes on for sending, the restores of defaults
 // that keep the identity settings, and the whole real trees through text and files.
 
-#include "alerts/ES_Alerts.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/DataSingleton.h"
 #include "data/ESBottomBars.h"
 #include "data/ESCommunicationInformation.h"
@@ -10,6 +9,7 @@
 #include "data/ESLocalSetup.h"
 #include "data/ESRuntime.h"
 #include "data/ESSetup.h"
+#include "data/ES_Alerts.h"
 #include "data/MarkClass.h"
 #include "data/SatelliteInfoSerializableData.h"
 

@@ -1,4 +1,4 @@
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESLocalSetup.h"
 
 #include <QDir>

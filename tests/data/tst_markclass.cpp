@@ -1,4 +1,4 @@
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ClockOffsets.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"

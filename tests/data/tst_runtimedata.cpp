@@ -1,4 +1,4 @@
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESBottomBars.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESRuntime.h"

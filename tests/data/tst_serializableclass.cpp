@@ -4,8 +4,8 @@
 
 #include "tst_serializableclass_classes.h"
 
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,12 +2,12 @@
 
 #include "SentenceExchange.h"
 
-#include "alerts/ES_Alerts.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
+#include "data/ES_Alerts.h"
 #include "data/SatelliteInfoSerializableData.h"
 #include "data/SerializationController.h"
 #include "nmea/NmeaHandlerContainer.h"
@@ -39,6 +39,7 @@ private slots:
     void textsThatAreDropped();
     void acceptedSetupsReportNewConnections();
     void rejectedSetupTakesLinkDown();
+    void unlinkedSupervisionOnlyAsksForPairing();
     void silentJunctionBoxIsNoticed();
 
 private:
@@ -189,7 +190,7 @@ void TestSerializationController::textsThatAreDropped()
 void TestSerializationController::acceptedSetupsReportNewConnections()
 {
     SerializationController controller;
-    controller.connectPairHandler();
+    HandlerPqrvPair::connectSupervision(&controller);
     QSignalSpy about(&controller, &SerializationController::aboutToDeserializeCompleteSetup);
     QSignalSpy finished(&controller, &SerializationController::finishedDeserializingCompleteSetup);
     QSignalSpy link(&controller, &SerializationController::commsToTQ55StateChanged);
@@ -215,6 +216,7 @@ void TestSerializationController::rejectedSetupTakesLinkDown()
     ESRuntime *runtime = m_data->runtime();
     runtime->setValid("UtcDateTime", true);
     SerializationController controller;
+    HandlerPqrvPair::connectSupervision(&controller);
     QSignalSpy link(&controller, &SerializationController::commsToTQ55StateChanged);
     QSignalSpy finished(&controller, &SerializationController::finishedDeserializingCompleteSetup);
     QSignalSpy refreshed(runtime, &ESRuntime::UtcDateTimeChanged);
@@ -242,11 +244,30 @@ void TestSerializationController::rejectedSetupTakesLinkDown()
     QVERIFY(controller.isLinkUp());
 }
 
+// The receiver knows no handler: a lost link is a request, and only the link to the PAIR handler sends.
+void TestSerializationController::unlinkedSupervisionOnlyAsksForPairing()
+{
+    SerializationController controller;
+    QSignalSpy pairing(&controller, &SerializationController::pairingRequested);
+    Recorder recorder;
+    controller.deserializeData("Type_Setup,abc");
+    QCOMPARE(pairing.count(), 1);
+    QVERIFY(!controller.isLinkUp());
+    QCOMPARE(recorder.total(), 0);
+
+    HandlerPqrvPair::connectSupervision(&controller);
+    HandlerPqrvPair::connectSupervision(&controller);
+    controller.deserializeData("Type_Setup,abc");
+    QCOMPARE(pairing.count(), 2);
+    QCOMPARE(recorder.singles(), QStringList { pairToPartner });
+}
+
 // Once supervision runs, 11 ticks (1000 ms each) without a text after an accepted setup take the link
 // down and send a PAIR.
 void TestSerializationController::silentJunctionBoxIsNoticed()
 {
     SerializationController controller;
+    HandlerPqrvPair::connectSupervision(&controller);
     QSignalSpy link(&controller, &SerializationController::commsToTQ55StateChanged);
     Recorder recorder;
     controller.deserializeData(m_completeSetup);

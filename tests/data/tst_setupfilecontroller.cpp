@@ -1,7 +1,7 @@
 // The setup file store: named copies of the shared setup saved to, listed on and restored from a
 // logging device, driven by the request settings of "OptionsSetup".
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESAlertSetup.h"
 #include "data/ESDataClass.h"
 #include "data/ESOptionsSetup.h"
@@ -9,7 +9,7 @@
 #include "data/ESSetupSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "data/SetupFileController.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "SettingsListing.h"
 
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESAUXSetup.h"
 #include "data/ESOtherSettings.h"

@@ -1,6 +1,6 @@
 #include "SettingsListing.h"
 
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "data/ESAutoFunctionsSetup.h"
 #include "data/ESTransducerSelectSetup.h"
 #include "data/RangeValueFromEnumCalculator.h"

@@ -1,4 +1,4 @@
-#include "data/ESUnitConverter.h"
+#include "common/ESUnitConverter.h"
 
 #include <QtTest>
 

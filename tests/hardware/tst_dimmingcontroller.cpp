@@ -1,4 +1,4 @@
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/DimmingController.h"
 #include "hardware/platform/CommandRunner.h"
 #include "hardware/platform/PlatformPaths.h"

@@ -1,6 +1,6 @@
 #include "ScriptedSpiBoard.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/ES604_SPI_Device.h"
 #include "hardware/ES_pingPulseGenerator.h"
 #include "hardware/EchosounderSPI_Controller.h"

@@ -2,9 +2,9 @@
 // the file written for an interface with its own address, the checks of everything written into it, and
 // an atomic write that leaves the previous file when it fails.
 
-#include "data/BuildConfiguration.h"
-#include "hardware/EthInterfaceData.h"
-#include "hardware/EthernetInterfaces.h"
+#include "common/BuildConfiguration.h"
+#include "hardware/platform/EthInterfaceData.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "hardware/platform/PlatformPaths.h"
 
 #include "FileBytes.h"

@@ -1,4 +1,4 @@
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/GpioInterrupt.h"
 #include "hardware/platform/PlatformPaths.h"

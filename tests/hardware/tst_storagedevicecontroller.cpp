@@ -2,8 +2,8 @@
 // device. The controller runs on the "LINUX" platform against its own mount table and mount points in a
 // temporary folder.
 
-#include "data/BuildConfiguration.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "common/BuildConfiguration.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "hardware/platform/PlatformPaths.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "hardware/AD7997.h"
 #include "hardware/platform/PlatformPaths.h"
 #include "hardware/supplyVoltageChannels.h"

@@ -1,7 +1,7 @@
 #include "ParsedSentence.h"
 #include "SentenceExchange.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/AlertHandlers.h"
 #include "nmea/sentences/AlertSentences.h"

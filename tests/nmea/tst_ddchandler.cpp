@@ -1,7 +1,7 @@
 #include "ParsedSentence.h"
 #include "SentenceExchange.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/RemoteDimmingSetup.h"

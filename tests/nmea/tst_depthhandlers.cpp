@@ -1,13 +1,13 @@
 #include "ParsedSentence.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "nmea/NmeaData.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/DepthHandlers.h"
 #include "nmea/sentences/DepthSentences.h"
-#include "nmea/sentences/PqrvDptData.h"
 
 #include <QMetaProperty>
 #include <QtTest>

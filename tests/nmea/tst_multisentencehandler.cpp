@@ -1,10 +1,10 @@
 #include "ParsedSentence.h"
 
 #include "nmea/NmeaMessageRegistry.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/NmeaMultiObjectHandler.h"
 #include "nmea/sentences/NmeaMultiSentenceHandler.h"
-#include "nmea/sentences/PqrvDptData.h"
 #include "nmea/sentences/PqrvSentences.h"
 
 #include <QSignalSpy>

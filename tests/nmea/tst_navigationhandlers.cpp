@@ -1,6 +1,6 @@
 #include "ParsedSentence.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "nmea/NmeaData.h"

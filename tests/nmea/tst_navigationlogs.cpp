@@ -1,7 +1,7 @@
 #include "ParsedSentence.h"
 #include "RecordedLogs.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/sentences/NavigationHandlers.h"
 #include "nmea/sentences/SatelliteHandlers.h"

@@ -1,8 +1,8 @@
 #include "nmea/NmeaData.h"
 #include "nmea/NmeaMessage.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
-#include "nmea/sentences/PqrvDptData.h"
 
 #include <QIntValidator>
 #include <QMetaProperty>

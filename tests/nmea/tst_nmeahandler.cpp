@@ -1,8 +1,8 @@
-#include "comms/TmpPortsSetupAdapter.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessageRegistry.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 #include "nmea/ValidatedObject.h"
 #include "nmea/ValidatedProperty.h"
 

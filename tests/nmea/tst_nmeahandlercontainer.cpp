@@ -1,6 +1,6 @@
 // The handler sets of every product and device kind, and the look-up by talker and name.
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "nmea/NmeaHandler.h"

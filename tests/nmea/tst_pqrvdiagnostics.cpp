@@ -3,8 +3,8 @@
 
 #include "SentenceExchange.h"
 
-#include "comms/iec450/ErrorLogger.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "comms/ErrorLogger.h"
 #include "nmea/NmeaHandlerContainer.h"
 
 #include <QtTest>

@@ -3,9 +3,9 @@
 
 #include "SentenceExchange.h"
 
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"

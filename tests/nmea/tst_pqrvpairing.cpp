@@ -3,8 +3,8 @@
 
 #include "SentenceExchange.h"
 
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "core/SignalEmitter.h"
+#include "common/SignalEmitter.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"

@@ -3,8 +3,8 @@
 
 #include "SentenceExchange.h"
 
-#include "core/SignalEmitter.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"

@@ -1,6 +1,6 @@
 #include "ParsedSentence.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "nmea/NmeaData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/SatelliteHandlers.h"

@@ -1,11 +1,11 @@
 #include "nmea/NmeaData.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessageRegistry.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/ZdaData.h"
 #include "nmea/sentences/DepthSentences.h"
 #include "nmea/sentences/NmeaOutputData.h"
-#include "nmea/sentences/PqrvDptData.h"
 #include "nmea/sentences/PqrvSentences.h"
 #include "nmea/sentences/SatelliteSentences.h"
 

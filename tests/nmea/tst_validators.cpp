@@ -1,4 +1,4 @@
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "nmea/Validators.h"
 
 #include <QtTest>
@@ -350,6 +350,11 @@ void TestValidators::regexValidator_data()
                                 << "" << true;
     QTest::newRow("escape class") << "\\d{3}"
                                   << "123" << true;
+    QTest::newRow("any decimal digit") << "\\d{2}" << QString::fromUtf8("\u0663\u0664") << true;
+    QTest::newRow("alternatives cover the whole text") << "ab|abc"
+                                                       << "abc" << true;
+    QTest::newRow("invalid pattern refuses") << "[a-"
+                                             << "[a-" << false;
 }
 
 void TestValidators::regexValidator()

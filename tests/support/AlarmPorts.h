@@ -5,8 +5,8 @@
 // the process-wide port setup adapter for as long as the object lives, so that the alert handlers'
 // sendAlertMessageContents sends on those ports. Header only.
 
-#include "comms/TmpPortsSetupAdapter.h"
 #include "nmea/NmeaHandler.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QList>
 #include <QObject>

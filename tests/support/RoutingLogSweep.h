@@ -13,20 +13,20 @@
 #include "FolderDevice.h"
 #include "RecordedLogs.h"
 
+#include "common/BuildConfiguration.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
 #include "comms/MessageLogger.h"
 #include "comms/NmeaController.h"
-#include "comms/TmpPortsSetupAdapter.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "data/BuildConfiguration.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
-#include "hardware/ESStorageDeviceController.h"
+#include "hardware/platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
+#include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QFile>
 #include <QMap>

@@ -12,29 +12,16 @@
 namespace SentenceDatagrams {
 
 // "\" content "*" checksum "\" sentence.
-inline QString taggedLine(const QString &tag_content, const QString &sentence)
-{
-    return QLatin1Char('\\') + tag_content + QLatin1Char('*') + nmeaStringChecksum(tag_content)
-        + QLatin1Char('\\') + sentence;
-}
+QString taggedLine(const QString &tag_content, const QString &sentence);
 
 // A complete sentence with checksum and CR LF from the text between "$" and "*".
-inline QString sentence(const QString &body)
-{
-    return QLatin1Char('$') + appendNmeaChecksum(body);
-}
+QString sentence(const QString &body);
 
 // "UdPbC", a NUL byte and the lines.
-inline QByteArray datagram(const QStringList &lines)
-{
-    return QByteArray("UdPbC", 5) + '\0' + lines.join(QString()).toLatin1();
-}
+QByteArray datagram(const QStringList &lines);
 
 // A one-line datagram of one sentence.
-inline QByteArray datagram(const QString &tag_content, const QString &sentence_body)
-{
-    return datagram(QStringList { taggedLine(tag_content, sentence(sentence_body)) });
-}
+QByteArray datagram(const QString &tag_content, const QString &sentence_body);
 
 } // namespace SentenceDatagrams
 

@@ -1,10 +1,10 @@
 // The main window as far as it stands: title, the alarm panel overlay, brightness with its overlay and
 // alarm floor, the standby screen and the key click of push buttons.
 
-#include "alerts/AlarmWidget.h"
-#include "alerts/ES_Alerts.h"
 #include "data/ESDataClass.h"
+#include "data/ES_Alerts.h"
 #include "hardware/DimmingController.h"
+#include "ui/AlarmWidget.h"
 #include "ui/BaseScreen.h"
 
 #include <QLabel>

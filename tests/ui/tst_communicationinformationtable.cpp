@@ -1,8 +1,8 @@
 // The communication monitor page: switching the monitor with the page's visibility, the title, the
 // scrolling grid, holding a sentence, the buttons, and channel numbers from the shared settings.
 
+#include "common/SignalEmitter.h"
 #include "comms/CommunicationForwardingController.h"
-#include "core/SignalEmitter.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/SerializableClass.h"

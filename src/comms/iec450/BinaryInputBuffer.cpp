@@ -1,11 +1,11 @@
 #include "comms/iec450/BinaryInputBuffer.h"
 
+#include "comms/BinaryOverUdpErrorType.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/BinaryDatagramFormat.h"
-#include "comms/iec450/BinaryOverUdpErrorType.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 
 #include <QDebug>
 #include <QTimer>

@@ -1,10 +1,10 @@
 #include "comms/iec450/BinaryTransmissionController.h"
 
+#include "common/BuildConfiguration.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/BinaryInputBuffer.h"
 #include "comms/iec450/BinaryMessage.h"
 #include "comms/iec450/BinaryOutputBuffer.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "data/BuildConfiguration.h"
 
 #include <QDebug>
 #include <QRandomGenerator>

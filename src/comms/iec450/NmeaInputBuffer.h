@@ -1,8 +1,8 @@
 #ifndef NMEAINPUTBUFFER_H
 #define NMEAINPUTBUFFER_H
 
+#include "comms/NmeaGroupInfo.h"
 #include "comms/iec450/NmeaBufferClass.h"
-#include "comms/iec450/NmeaGroupInfo.h"
 
 // Collects received sentence datagrams until their group is complete, hands each complete group on once,
 // asks for an acknowledgement of every datagram that wants one, and drops groups that stay incomplete for

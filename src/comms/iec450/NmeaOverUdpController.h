@@ -1,8 +1,8 @@
 #ifndef NMEAOVERUDPCONTROLLER_H
 #define NMEAOVERUDPCONTROLLER_H
 
-#include "comms/iec450/MessageType.h"
-#include "comms/iec450/NmeaGroupInfo.h"
+#include "comms/MessageType.h"
+#include "comms/NmeaGroupInfo.h"
 
 #include <QByteArray>
 #include <QByteArrayList>

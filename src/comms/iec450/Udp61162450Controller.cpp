@@ -1,10 +1,10 @@
 #include "comms/iec450/Udp61162450Controller.h"
 
+#include "common/BuildConfiguration.h"
 #include "comms/iec450/BinaryTransmissionController.h"
 #include "comms/iec450/NmeaOverUdpController.h"
-#include "data/BuildConfiguration.h"
-#include "hardware/EthInterfaceData.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthInterfaceData.h"
+#include "hardware/platform/EthernetInterfaces.h"
 
 #include <QDebug>
 #include <QNetworkInterface>

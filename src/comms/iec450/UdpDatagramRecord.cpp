@@ -1,6 +1,6 @@
 #include "comms/iec450/UdpDatagramRecord.h"
 
-#include "comms/iec450/NmeaOverUdpErrorType.h"
+#include "comms/NmeaOverUdpErrorType.h"
 #include "comms/iec450/UdpParserClass.h"
 
 #include <QDebug>

@@ -1,6 +1,6 @@
 #include "comms/iec450/UdpParserClass.h"
 
-#include "core/TextChecks.h"
+#include "common/TextChecks.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QDebug>

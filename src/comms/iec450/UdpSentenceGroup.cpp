@@ -1,10 +1,10 @@
 #include "comms/iec450/UdpSentenceGroup.h"
 
+#include "common/Port.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/NmeaOverUdpErrorType.h"
-#include "comms/iec450/Port.h"
+#include "comms/NmeaOverUdpErrorType.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QDebug>

@@ -2,10 +2,10 @@
 
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "comms/iec450/NmeaOverUdpErrorType.h"
+#include "comms/ListOfSfisOnNetwork.h"
+#include "comms/NmeaOverUdpErrorType.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/UdpDatagramRecord.h"
 #include "comms/iec450/UdpParserClass.h"

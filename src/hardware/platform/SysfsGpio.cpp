@@ -1,6 +1,6 @@
 #include "hardware/platform/SysfsGpio.h"
 
-#include "core/TextChecks.h"
+#include "common/TextChecks.h"
 #include "hardware/platform/PlatformPaths.h"
 #include "hardware/platform/SysfsAttribute.h"
 

@@ -1,6 +1,6 @@
 #include "nmea/sentences/AlertHandlers.h"
 
-#include "comms/iec450/Port.h"
+#include "common/Port.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/AlertSentences.h"
 

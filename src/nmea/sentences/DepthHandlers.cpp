@@ -3,9 +3,9 @@
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "nmea/NmeaData.h"
+#include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/DepthSentences.h"
-#include "nmea/sentences/PqrvDptData.h"
 
 HandlerDat::HandlerDat(QObject *parent)
     : NmeaHandler(ESDataClass::instance()->runtime(), QStringLiteral("DAT"), false, parent)

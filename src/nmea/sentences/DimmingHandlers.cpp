@@ -1,6 +1,6 @@
 #include "nmea/sentences/DimmingHandlers.h"
 
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/RemoteDimmingSetup.h"

@@ -1,6 +1,6 @@
 #include "nmea/sentences/HandlerSrp.h"
 
-#include "comms/iec450/Port.h"
+#include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/NetworkAddressSentences.h"

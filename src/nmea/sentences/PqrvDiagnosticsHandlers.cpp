@@ -1,9 +1,9 @@
 #include "nmea/sentences/PqrvDiagnosticsHandlers.h"
 
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/NmeaOverUdpErrorLogger.h"
-#include "comms/iec450/Port.h"
-#include "comms/iec450/UdpErrorLogger.h"
+#include "common/Port.h"
+#include "comms/ErrorLogger.h"
+#include "comms/NmeaOverUdpErrorLogger.h"
+#include "comms/UdpErrorLogger.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/PqrvProtocolSupport.h"
 #include "nmea/sentences/PqrvSentences.h"

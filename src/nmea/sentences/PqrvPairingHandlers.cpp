@@ -1,10 +1,12 @@
 #include "nmea/sentences/PqrvPairingHandlers.h"
 
-#include "comms/iec450/Port.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
+#include "data/SerializationController.h"
+#include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/ValidatedProperty.h"
 #include "nmea/sentences/PqrvProtocolSupport.h"
@@ -118,6 +120,18 @@ void HandlerPqrvPair::resendPairMessage()
         = buildPairSentence(PqrvProtocol::displaySetup()->PairedSFI(), QStringLiteral("P"));
     emit aboutToSendPairMsg();
     sendSentenceOnEnabledPorts(sentence);
+}
+
+void HandlerPqrvPair::connectSupervision(SerializationController *supervision)
+{
+    auto *pair = qobject_cast<HandlerPqrvPair *>(
+        NmeaHandlerContainer::instance()->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")));
+    if (!pair || !supervision)
+        return;
+    connect(pair, &HandlerPqrvPair::aboutToSendPairMsg, supervision,
+        &SerializationController::setConnectingToJb, Qt::UniqueConnection);
+    connect(supervision, &SerializationController::pairingRequested, pair,
+        &HandlerPqrvPair::resendPairMessage, Qt::UniqueConnection);
 }
 
 void HandlerPqrvPair::handleReceivedMessage(NmeaMessage *message)

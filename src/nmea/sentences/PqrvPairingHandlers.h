@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+class SerializationController;
+
 // Handlers of the identity sentences PAIR, SFIACK, SFICHANGE, DEVSTART, SFICHK and SFITKN. A display
 // ("CU") pairs with its junction box by PAIR, repeated until the SFIACK comes; a junction box ("JB")
 // answers a PAIR addressed to it with SFIACK and, for a pairing, its whole setup. Every sentence these
@@ -29,6 +31,11 @@ public:
     void unpairAcknowledged();
     // One "P" to the current partner, outside the repetition (the link supervision re-pairs with it).
     void resendPairMessage();
+
+    // Links the settings receiver's supervision of the junction-box link to the PAIR handler of the
+    // process-wide handler set: every "P" marks the next accepted setup as a new connection, and every
+    // request of the supervision sends one "P". Linking the same receiver again changes nothing.
+    static void connectSupervision(SerializationController *supervision);
 
     // Repetition state, for the link supervision and for tests.
     int pairSendCount() const { return m_pairSendCount; }

@@ -1,7 +1,7 @@
 #include "nmea/sentences/PqrvProtocolSupport.h"
 
 #include "common/ClassInformation.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"

@@ -1,7 +1,7 @@
 #include "nmea/sentences/PqrvStandbyHandlers.h"
 
-#include "comms/iec450/Port.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESTQ55Setup.h"
 #include "nmea/ValidatedProperty.h"

@@ -1,14 +1,14 @@
 // Image transfer: images cut into datagrams and sent, received datagrams checked, joined in order and
 // offered once, incomplete images timed out, and every malformed datagram counted and dropped.
 
+#include "comms/ErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/BinaryDatagramFormat.h"
 #include "comms/iec450/BinaryDatagramHeader.h"
 #include "comms/iec450/BinaryInputBuffer.h"
 #include "comms/iec450/BinaryMessage.h"
 #include "comms/iec450/BinaryOutputBuffer.h"
 #include "comms/iec450/BinaryTransmissionController.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -4,18 +4,18 @@
 // are judged by a small model of the datagram framing written here, independent of the intake's code.
 
 #include "SentenceDatagrams.h"
+#include "comms/ErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/BinaryDatagramHeader.h"
 #include "comms/iec450/BinaryInputBuffer.h"
 #include "comms/iec450/BinaryMessage.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/UdpDatagramRecord.h"
 #include "comms/iec450/UdpParserClass.h"
 #include "comms/iec450/socketInterface.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthernetInterfaces.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

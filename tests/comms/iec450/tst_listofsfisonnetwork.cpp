@@ -2,8 +2,8 @@
 // overrides, as a display on "LINUX" and as junction boxes of the products that keep connections
 // differently.
 
-#include "comms/iec450/ListOfSfisOnNetwork.h"
-#include "data/BuildConfiguration.h"
+#include "common/BuildConfiguration.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"

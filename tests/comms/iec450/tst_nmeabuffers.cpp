@@ -2,7 +2,7 @@
 // groups until they are acknowledged. The buffers run on real timers with a short period; each test
 // records the buffer's state after every tick of the buffer's own timer.
 
-#include "comms/iec450/NmeaGroupInfo.h"
+#include "comms/NmeaGroupInfo.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/UdpDatagramRecord.h"

@@ -7,7 +7,7 @@
 //   ip route add 224.0.0.0/4 dev lo; exec ./tst_nmeaoverudp_netns'
 
 #include "NetnsGuard.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
@@ -20,7 +20,7 @@
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "data/SerializationController.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QProcess>

@@ -2,8 +2,8 @@
 // limit, settings tags) and received datagrams taken apart (acknowledgements, data, malformed datagrams).
 // Two controllers exchange datagram bytes directly; the socket path is tested in the network namespace.
 
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ErrorLogger.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"

@@ -4,18 +4,18 @@
 // tst_udp61162450_netns.
 
 #include "SentenceDatagrams.h"
+#include "common/BuildConfiguration.h"
 #include "comms/BufferedRecorder.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
+#include "comms/ErrorLogger.h"
 #include "comms/InputErrorLogger.h"
-#include "comms/iec450/ErrorLogger.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
-#include "data/BuildConfiguration.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthernetInterfaces.h"
 
 #include <QSignalSpy>
 #include <QUdpSocket>

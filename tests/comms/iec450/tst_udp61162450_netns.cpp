@@ -5,16 +5,16 @@
 
 #include "NetnsGuard.h"
 #include "SentenceDatagrams.h"
+#include "common/BuildConfiguration.h"
+#include "comms/ListOfSfisOnNetwork.h"
 #include "comms/iec450/BinaryInputBuffer.h"
 #include "comms/iec450/BinaryTransmissionController.h"
-#include "comms/iec450/ListOfSfisOnNetwork.h"
 #include "comms/iec450/NmeaInputBuffer.h"
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
-#include "data/BuildConfiguration.h"
-#include "hardware/EthInterfaceData.h"
-#include "hardware/EthernetInterfaces.h"
+#include "hardware/platform/EthInterfaceData.h"
+#include "hardware/platform/EthernetInterfaces.h"
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>

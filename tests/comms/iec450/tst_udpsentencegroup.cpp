@@ -1,7 +1,7 @@
 // Datagram records and sentence groups: what a record reads from its datagram, acknowledgements of a
 // sent datagram, and how a group learns its identity, counts its sentences and becomes complete.
 
-#include "comms/iec450/ErrorLogger.h"
+#include "comms/ErrorLogger.h"
 #include "comms/iec450/UdpDatagramRecord.h"
 #include "comms/iec450/UdpParserClass.h"
 #include "comms/iec450/UdpSentenceGroup.h"

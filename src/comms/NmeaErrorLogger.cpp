@@ -1,0 +1,31 @@
+#include "comms/NmeaErrorLogger.h"
+
+NmeaErrorLogger::NmeaErrorLogger(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void NmeaErrorLogger::logError(int kind)
+{
+    if (kind >= 1 && kind <= 8)
+        ++m_counters[kind - 1];
+}
+
+int NmeaErrorLogger::errorCount(int kind) const
+{
+    return kind >= 1 && kind <= 8 ? m_counters[kind - 1] : -1;
+}
+
+int NmeaErrorLogger::totalErrors() const
+{
+    int sum = 0;
+    for (int count : m_counters)
+        sum += count;
+    return sum;
+}
+
+void NmeaErrorLogger::resetCounters()
+{
+    for (int &count : m_counters)
+        count = 0;
+}
