@@ -3,6 +3,8 @@
 
 // The recorded sentence logs as the benchmarks read them, and what the benchmarks share besides.
 
+#include "nmea/NmeaMessage.h"
+
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,8 +15,64 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+#include <ctime>
+#include <memory>
+
+// The benchmarks also build against a tree without the message pool, for figures side by side with it.
+#if __has_include("nmea/NmeaMessagePool.h")
+#include "nmea/NmeaMessagePool.h"
+#define BENCH_MESSAGE_POOL 1
+#endif
 
 namespace BenchLog {
+
+// Measures the processor time of this process, not the time on the clock: figures taken on a processor
+// that other work shares stay comparable. The interface of QElapsedTimer.
+class CpuTimer
+{
+public:
+    void start() { m_start = now(); }
+    qint64 nsecsElapsed() const { return now() - m_start; }
+
+private:
+    static qint64 now()
+    {
+        timespec time {};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+        return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
+    }
+    qint64 m_start = 0;
+};
+
+// The message of one received sentence, made as the receiving path makes it: from the pool where there
+// is one, else built; given back (or deleted) when it goes out of scope.
+#ifdef BENCH_MESSAGE_POOL
+using ReceivedMessage = NmeaMessagePool::Handle;
+inline ReceivedMessage receivedMessage(const QString &talker, const QString &formatter)
+{
+    return ReceivedMessage(NmeaMessagePool::instance()->take(talker, formatter));
+}
+// BENCH_POOL=off in the environment switches the pool off: messages are then built and deleted, which
+// shows what the pool adds to the cached field descriptions.
+inline const char *receivedMessages()
+{
+    if (qgetenv("BENCH_POOL") == "off") {
+        NmeaMessagePool::instance()->setEnabled(false);
+        return "received messages built and deleted (pool switched off)";
+    }
+    return "received messages from the pool";
+}
+#else
+using ReceivedMessage = std::unique_ptr<NmeaMessage>;
+inline ReceivedMessage receivedMessage(const QString &talker, const QString &formatter)
+{
+    return ReceivedMessage(NmeaMessage::create(talker, formatter));
+}
+inline const char *receivedMessages()
+{
+    return "received messages built and deleted";
+}
+#endif
 
 // The log named on the command line, else the larger recorded log of the shared data folder.
 inline QString logPath(int argc, char *argv[])

@@ -39,6 +39,17 @@ const ClassInfoItem *ClassInfoEntry::itemStartingWith(const QString &prefix) con
     return nullptr;
 }
 
+QVector<const ClassInfoItem *> ClassInfoEntry::itemsContaining(
+    const QString &text, Qt::CaseSensitivity sensitivity) const
+{
+    QVector<const ClassInfoItem *> found;
+    for (const ClassInfoItem &candidate : items) {
+        if (candidate.text.contains(text, sensitivity))
+            found.append(&candidate);
+    }
+    return found;
+}
+
 QVector<ClassInfoItem> ClassInformation::splitItems(const QString &text)
 {
     QVector<ClassInfoItem> items;

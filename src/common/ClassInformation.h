@@ -36,6 +36,9 @@ struct ClassInfoEntry
     QString value(const QString &key, const QString &fallback = QString()) const;
     // The first item whose text starts with `prefix` exactly; null when none.
     const ClassInfoItem *itemStartingWith(const QString &prefix) const;
+    // Every item whose text contains `text` anywhere, in order.
+    QVector<const ClassInfoItem *> itemsContaining(
+        const QString &text, Qt::CaseSensitivity sensitivity = Qt::CaseSensitive) const;
 };
 
 // The class-information texts of one class, split once and kept for the life of the process. Every reader

@@ -11,6 +11,7 @@
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
+#include "nmea/NmeaMessagePool.h"
 #include "nmea/TmpPortsSetupAdapter.h"
 
 #include <QDebug>
@@ -42,10 +43,11 @@ QString withoutNoise(const QString &received)
     return text;
 }
 
-// One sentence that passed its checks, waiting for dispatch.
+// One sentence that passed its checks, waiting for dispatch. Its message goes back to the pool once the
+// group is done, unless its handler kept it.
 struct Accepted
 {
-    std::unique_ptr<NmeaMessage> message;
+    NmeaMessagePool::Handle message;
     QString text;
 };
 
@@ -157,7 +159,7 @@ void ExternalNmeaController::handleReceivedNmeaList(NmeaGroupInfo nmea_group_inf
         }
         const QString fields = comma < 0 ? QString() : body.mid(comma + 1);
 
-        std::unique_ptr<NmeaMessage> message(NmeaMessage::create(talker, formatter));
+        NmeaMessagePool::Handle message(NmeaMessagePool::instance()->take(talker, formatter));
         if (!message) {
             if (monitored)
                 forwarding->addCommunicationInformation(text, NotHandled);

@@ -3,6 +3,7 @@
 #include "alerts/AlertIdentifiers.h"
 #include "alerts/BuzzerChoice.h"
 #include "common/BuildConfiguration.h"
+#include "common/SignalEmitter.h"
 #include "common/SignalExtender.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"

@@ -1,6 +1,6 @@
 #include "data/ESLocalSetup.h"
 
-#include <QMetaClassInfo>
+#include "common/ClassInformation.h"
 
 ESLocalSetup::ESLocalSetup(QObject *parent, const QString &name)
     : LocalSerializableClass(parent, name)
@@ -48,12 +48,11 @@ void ESLocalSetup::applyCustomDefaults()
 
 void ESLocalSetup::forceSoftwareVersionDefault()
 {
-    const QMetaObject &meta = CU_R207_Setup::staticMetaObject;
-    const int index = meta.indexOfClassInfo("SoftwareVersion");
-    const QStringList items = QString::fromUtf8(meta.classInfo(index).value()).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        if (item.contains(QLatin1String("defaultValue")))
-            m_DisplaySetup->setSoftwareVersion(item.split(QLatin1Char('=')).value(1));
+    const ClassInfoEntry *entry
+        = ClassInformation::of(&CU_R207_Setup::staticMetaObject).entry("SoftwareVersion");
+    if (entry) {
+        for (const ClassInfoItem *item : entry->itemsContaining(QStringLiteral("defaultValue")))
+            m_DisplaySetup->setSoftwareVersion(item->value);
     }
     m_DisplaySetup->setCalibrateTouchScreen(0);
 }

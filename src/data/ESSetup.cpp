@@ -1,6 +1,6 @@
 #include "data/ESSetup.h"
 
-#include <QMetaClassInfo>
+#include "common/ClassInformation.h"
 
 ESSetup::ESSetup(QObject *parent, const QString &name)
     : SetupSerializableClass(parent, name)
@@ -25,17 +25,11 @@ void ESSetup::applyCustomDefaults() { }
 
 void ESSetup::applySoftwareVersionDefault()
 {
-    const QMetaObject *meta = m_TQ55Setup->metaObject();
-    const int index = meta->indexOfClassInfo("SoftwareVersion");
-    if (index < 0)
+    const ClassInfoEntry *entry = ClassInformation::of(m_TQ55Setup->metaObject()).entry("SoftwareVersion");
+    if (!entry)
         return;
-    const QStringList items = QString::fromUtf8(meta->classInfo(index).value()).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        if (!item.contains(QLatin1String("defaultValue")))
-            continue;
-        const QStringList parts = item.split(QLatin1Char('='));
-        if (parts.size() < 2)
-            continue;
-        m_TQ55Setup->setSoftwareVersion(parts.at(1));
+    for (const ClassInfoItem *item : entry->itemsContaining(QStringLiteral("defaultValue"))) {
+        if (item->hasValue)
+            m_TQ55Setup->setSoftwareVersion(item->value);
     }
 }

@@ -3,10 +3,9 @@
 #include "common/LogText.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "data/EsTransducerSetup.h"
+#include "data/RangeValueFromEnumCalculator.h"
 
 #include <QDebug>
-#include <QMetaClassInfo>
 
 #include <limits>
 
@@ -25,20 +24,10 @@ MarkParser::MarkParser(QObject *optionsSetup)
 
 void MarkParser::loadRangeLists()
 {
-    const QMetaObject &meta = EsTransducerSetup::staticMetaObject;
-    const int index = meta.indexOfClassInfo("Range");
-    if (index < 0)
-        return;
-    const QStringList items = QString::fromUtf8(meta.classInfo(index).value()).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        const QString steps = item.section(QLatin1Char('='), 1);
-        if (item.startsWith(QLatin1String("enumListMeters")))
-            m_meters = steps.split(QLatin1Char(';'));
-        else if (item.startsWith(QLatin1String("enumListFeet")))
-            m_feet = steps.split(QLatin1Char(';'));
-        else if (item.startsWith(QLatin1String("enumListFathoms")))
-            m_fathoms = steps.split(QLatin1Char(';'));
-    }
+    const RangeValueFromEnumCalculator::StepTexts steps = RangeValueFromEnumCalculator::describedSteps();
+    m_meters = steps.meters;
+    m_feet = steps.feet;
+    m_fathoms = steps.fathoms;
 }
 
 QObject *MarkParser::optionsSetup()

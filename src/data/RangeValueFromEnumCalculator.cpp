@@ -1,11 +1,12 @@
 #include "data/RangeValueFromEnumCalculator.h"
 
+#include "common/ClassInformation.h"
 #include "common/ESUnitConverter.h"
 #include "data/EsTransducerSetup.h"
 
 #include <QDebug>
-#include <QMetaClassInfo>
-#include <QStringList>
+
+#include <utility>
 
 namespace {
 
@@ -32,27 +33,14 @@ RangeValueFromEnumCalculator *RangeValueFromEnumCalculator::instance()
 RangeValueFromEnumCalculator::RangeValueFromEnumCalculator()
     : QObject(nullptr)
 {
-    const QMetaObject &meta = EsTransducerSetup::staticMetaObject;
-    const int index = meta.indexOfClassInfo("Range");
-    const QStringList items = QString::fromUtf8(meta.classInfo(index).value()).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        const QStringList pieces = item.split(QLatin1Char('='));
-        if (!pieces.first().contains(QLatin1String("enumList")))
-            continue;
-        QList<float> *list = nullptr;
-        if (pieces.first().contains(QLatin1String("Meters")))
-            list = &m_meters;
-        else if (pieces.first().contains(QLatin1String("Feet")))
-            list = &m_feet;
-        else if (pieces.first().contains(QLatin1String("Fathoms")))
-            list = &m_fathoms;
-        if (!list)
-            continue;
-        const QStringList steps = pieces.last().split(QLatin1Char(';'));
-        for (const QString &step : steps) {
+    const StepTexts texts = describedSteps();
+    const std::pair<const QStringList *, QList<float> *> units[]
+        = { { &texts.meters, &m_meters }, { &texts.feet, &m_feet }, { &texts.fathoms, &m_fathoms } };
+    for (const auto &unit : units) {
+        for (const QString &step : *unit.first) {
             bool ok = false;
             const float value = step.toFloat(&ok);
-            list->append(ok ? value : 0.0f);
+            unit.second->append(ok ? value : 0.0f);
             if (!ok) {
                 qDebug() << "Wrong value in range enum list "
                             "(RangeValueFromEnumCalculator::RangeValueFromEnumCalculator)!";
@@ -60,6 +48,23 @@ RangeValueFromEnumCalculator::RangeValueFromEnumCalculator()
             }
         }
     }
+}
+
+RangeValueFromEnumCalculator::StepTexts RangeValueFromEnumCalculator::describedSteps()
+{
+    StepTexts texts;
+    const ClassInfoEntry *range = ClassInformation::of(&EsTransducerSetup::staticMetaObject).entry("Range");
+    if (!range)
+        return texts;
+    for (const ClassInfoItem &item : range->items) {
+        if (item.text.startsWith(QLatin1String("enumListMeters")))
+            texts.meters = item.rest.split(QLatin1Char(';'));
+        else if (item.text.startsWith(QLatin1String("enumListFeet")))
+            texts.feet = item.rest.split(QLatin1Char(';'));
+        else if (item.text.startsWith(QLatin1String("enumListFathoms")))
+            texts.fathoms = item.rest.split(QLatin1Char(';'));
+    }
+    return texts;
 }
 
 float RangeValueFromEnumCalculator::rangeValue(int index, int unit) const

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 // Turns the index of a transducer's Range setting into a range. The steps come from the
 // enumListMeters, enumListFeet and enumListFathoms items of the Range description of
@@ -15,6 +16,17 @@ class RangeValueFromEnumCalculator : public QObject
 {
     Q_OBJECT
 public:
+    // The steps of each depth unit as the Range description writes them: the items that begin with
+    // enumListMeters, enumListFeet or enumListFathoms, the text after their "=" cut at ";". The one
+    // reader of that list: event marks label with these texts, the calculator computes with them.
+    struct StepTexts
+    {
+        QStringList meters;
+        QStringList feet;
+        QStringList fathoms;
+    };
+    static StepTexts describedSteps();
+
     // The process-wide calculator, created on first use and never destroyed.
     static RangeValueFromEnumCalculator *instance();
 

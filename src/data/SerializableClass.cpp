@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/BuildConfiguration.h"
 #include "common/LogText.h"
+#include "common/ClassInformation.h"
 #include "common/SignalEmitter.h"
 #include "nmea/Validators.h"
 
@@ -68,12 +69,6 @@ QString valueText(const QVariant &value)
     if (value.userType() == QMetaType::Double)
         return QString::number(double(float(value.toDouble())), 'f', 2);
     return value.toString();
-}
-
-// The value of a class-information item: the text between its first and its second "=".
-QString itemValue(const QString &item)
-{
-    return item.section(QLatin1Char('='), 1, 1);
 }
 
 // Turns a received value text into a value of the property's type. False when the text is no value of
@@ -153,25 +148,34 @@ struct Description
     QString validator;
 };
 
-Description describe(const QByteArray &entry)
+Description describe(const ClassInfoEntry &entry)
 {
+    // The settings rule: an item counts for the first of these keys that it contains anywhere, without
+    // regard to case.
+    static const QStringList keys { QStringLiteral("defaultValue="), QStringLiteral("type="),
+        QStringLiteral("isNumeric=") };
     Description description;
     QString typeText;
     bool numeric = true;
     bool found = false;
-    const QStringList items = QString::fromUtf8(entry).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        if (item.contains(QLatin1String("defaultValue="), Qt::CaseInsensitive)) {
-            description.defaultText = itemValue(item);
+    for (const ClassInfoItem &item : entry.items) {
+        switch (item.firstContainedKey(keys)) {
+        case 0:
+            description.defaultText = item.value;
             found = true;
-        } else if (item.contains(QLatin1String("type="), Qt::CaseInsensitive)) {
-            typeText = itemValue(item);
-        } else if (item.contains(QLatin1String("isNumeric="), Qt::CaseInsensitive)) {
-            if (itemValue(item).contains(QLatin1String("false"), Qt::CaseInsensitive))
+            break;
+        case 1:
+            typeText = item.value;
+            break;
+        case 2:
+            if (item.value.contains(QLatin1String("false"), Qt::CaseInsensitive))
                 numeric = false;
+            break;
+        default:
+            break;
         }
-        if (item.startsWith(QLatin1String("validator="), Qt::CaseInsensitive))
-            description.validator = itemValue(item);
+        if (item.text.startsWith(QLatin1String("validator="), Qt::CaseInsensitive))
+            description.validator = item.value;
     }
     if (!found) {
         if (typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive))
@@ -220,9 +224,8 @@ const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QM
     if (found != cache.end())
         return *found;
     StoredValueCheck check;
-    const int info = metaObject->indexOfClassInfo(property.name());
-    if (info >= 0) {
-        const Description description = describe(metaObject->classInfo(info).value());
+    if (const ClassInfoEntry *entry = ClassInformation::of(metaObject).entry(property.name())) {
+        const Description description = describe(*entry);
         // A received identity value is the sender's own SFI, which the network list holds as taken: only
         // the form is checked here, so no taken list is given. A malformed description builds no
         // validator and judges nothing.
@@ -387,18 +390,19 @@ void SerializableClass::applyCustomDefaults() { }
 void SerializableClass::setDefaultValueFromClassInfo(const QStringList &excludedProperties)
 {
     const QMetaObject *meta = metaObject();
-    for (int d = 0; d < meta->classInfoCount(); ++d) {
+    const ClassInformation &information = ClassInformation::of(meta);
+    for (int d = 0; d < information.count(); ++d) {
         const QMetaProperty property = meta->property(d + 1);
         if (!property.isValid()) {
             qDebug() << "Class information without a property in" << meta->className() << ":"
-                     << meta->classInfo(d).name();
+                     << information.at(d).name.constData();
             continue;
         }
         const QString name = QString::fromLatin1(property.name());
         if (excludedProperties.contains(name))
             continue;
 
-        const QString defaultText = describe(meta->classInfo(d).value()).defaultText;
+        const QString defaultText = describe(information.at(d)).defaultText;
         if (!property.write(this, QVariant(defaultText))) {
             qDebug().noquote() << "Incorrect defaultValue for property " + name;
             throw "Incorrect defaultValue for serializable class property";

@@ -9,7 +9,12 @@
 #include "nmea/ValidatedProperty.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QMetaProperty>
+#include <QPair>
+#include <QVector>
+
+#include <memory>
 
 namespace {
 
@@ -19,15 +24,89 @@ QPointer<TmpPortsSetupAdapter> &adapterPointer()
     return adapter;
 }
 
-// The field objects of a message with their property names, in sentence order.
-template <typename Function> void forEachField(const NmeaMessage *message, Function function)
+// How a field of a message class meets the data of a data class: looked up by name once per pair of
+// classes, then followed by index for every message.
+enum class TargetKind { None, Int, Float, String, Base, Other };
+
+struct FieldLink
 {
-    const QMetaObject *meta = message->metaObject();
-    for (int i = 1; i < meta->propertyCount(); ++i) {
-        const char *name = meta->property(i).name();
-        if (ValidatedProperty *field = NmeaMessage::fieldOf(message, name))
-            function(name, field);
+    QString name; // the field's name, also the key of a settings object's validity entries
+    const char *latinName = nullptr; // the same name, kept by the message's meta-object
+    int dataIndex = -1; // the same-named property of the data class; -1 when it declares none
+    TargetKind target = TargetKind::None; // what that property holds, for data whose fields are objects
+};
+
+TargetKind targetKind(const QMetaProperty &property)
+{
+    const QByteArray type = property.typeName();
+    if (type == "ValidatedIntProperty*")
+        return TargetKind::Int;
+    if (type == "ValidatedFloatProperty*")
+        return TargetKind::Float;
+    if (type == "ValidatedStringProperty*")
+        return TargetKind::String;
+    if (type == "ValidatedProperty*")
+        return TargetKind::Base;
+    // Anything else is read through a QVariant, which finds a field object or nothing.
+    return TargetKind::Other;
+}
+
+// The links of every field of the message's class (in field order) into the data object's class. Kept
+// for the life of the process; a copy may start another (a change signal that sends a sentence), so the
+// links stay where they are while others are added.
+const QVector<FieldLink> &fieldLinks(const NmeaMessage *message, const QObject *data)
+{
+    using Key = QPair<const QMetaObject *, const QMetaObject *>;
+    static QHash<Key, std::shared_ptr<const QVector<FieldLink>>> cache;
+    const QMetaObject *messageMeta = message->metaObject();
+    const QMetaObject *dataMeta = data->metaObject();
+    const Key key(messageMeta, dataMeta);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return **found;
+    auto links = std::make_shared<QVector<FieldLink>>();
+    for (int i = 0; i < message->fieldCount() && i + 1 < messageMeta->propertyCount(); ++i) {
+        FieldLink link;
+        link.latinName = messageMeta->property(i + 1).name();
+        link.name = QString::fromLatin1(link.latinName);
+        link.dataIndex = dataMeta->indexOfProperty(link.latinName);
+        if (link.dataIndex >= 0)
+            link.target = targetKind(dataMeta->property(link.dataIndex));
+        links->append(link);
     }
+    cache.insert(key, links);
+    return *links;
+}
+
+template <typename Kind> ValidatedProperty *readField(QObject *data, int propertyIndex)
+{
+    // What QMetaProperty::read does, into a pointer of the property's own type, without a QVariant.
+    Kind *field = nullptr;
+    int status = -1;
+    int flags = 0;
+    void *arguments[] = { &field, nullptr, &status, &flags };
+    QMetaObject::metacall(data, QMetaObject::ReadProperty, propertyIndex, arguments);
+    return field;
+}
+
+// The field object that the data object holds under the link's name, or null.
+ValidatedProperty *targetField(QObject *data, const FieldLink &link)
+{
+    switch (link.target) {
+    case TargetKind::None:
+        return nullptr;
+    case TargetKind::Int:
+        return readField<ValidatedIntProperty>(data, link.dataIndex);
+    case TargetKind::Float:
+        return readField<ValidatedFloatProperty>(data, link.dataIndex);
+    case TargetKind::String:
+        return readField<ValidatedStringProperty>(data, link.dataIndex);
+    case TargetKind::Base:
+        return readField<ValidatedProperty>(data, link.dataIndex);
+    case TargetKind::Other:
+        break;
+    }
+    return NmeaMessage::fieldOf(data, link.latinName);
 }
 
 } // namespace
@@ -88,41 +167,43 @@ void NmeaHandler::copyMessageToData(NmeaMessage *message)
     if (!data)
         return;
 
+    const QVector<FieldLink> &links = fieldLinks(message, data);
     if (auto *settings = qobject_cast<ValidatedObject *>(data)) {
         const QMetaObject *meta = settings->metaObject();
-        forEachField(message, [settings, meta](const char *name, ValidatedProperty *field) {
-            if (!field->isValid())
-                return;
-            const QString key = QString::fromLatin1(name);
+        for (int i = 0; i < links.size(); ++i) {
+            const ValidatedProperty *field = message->field(i);
+            if (!field || !field->isValid())
+                continue;
+            const FieldLink &link = links.at(i);
             const QVariant value = field->toVariant();
-            const int index = meta->indexOfProperty(name);
-            if (index < 0) {
+            if (link.dataIndex < 0) {
                 // A name the object does not declare becomes a dynamic property, which always takes the
                 // value (setProperty reports false for dynamic properties).
-                settings->setValid(key, true);
-                settings->setProperty(name, value);
-                return;
+                settings->setValid(link.name, true);
+                settings->setProperty(link.latinName, value);
+                continue;
             }
             // The value is marked valid before it is written, so that whoever reacts to the property's
             // change signal already sees it valid; a write the property refuses (read-only, or a text
             // that does not convert to its type) leaves the old value and its validity in place.
-            const bool wasValid = settings->isValid(key);
-            settings->setValid(key, true);
-            if (!meta->property(index).write(settings, value)) {
-                settings->setValid(key, wasValid);
+            const bool wasValid = settings->isValid(link.name);
+            settings->setValid(link.name, true);
+            if (!meta->property(link.dataIndex).write(settings, value)) {
+                settings->setValid(link.name, wasValid);
                 qDebug() << "NmeaHandler::copyMessageToData: value refused by" << settings->objectName()
-                         << key << logExcerpt(value.toString());
+                         << link.name << logExcerpt(value.toString());
             }
-        });
+        }
         return;
     }
 
-    forEachField(message, [data](const char *name, ValidatedProperty *field) {
-        if (!field->isValid())
-            return;
-        if (ValidatedProperty *target = NmeaMessage::fieldOf(data, name))
+    for (int i = 0; i < links.size(); ++i) {
+        const ValidatedProperty *field = message->field(i);
+        if (!field || !field->isValid())
+            continue;
+        if (ValidatedProperty *target = targetField(data, links.at(i)))
             target->assign(field);
-    });
+    }
 }
 
 void NmeaHandler::fillOutgoingMessage(NmeaMessage *message)
@@ -141,24 +222,35 @@ void NmeaHandler::copyDataToMessage(NmeaMessage *message)
     if (!message || !output)
         return;
 
+    const QVector<FieldLink> &links = fieldLinks(message, output);
     if (auto *settings = qobject_cast<ValidatedObject *>(output)) {
-        forEachField(message, [settings](const char *name, ValidatedProperty *field) {
-            if (!settings->isValid(QString::fromLatin1(name))) {
+        const QMetaObject *meta = settings->metaObject();
+        for (int i = 0; i < links.size(); ++i) {
+            ValidatedProperty *field = message->field(i);
+            if (!field)
+                continue;
+            const FieldLink &link = links.at(i);
+            if (!settings->isValid(link.name)) {
                 field->setValid(false);
-                return;
+                continue;
             }
             // Only a value the field accepts is sent as valid; otherwise the field would go out valid
             // with whatever value it held before.
-            const int status = field->setFromVariant(settings->property(name));
+            const QVariant value = link.dataIndex >= 0 ? meta->property(link.dataIndex).read(settings)
+                                                       : settings->property(link.latinName);
+            const int status = field->setFromVariant(value);
             field->setValid(status == ValidatedProperty::FieldOk);
-        });
+        }
         return;
     }
 
-    forEachField(message, [output](const char *name, ValidatedProperty *field) {
-        if (ValidatedProperty *source = NmeaMessage::fieldOf(output, name))
+    for (int i = 0; i < links.size(); ++i) {
+        ValidatedProperty *field = message->field(i);
+        if (!field)
+            continue;
+        if (ValidatedProperty *source = targetField(output, links.at(i)))
             field->assign(source);
-    });
+    }
 }
 
 QStringList NmeaHandler::storedSentences()

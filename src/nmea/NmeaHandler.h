@@ -31,7 +31,8 @@ public:
     ~NmeaHandler() override;
 
     // A received message, parsed without error. The base forwards it as text (forwarding handlers) or
-    // copies its valid fields into the data object.
+    // copies its valid fields into the data object. The message is lent for the call: the receive path
+    // reuses it afterwards (NmeaMessagePool), unless the handler keeps it by becoming its Qt parent.
     virtual void handleReceivedMessage(NmeaMessage *message);
     // Fills a message that is about to be sent: in relay mode with the last received field text,
     // otherwise from the output data object.

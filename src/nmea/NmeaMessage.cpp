@@ -1,6 +1,7 @@
 #include "nmea/NmeaMessage.h"
 
 #include "common/LogText.h"
+#include "common/ClassInformation.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/ValidatedProperty.h"
 
@@ -9,7 +10,6 @@
 #include <QHash>
 #include <QIntValidator>
 #include <QLocale>
-#include <QMetaClassInfo>
 #include <QMetaProperty>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -17,6 +17,7 @@
 #include <QVector>
 
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -77,22 +78,132 @@ public:
             return QRegularExpressionValidator::validate(input, position);
         if (own.pattern().isEmpty())
             return Acceptable;
-        const QRegularExpressionMatch match
-            = sharedPattern(QRegularExpression::anchoredPattern(own.pattern()))
-                  .match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
-        if (match.hasMatch())
-            return Acceptable;
-        if (input.isEmpty() || match.hasPartialMatch())
-            return Intermediate;
-        position = input.size();
-        return Invalid;
+        // A field meets the same few texts again and again ("N", "E", "M", "A"): the answer for the last
+        // text and pattern is kept, as matching costs more than the rest of the field.
+        if (m_lastInput.isNull() || m_lastInput != input || m_lastPattern != own.pattern()) {
+            const QRegularExpressionMatch match
+                = sharedPattern(QRegularExpression::anchoredPattern(own.pattern()))
+                      .match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
+            m_lastState = match.hasMatch()                   ? Acceptable
+                : input.isEmpty() || match.hasPartialMatch() ? Intermediate
+                                                             : Invalid;
+            m_lastInput = input;
+            m_lastPattern = own.pattern();
+        }
+        if (m_lastState == Invalid)
+            position = input.size();
+        return m_lastState;
     }
+
+private:
+    mutable QString m_lastInput;
+    mutable QString m_lastPattern;
+    mutable State m_lastState = Invalid;
 };
 
 [[noreturn]] void descriptionError(const char *logged, const QString &detail, const char *thrown)
 {
     qDebug() << logged << detail;
     throw thrown;
+}
+
+// The validator of a field as values: built from the description once per class, made into a new
+// validator object for every field built.
+struct ValidatorPlan
+{
+    enum Kind { None, Int, Double, Pattern };
+    Kind kind = None;
+    int intLow = 0;
+    int intHigh = 0;
+    double low = 0.0;
+    double high = 0.0;
+    QRegularExpression pattern;
+};
+
+// Every validator gets the same locale; one shared value instead of a locale looked up per validator.
+const QLocale &validatorLocale()
+{
+    static const QLocale english(QLocale::English, QLocale::AnyCountry);
+    return english;
+}
+
+ValidatorPlan readValidator(const QString &type, const QString &validatorText)
+{
+    ValidatorPlan plan;
+    if (validatorText.isEmpty())
+        return plan;
+    if (type == QLatin1String("float")) {
+        if (!readBounds(validatorText, &plan.low, &plan.high))
+            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error : ", validatorText,
+                "QValidator *NmeaMessage::createValidator: classinfo error!");
+        plan.kind = ValidatorPlan::Double;
+    } else if (type == QLatin1String("int")) {
+        if (!readBounds(validatorText, &plan.low, &plan.high))
+            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
+                "QValidator *NmeaMessage::createValidator: classinfo error!");
+        plan.kind = ValidatorPlan::Int;
+        plan.intLow = truncatedBound(plan.low);
+        plan.intHigh = truncatedBound(plan.high);
+    } else if (type == QLatin1String("string")) {
+        plan.pattern = sharedPattern(validatorText);
+        // A pattern that does not compile would refuse every text.
+        if (!plan.pattern.isValid())
+            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
+                "QValidator *NmeaMessage::createValidator: classinfo error!");
+        plan.kind = ValidatorPlan::Pattern;
+    } else {
+        descriptionError("QValidator *NmeaMessage::createValidator: classinfo type error: ", validatorText,
+            "QValidator *NmeaMessage::createValidator: classinfo type error!");
+    }
+    return plan;
+}
+
+QValidator *makeValidator(const ValidatorPlan &plan)
+{
+    QValidator *validator = nullptr;
+    switch (plan.kind) {
+    case ValidatorPlan::None:
+        return nullptr;
+    case ValidatorPlan::Double: {
+        auto *doubleValidator = new QDoubleValidator(plan.low, plan.high, 1000, nullptr);
+        doubleValidator->setNotation(QDoubleValidator::StandardNotation);
+        validator = doubleValidator;
+        break;
+    }
+    case ValidatorPlan::Int:
+        validator = new QIntValidator(plan.intLow, plan.intHigh, nullptr);
+        break;
+    case ValidatorPlan::Pattern:
+        validator = new SharedPatternValidator(plan.pattern);
+        break;
+    }
+    validator->setLocale(validatorLocale());
+    return validator;
+}
+
+// Puts a field's validator back to the bounds or pattern of its plan (a copy between fields may have
+// changed them).
+void restoreValidator(QValidator *validator, const ValidatorPlan &plan)
+{
+    switch (plan.kind) {
+    case ValidatorPlan::None:
+        break;
+    case ValidatorPlan::Double: {
+        auto *doubleValidator = static_cast<QDoubleValidator *>(validator);
+        if (doubleValidator->bottom() != plan.low || doubleValidator->top() != plan.high)
+            doubleValidator->setRange(plan.low, plan.high, doubleValidator->decimals());
+        break;
+    }
+    case ValidatorPlan::Int:
+        static_cast<QIntValidator *>(validator)->setRange(plan.intLow, plan.intHigh);
+        break;
+    case ValidatorPlan::Pattern: {
+        auto *patternValidator = static_cast<QRegularExpressionValidator *>(validator);
+        if (patternValidator->regularExpression() != plan.pattern)
+            patternValidator->setRegularExpression(plan.pattern);
+        break;
+    }
+    }
 }
 
 // The rules of one field, read from its class-information text.
@@ -122,19 +233,17 @@ int readInteger(const QString &propertyName, const QString &key, const QString &
     return result;
 }
 
-FieldDescription readDescription(const QString &propertyName, const QString &text)
+FieldDescription readDescription(const QString &propertyName, const ClassInfoEntry &entry)
 {
     FieldDescription description;
-    const QStringList items = text.split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        const QStringList keyAndValue = item.split(QLatin1Char('='));
-        const QString &key = keyAndValue.at(0);
+    for (const ClassInfoItem &item : entry.items) {
+        const QString &key = item.key;
         // An item without "=" (also the empty item between two blanks) has no value to read.
-        if (keyAndValue.size() < 2)
+        if (!item.hasValue)
             descriptionError("void NmeaMessage::initializeProperties(): classinfo field error: ",
                 propertyName + QLatin1Char(' ') + key,
                 "void NmeaMessage::initializeProperties(): classinfo field error!");
-        const QString &value = keyAndValue.at(1);
+        const QString &value = item.value;
         if (key == QLatin1String("type")) {
             description.type = value;
         } else if (key == QLatin1String("fixedLength")) {
@@ -165,19 +274,24 @@ FieldDescription readDescription(const QString &propertyName, const QString &tex
     return description;
 }
 
-// Writes a field into a property declared with the field's own pointer type. False when the property is
-// read-only or declares another kind than the description asks for.
+// Writes a field into a property declared with the field's own pointer type, as QMetaProperty::write
+// does, without wrapping the pointer in a QVariant and looking its type up by name: this runs for every
+// field of every object built.
+template <typename Kind> void writeField(QObject *object, int propertyIndex, Kind *field)
+{
+    int status = -1;
+    int flags = 0;
+    void *arguments[] = { &field, nullptr, &status, &flags };
+    QMetaObject::metacall(object, QMetaObject::WriteProperty, propertyIndex, arguments);
+}
+
+// False when the property is read-only or declares another kind than the description asks for.
 template <typename Kind> bool storeTypedField(QObject *object, const QMetaProperty &property, Kind *field)
 {
     static const QByteArray typeName = QByteArray(Kind::staticMetaObject.className()) + '*';
     if (!property.isWritable() || typeName != property.typeName())
         return false;
-    // What QMetaProperty::write does, without wrapping the pointer in a QVariant and looking its type up
-    // by name: this runs for every field of every message.
-    int status = -1;
-    int flags = 0;
-    void *arguments[] = { &field, nullptr, &status, &flags };
-    QMetaObject::metacall(object, QMetaObject::WriteProperty, property.propertyIndex(), arguments);
+    writeField(object, property.propertyIndex(), field);
     return true;
 }
 
@@ -192,26 +306,136 @@ bool storeField(QObject *object, const QMetaProperty &property, ValidatedPropert
     return false;
 }
 
-// Gives a new field its default value, which also makes it valid.
-void applyDefault(ValidatedProperty *field, const QString &propertyName, const FieldDescription &description)
+// The default of a field as its kind holds it; a text its kind cannot read is a description error.
+void readDefault(ValidatedProperty::Rules *rules, const QString &type, const QString &propertyName,
+    const FieldDescription &description)
 {
+    rules->hasDefault = description.hasDefault;
+    rules->defaultText = description.defaultValue;
+    if (!description.hasDefault)
+        return;
     bool ok = true;
-    if (auto *intField = qobject_cast<ValidatedIntProperty *>(field)) {
-        const int value = description.defaultValue.toInt(&ok, 10);
-        if (ok)
-            intField->setValue(value);
-    } else if (auto *floatField = qobject_cast<ValidatedFloatProperty *>(field)) {
-        const float value = description.defaultValue.toFloat(&ok);
-        if (ok)
-            floatField->setValue(double(value));
-    } else if (auto *stringField = qobject_cast<ValidatedStringProperty *>(field)) {
-        stringField->setValue(description.defaultValue);
-    }
+    if (type == QLatin1String("int"))
+        rules->intDefault = description.defaultValue.toInt(&ok, 10);
+    else if (type == QLatin1String("float"))
+        rules->floatDefault = double(description.defaultValue.toFloat(&ok));
     if (!ok)
         descriptionError("void NmeaMessage::initializeProperties(): classinfo error: ",
             propertyName + QLatin1String(" defaultValue"),
             "void NmeaMessage::initializeProperties(): classinfo error!");
-    field->setFallbackText(description.defaultValue);
+}
+
+} // namespace
+
+// What it takes to build the fields of one class again without reading its description: per field the
+// property it is stored in, its kind, its rules and its validator.
+struct NmeaFieldPlan
+{
+    enum Kind { IntField, FloatField, StringField };
+    int propertyIndex = 0;
+    Kind kind = StringField;
+    ValidatedProperty::Rules rules;
+    ValidatorPlan validator;
+};
+
+namespace {
+
+// The plans of every class built so far. A plan is stored by the first build of its class that succeeds,
+// so a class whose description is wrong is read, and refused, at every build. Kept for the life of the
+// process, like the meta-objects.
+QHash<const QMetaObject *, std::shared_ptr<const QVector<NmeaFieldPlan>>> &fieldPlans()
+{
+    static QHash<const QMetaObject *, std::shared_ptr<const QVector<NmeaFieldPlan>>> plans;
+    return plans;
+}
+
+ValidatedProperty *newField(QObject *object, QValidator *validator, const NmeaFieldPlan &plan)
+{
+    // The field becomes the Qt parent of its validator.
+    const ValidatedProperty::Rules &rules = plan.rules;
+    switch (plan.kind) {
+    case NmeaFieldPlan::FloatField:
+        return new ValidatedFloatProperty(object, validator, rules.fixedLength, rules.maxFieldLength,
+            rules.canBeNullField, rules.validityLimit, rules.fixedDigitsBeforePoint,
+            rules.leastDecimalsReceived, rules.sendDecimals);
+    case NmeaFieldPlan::IntField:
+        return new ValidatedIntProperty(object, validator, rules.fixedLength, rules.maxFieldLength,
+            rules.canBeNullField, rules.validityLimit);
+    case NmeaFieldPlan::StringField:
+        break;
+    }
+    return new ValidatedStringProperty(object, validator, rules.fixedLength, rules.maxFieldLength,
+        rules.canBeNullField, rules.validityLimit);
+}
+
+// Stores a field in its property through the property's own pointer type.
+void writePlannedField(QObject *object, const NmeaFieldPlan &plan, ValidatedProperty *field)
+{
+    switch (plan.kind) {
+    case NmeaFieldPlan::FloatField:
+        writeField(object, plan.propertyIndex, static_cast<ValidatedFloatProperty *>(field));
+        return;
+    case NmeaFieldPlan::IntField:
+        writeField(object, plan.propertyIndex, static_cast<ValidatedIntProperty *>(field));
+        return;
+    case NmeaFieldPlan::StringField:
+        writeField(object, plan.propertyIndex, static_cast<ValidatedStringProperty *>(field));
+        return;
+    }
+}
+
+// The first build of a class: reads the description property by property, builds each field as it goes
+// and stops at the first fault, as a description is checked. Returns the plans of the class.
+QVector<NmeaFieldPlan> readPlansAndBuild(QObject *object, QVector<ValidatedProperty *> *fields)
+{
+    const QMetaObject *meta = object->metaObject();
+    const ClassInformation &information = ClassInformation::of(meta);
+    QVector<NmeaFieldPlan> plans;
+    for (int i = 1; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        const QString propertyName = QString::fromLatin1(property.name());
+        if (i - 1 >= information.count() || information.at(i - 1).name != property.name())
+            descriptionError(
+                "void NmeaMessage::initializeProperties(): classinfo name and property name don't "
+                "match: ",
+                propertyName,
+                "void NmeaMessage::initializeProperties(): classinfo name and property name don't "
+                "match!");
+
+        const FieldDescription description = readDescription(propertyName, information.at(i - 1));
+        NmeaFieldPlan plan;
+        plan.propertyIndex = i;
+        plan.validator = readValidator(description.type, description.validator);
+        plan.kind = description.type == QLatin1String("float") ? NmeaFieldPlan::FloatField
+            : description.type == QLatin1String("int")         ? NmeaFieldPlan::IntField
+                                                               : NmeaFieldPlan::StringField;
+        ValidatedProperty::Rules &rules = plan.rules;
+        rules.fixedLength = description.fixedLength;
+        rules.maxFieldLength = description.maxFieldLength;
+        rules.canBeNullField = description.canBeNullField;
+        rules.validityLimit = description.validityLimit;
+        if (plan.kind == NmeaFieldPlan::FloatField) {
+            rules.fixedDigitsBeforePoint = description.fixedDigitsBeforePoint;
+            rules.leastDecimalsReceived = description.leastDecimalsReceived;
+            rules.sendDecimals = description.sendDecimals;
+        }
+        ValidatedProperty *field = newField(object, makeValidator(plan.validator), plan);
+        readDefault(&rules, description.type, propertyName, description);
+        if (rules.hasDefault)
+            field->restore(rules);
+
+        if (!storeField(object, property, field))
+            descriptionError(
+                "void NmeaMessage::initializeProperties(): classinfo type and property type don't "
+                "match: ",
+                propertyName,
+                "void NmeaMessage::initializeProperties(): classinfo type and property type don't "
+                "match!");
+        if (fields)
+            fields->append(field);
+        plans.append(plan);
+    }
+    return plans;
 }
 
 } // namespace
@@ -263,6 +487,11 @@ QString NmeaMessage::parameters() const
 void NmeaMessage::setParameters(const QString &text)
 {
     m_rawParameters = text;
+}
+
+bool NmeaMessage::hasRawParameters() const
+{
+    return !m_rawParameters.isEmpty();
 }
 
 int NmeaMessage::deserializeParamaters(const QString &text)
@@ -327,6 +556,13 @@ void NmeaMessage::copyFieldsFrom(const NmeaMessage *other)
         m_fields.at(i)->assign(other->m_fields.at(i));
 }
 
+void NmeaMessage::becomeCopyOf(const NmeaMessage *other)
+{
+    resetToDefaults();
+    copyFieldsFrom(other);
+    m_talker = other->m_talker;
+}
+
 void NmeaMessage::setAllFieldsSafe(bool safe)
 {
     for (ValidatedProperty *field : qAsConst(m_fields))
@@ -355,86 +591,48 @@ void NmeaMessage::initializeProperties(QObject *object)
     Q_UNUSED(metaTypesRegistered)
     const QMetaObject *meta = object->metaObject();
     auto *message = qobject_cast<NmeaMessage *>(object);
-    if (message)
-        message->m_fields.clear();
+    QVector<ValidatedProperty *> *fields = message ? &message->m_fields : nullptr;
+    if (fields)
+        fields->clear();
 
-    for (int i = 1; i < meta->propertyCount(); ++i) {
-        const QMetaProperty property = meta->property(i);
-        const QString propertyName = QString::fromLatin1(property.name());
-        if (i - 1 >= meta->classInfoCount() || qstrcmp(meta->classInfo(i - 1).name(), property.name()) != 0)
-            descriptionError(
-                "void NmeaMessage::initializeProperties(): classinfo name and property name don't "
-                "match: ",
-                propertyName,
-                "void NmeaMessage::initializeProperties(): classinfo name and property name don't "
-                "match!");
-
-        const FieldDescription description
-            = readDescription(propertyName, QString::fromLatin1(meta->classInfo(i - 1).value()));
-        QValidator *validator = createValidator(description.type, description.validator);
-
-        // The field becomes the Qt parent of its validator.
-        ValidatedProperty *field = nullptr;
-        if (description.type == QLatin1String("float"))
-            field = new ValidatedFloatProperty(object, validator, description.fixedLength,
-                description.maxFieldLength, description.canBeNullField, description.validityLimit,
-                description.fixedDigitsBeforePoint, description.leastDecimalsReceived,
-                description.sendDecimals);
-        else if (description.type == QLatin1String("int"))
-            field = new ValidatedIntProperty(object, validator, description.fixedLength,
-                description.maxFieldLength, description.canBeNullField, description.validityLimit);
-        else
-            field = new ValidatedStringProperty(object, validator, description.fixedLength,
-                description.maxFieldLength, description.canBeNullField, description.validityLimit);
-
-        if (description.hasDefault)
-            applyDefault(field, propertyName, description);
-
-        if (!storeField(object, property, field))
-            descriptionError(
-                "void NmeaMessage::initializeProperties(): classinfo type and property type don't "
-                "match: ",
-                propertyName,
-                "void NmeaMessage::initializeProperties(): classinfo type and property type don't "
-                "match!");
-        if (message)
-            message->m_fields.append(field);
+    std::shared_ptr<const QVector<NmeaFieldPlan>> classPlans = fieldPlans().value(meta);
+    if (!classPlans) {
+        classPlans = std::make_shared<const QVector<NmeaFieldPlan>>(readPlansAndBuild(object, fields));
+        fieldPlans().insert(meta, classPlans);
+    } else {
+        if (fields)
+            fields->reserve(classPlans->size());
+        for (const NmeaFieldPlan &plan : *classPlans) {
+            ValidatedProperty *field = newField(object, makeValidator(plan.validator), plan);
+            if (plan.rules.hasDefault)
+                field->restore(plan.rules);
+            writePlannedField(object, plan, field);
+            if (fields)
+                fields->append(field);
+        }
     }
+    if (message)
+        message->m_plans = classPlans.get();
 }
 
 QValidator *NmeaMessage::createValidator(const QString &type, const QString &validatorText)
 {
-    if (validatorText.isEmpty())
-        return nullptr;
+    return makeValidator(readValidator(type, validatorText));
+}
 
-    QValidator *validator = nullptr;
-    double low = 0.0;
-    double high = 0.0;
-    if (type == QLatin1String("float")) {
-        if (!readBounds(validatorText, &low, &high))
-            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error : ", validatorText,
-                "QValidator *NmeaMessage::createValidator: classinfo error!");
-        auto *doubleValidator = new QDoubleValidator(low, high, 1000, nullptr);
-        doubleValidator->setNotation(QDoubleValidator::StandardNotation);
-        validator = doubleValidator;
-    } else if (type == QLatin1String("int")) {
-        if (!readBounds(validatorText, &low, &high))
-            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
-                "QValidator *NmeaMessage::createValidator: classinfo error!");
-        validator = new QIntValidator(truncatedBound(low), truncatedBound(high), nullptr);
-    } else if (type == QLatin1String("string")) {
-        const QRegularExpression pattern = sharedPattern(validatorText);
-        // A pattern that does not compile would refuse every text.
-        if (!pattern.isValid())
-            descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
-                "QValidator *NmeaMessage::createValidator: classinfo error!");
-        validator = new SharedPatternValidator(pattern);
-    } else {
-        descriptionError("QValidator *NmeaMessage::createValidator: classinfo type error: ", validatorText,
-            "QValidator *NmeaMessage::createValidator: classinfo type error!");
+void NmeaMessage::resetToDefaults()
+{
+    m_rawParameters.clear();
+    m_sourcePort.clear();
+    m_sourceSfi.clear();
+    if (!m_plans || m_plans->size() != m_fields.size())
+        return;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        ValidatedProperty *field = m_fields.at(i);
+        const NmeaFieldPlan &plan = m_plans->at(i);
+        field->restore(plan.rules);
+        restoreValidator(field->validator(), plan.validator);
     }
-    validator->setLocale(QLocale(QLocale::English, QLocale::AnyCountry));
-    return validator;
 }
 
 ValidatedProperty *NmeaMessage::fieldOf(const QObject *object, const char *propertyName)

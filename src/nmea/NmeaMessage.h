@@ -9,6 +9,7 @@
 
 class QValidator;
 class ValidatedProperty;
+struct NmeaFieldPlan;
 
 // Base of every sentence class. One message holds one sentence: talker, formatter, its fields, the raw
 // field text it was parsed from and, for a received sentence, the port and the sender's SFI.
@@ -40,6 +41,8 @@ public:
     // Sets the raw field text, which is then written instead of the fields: a handler re-sends a stored
     // received text unchanged this way. An empty text lets the fields be written again.
     void setParameters(const QString &text);
+    // Whether there is a raw field text (received, or set for sending).
+    bool hasRawParameters() const;
 
     // Takes the field text of a received sentence (everything between the "," after the address and
     // the "*"). Returns NmeaNoError, NmeaFieldLengthError or NmeaInvalidValueError; the text is kept as
@@ -51,8 +54,19 @@ public:
     // when that would be longer than the framing allows (isTooLong), so that no such sentence is sent.
     QString toSentence() const;
 
+    // Puts the message back into the state in which its class's constructor leaves it (talker and
+    // formatter stay): no raw field text, source port or source SFI, every field with the rules, value,
+    // validity and validator its description gives. The fields are not built again: a message is reused
+    // this way (see NmeaMessagePool). A class that keeps state of its own beside its fields resets it
+    // too.
+    virtual void resetToDefaults();
+
     // Assigns every field of another message of the same class to the field of the same index.
     void copyFieldsFrom(const NmeaMessage *other);
+    // Makes this message, of the same class as other, what NmeaMessage::create(other's talker, other's
+    // formatter) followed by copyFieldsFrom(other) makes, without building anything: a kept message is
+    // reused this way.
+    void becomeCopyOf(const NmeaMessage *other);
     void setAllFieldsSafe(bool safe);
 
     // The field objects in sentence order.
@@ -95,6 +109,8 @@ private:
     // The field objects in property order, filled by initializeProperties; they are also the values
     // of the properties, and this list only spares the meta-object look-up on every sentence.
     QVector<ValidatedProperty *> m_fields;
+    // How the fields of this class are built, one plan per field in m_fields' order; kept per class.
+    const QVector<NmeaFieldPlan> *m_plans = nullptr;
 };
 
 #endif // NMEAMESSAGE_H

@@ -121,6 +121,25 @@ bool hasNumberForm(const QString &text, bool real)
 
 // ---------------------------------------------------------------------------------------
 
+template <typename Kind> void ValidatedProperty::copyFromSameKind(const ValidatedProperty *other)
+{
+    const Kind *source = sameKind<Kind>(this, other, "copyFrom");
+    auto *self = static_cast<Kind *>(this);
+    ValidatedProperty::copyFrom(source);
+    self->m_value = source->m_value;
+    self->copyKindRules(source);
+    emit valueChanged();
+}
+
+template <typename Kind> void ValidatedProperty::assignFromSameKind(const ValidatedProperty *other)
+{
+    const Kind *source = sameKind<Kind>(this, other, "assign");
+    if (source->m_valid)
+        static_cast<Kind *>(this)->m_value = source->m_value;
+    m_safe = source->m_safe;
+    setValid(source->m_valid);
+}
+
 ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength,
     int maxFieldLength, bool canBeNullField, int validityLimit)
     : QObject(parent)
@@ -235,6 +254,22 @@ QValidator *ValidatedProperty::validator() const
     return m_validator;
 }
 
+void ValidatedProperty::restore(const Rules &rules)
+{
+    m_fixedLength = rules.fixedLength;
+    m_maxFieldLength = rules.maxFieldLength;
+    m_canBeNullField = rules.canBeNullField;
+    m_validityLimit = rules.validityLimit;
+    m_validityCounter = 0;
+    m_safe = true;
+    m_valid = rules.hasDefault;
+    if (rules.hasDefault)
+        m_fallbackText = rules.defaultText;
+    else
+        m_fallbackText = QStringLiteral("0");
+    restoreValue(rules);
+}
+
 QTimer *ValidatedProperty::validityTimer()
 {
     return sharedValidityTimer;
@@ -297,25 +332,22 @@ ValidatedIntProperty::ValidatedIntProperty(QObject *parent, QValidator *validato
 {
 }
 
-void ValidatedIntProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedIntProperty::copyKindRules(const ValidatedIntProperty *source)
 {
-    const auto *source = sameKind<ValidatedIntProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     auto *mine = qobject_cast<QIntValidator *>(m_validator);
     const auto *theirs = qobject_cast<const QIntValidator *>(source->m_validator);
     if (mine && theirs)
         mine->setRange(theirs->bottom(), theirs->top());
-    emit valueChanged();
+}
+
+void ValidatedIntProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedIntProperty>(other);
 }
 
 void ValidatedIntProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedIntProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedIntProperty>(other);
 }
 
 QString ValidatedIntProperty::toNmeaString() const
@@ -351,6 +383,11 @@ int ValidatedIntProperty::setFromNmeaString(const QString &text)
     return FieldOk;
 }
 
+void ValidatedIntProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.intDefault : 0;
+}
+
 qint32 ValidatedIntProperty::value() const
 {
     return m_value;
@@ -375,11 +412,8 @@ ValidatedFloatProperty::ValidatedFloatProperty(QObject *parent, QValidator *vali
 {
 }
 
-void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedFloatProperty::copyKindRules(const ValidatedFloatProperty *source)
 {
-    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     m_fixedDigitsBeforePoint = source->m_fixedDigitsBeforePoint;
     m_leastDecimalsReceived = source->m_leastDecimalsReceived;
     m_sendDecimals = source->m_sendDecimals;
@@ -389,16 +423,16 @@ void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
         mine->setBottom(theirs->bottom());
         mine->setTop(theirs->top());
     }
-    emit valueChanged();
+}
+
+void ValidatedFloatProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedFloatProperty>(other);
 }
 
 void ValidatedFloatProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedFloatProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedFloatProperty>(other);
 }
 
 int ValidatedFloatProperty::setFromVariant(const QVariant &variant)
@@ -478,6 +512,14 @@ int ValidatedFloatProperty::setFromNmeaString(const QString &text)
     return FieldOk;
 }
 
+void ValidatedFloatProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.floatDefault : 0.0;
+    m_fixedDigitsBeforePoint = rules.fixedDigitsBeforePoint;
+    m_leastDecimalsReceived = rules.leastDecimalsReceived;
+    m_sendDecimals = rules.sendDecimals;
+}
+
 double ValidatedFloatProperty::value() const
 {
     return m_value;
@@ -535,25 +577,22 @@ ValidatedStringProperty::ValidatedStringProperty(QObject *parent, QValidator *va
 {
 }
 
-void ValidatedStringProperty::copyFrom(const ValidatedProperty *other)
+void ValidatedStringProperty::copyKindRules(const ValidatedStringProperty *source)
 {
-    const auto *source = sameKind<ValidatedStringProperty>(this, other, "copyFrom");
-    ValidatedProperty::copyFrom(source);
-    m_value = source->m_value;
     auto *mine = qobject_cast<QRegularExpressionValidator *>(m_validator);
     const auto *theirs = qobject_cast<const QRegularExpressionValidator *>(source->m_validator);
     if (mine && theirs)
         mine->setRegularExpression(theirs->regularExpression());
-    emit valueChanged();
+}
+
+void ValidatedStringProperty::copyFrom(const ValidatedProperty *other)
+{
+    copyFromSameKind<ValidatedStringProperty>(other);
 }
 
 void ValidatedStringProperty::assign(const ValidatedProperty *other)
 {
-    const auto *source = sameKind<ValidatedStringProperty>(this, other, "assign");
-    if (source->m_valid)
-        m_value = source->m_value;
-    m_safe = source->m_safe;
-    setValid(source->m_valid);
+    assignFromSameKind<ValidatedStringProperty>(other);
 }
 
 QString ValidatedStringProperty::toNmeaString() const
@@ -574,6 +613,11 @@ int ValidatedStringProperty::setFromNmeaString(const QString &text)
     m_value = text;
     setValid(true);
     return FieldOk;
+}
+
+void ValidatedStringProperty::restoreValue(const Rules &rules)
+{
+    m_value = rules.hasDefault ? rules.defaultText : QString();
 }
 
 QString ValidatedStringProperty::value() const

@@ -21,6 +21,22 @@ class ValidatedProperty : public QObject
 public:
     enum FieldStatus { FieldOk = 0, FieldEmpty = 1, FieldInvalid = 2, FieldWrongLength = 3 };
 
+    // What a field description sets in a property: the constructor's rules and the default value.
+    struct Rules
+    {
+        int fixedLength = 0;
+        int maxFieldLength = 0;
+        bool canBeNullField = true;
+        int validityLimit = 10;
+        int fixedDigitsBeforePoint = 0; // real numbers only, as the two after it
+        int leastDecimalsReceived = 0;
+        int sendDecimals = 1;
+        bool hasDefault = false;
+        QString defaultText; // also the fallback text when there is a default
+        qint32 intDefault = 0;
+        double floatDefault = 0.0;
+    };
+
     // The property becomes the Qt parent of validator.
     ValidatedProperty(QObject *parent, QValidator *validator, int fixedLength, int maxFieldLength,
         bool canBeNullField, int validityLimit);
@@ -52,6 +68,11 @@ public:
     int validityLimit() const;
     QValidator *validator() const;
 
+    // Puts the property into the state in which a construction with these rules leaves it, followed by
+    // its default value when there is one: value, validity, safe flag, count and fallback text included
+    // (the validator is its owner's business). Emits nothing: an object reused instead of built anew.
+    void restore(const Rules &rules);
+
     // The shared 1000 ms timer, or null while no property has been constructed.
     static QTimer *validityTimer();
     // Registers "ValidatedProperty *" and the three kinds' pointer names with the meta-type
@@ -65,6 +86,14 @@ public slots:
     void increaseValidityCounter();
 
 protected:
+    // The kind's part of restore(): its value and its own rules.
+    virtual void restoreValue(const Rules &rules) = 0;
+
+    // copyFrom and assign of every kind, Kind being the kind of this property; a source of another kind
+    // is a programming error (logged and thrown). Each kind supplies its value and copyKindRules().
+    template <typename Kind> void copyFromSameKind(const ValidatedProperty *other);
+    template <typename Kind> void assignFromSameKind(const ValidatedProperty *other);
+
     // Checks shared by all kinds: the length rules (a leading "-" not counted) and the
     // validator. Each returns FieldOk or the status the field gives.
     int checkLength(const QString &text) const;
@@ -98,7 +127,14 @@ public:
     qint32 value() const;
     void setValue(qint32 value);
 
+protected:
+    void restoreValue(const Rules &rules) override;
+
 private:
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedIntProperty *source);
+
     qint32 m_value;
 };
 
@@ -137,9 +173,15 @@ public:
     int sendDecimals() const;
     void setSendDecimals(int decimals);
 
+protected:
+    void restoreValue(const Rules &rules) override;
+
 private:
     // The magnitude with sendDecimals decimals, before any padding; empty when it does not fit.
     QString magnitudeText(double magnitude) const;
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedFloatProperty *source);
 
     double m_value;
     int m_fixedDigitsBeforePoint;
@@ -162,7 +204,14 @@ public:
     QString value() const;
     void setValue(const QString &value);
 
+protected:
+    void restoreValue(const Rules &rules) override;
+
 private:
+    friend class ValidatedProperty;
+    // The rules copyFrom takes over besides the base's: the validator's bounds or pattern, and more.
+    void copyKindRules(const ValidatedStringProperty *source);
+
     QString m_value;
 };
 

@@ -114,6 +114,18 @@ void TestClassInformation::exactAndPrefixLookups()
     QVERIFY(validator);
     QCOMPARE(validator->rest, QStringLiteral("regex;a=b"));
     QCOMPARE(depth->itemStartingWith(QStringLiteral("Validator=")), nullptr);
+
+    // Containment anywhere in the item, every match in order; case-sensitive unless asked otherwise.
+    const QVector<const ClassInfoItem *> withA = depth->itemsContaining(QStringLiteral("a"));
+    QCOMPARE(withA.size(), 3);
+    QCOMPARE(withA.at(0), &depth->items.at(0));
+    QCOMPARE(withA.at(1), &depth->items.at(1));
+    QCOMPARE(withA.at(2), &depth->items.at(3));
+    QVERIFY(depth->itemsContaining(QStringLiteral("Name")).isEmpty());
+    const QVector<const ClassInfoItem *> named
+        = depth->itemsContaining(QStringLiteral("Name"), Qt::CaseInsensitive);
+    QCOMPARE(named.size(), 1);
+    QCOMPARE(named.at(0)->text, QStringLiteral("name=Depth"));
 }
 
 void TestClassInformation::containedKeysInOrder_data()

@@ -56,6 +56,7 @@ private slots:
     void gsaSystemsSideBySide();
     void gsvGroup();
     void gsvNewGroupKeepsCompleted();
+    void gsvStoredMessagesAreExactCopies();
     void gstPerTalker();
     void ageing();
 
@@ -112,6 +113,8 @@ void TestSatelliteHandlers::gsaKey()
     receive(&handler, sentence);
     QVERIFY(handler.storedGsaMessage(key));
     QCOMPARE(handler.storedSentences().size(), 1);
+    // The same key from the received message, which still has its field text.
+    QCOMPARE(handler.sentenceKey(parse(sentence).get()), key);
 }
 
 void TestSatelliteHandlers::gsaSystemsSideBySide()
@@ -184,6 +187,52 @@ void TestSatelliteHandlers::gsvNewGroupKeepsCompleted()
 
     receive(&handler, complete("GPGSV,2,2,08,24,18,044,19,31,33,217,34,32,56,321,38,25,31,122,14"));
     QCOMPARE(handler.storedSentences().size(), 2);
+}
+
+void TestSatelliteHandlers::gsvStoredMessagesAreExactCopies()
+{
+    // The store reuses the messages of the completed list and of replaced entries. Whatever a message
+    // held before (other talkers, more satellites, other values), what is read out must be exactly what
+    // fresh copies of the received sentences give.
+    struct Step
+    {
+        QString sentence;
+        QStringList completedGroup; // the sentences of the last complete group, in store order
+    };
+    const QString gp21 = complete("GPGSV,2,1,08,14,42,292,32,10,82,062,37,18,53,128,34,12,26,077,27,1");
+    const QString gp22 = complete("GPGSV,2,2,08,24,18,044,,1");
+    const QString gl21 = complete("GLGSV,2,1,05,65,10,100,20,66,11,101,");
+    const QString ga11 = complete("GAGSV,1,1,01,301,45,180,40,7");
+    const QString gp22b = complete("GPGSV,2,2,08,24,18,044,19,31,33,217,34,32,56,321,38,25,31,122,14");
+    const QString gp21b = complete("GPGSV,2,1,08,14,43,293,");
+    const QList<Step> steps {
+        { gp21, {} },
+        { gp22, { gp21, gp22 } },
+        // Same total: replaces part 1 of the group, which is complete again.
+        { gl21, { gl21, gp22 } },
+        // Another total: a group of its own, complete at once.
+        { ga11, { ga11 } },
+        { gp22b, { ga11 } },
+        { gp21b, { gp22b, gp21b } },
+        { gp21, { gp22b, gp21 } },
+    };
+    HandlerGsv handler;
+    for (const Step &step : steps) {
+        receive(&handler, step.sentence);
+        QStringList expected;
+        for (const QString &sentence : step.completedGroup)
+            expected << rebuilt(sentence);
+        QCOMPARE(handler.storedSentences(), expected);
+        for (const QString &sentence : step.completedGroup) {
+            const std::unique_ptr<NmeaMessage> received = parse(sentence);
+            const auto *gsv = qobject_cast<MsgGsv *>(received.get());
+            const QString key = QStringLiteral("%1,%2")
+                                    .arg(gsv->GSV_TotalMessages()->value())
+                                    .arg(gsv->GSV_MessageNumber()->value());
+            QCOMPARE(handler.storedGsvMessage(key)->talker(), received->talker());
+            QCOMPARE(handler.storedGsvMessage(key)->sourcePort(), QString());
+        }
+    }
 }
 
 void TestSatelliteHandlers::gstPerTalker()

@@ -210,7 +210,8 @@ void NmeaOverUdpController::processReceivedDatagram(
     QByteArray datagram, bool message_is_from_internal_communication, bool from_internal_interface)
 {
     Q_UNUSED(message_is_from_internal_communication)
-    UdpDatagramRecord record(datagram);
+    // The intake's record of these bytes when it passed them on, else a new reading.
+    UdpDatagramRecord record = UdpDatagramRecord::received(datagram);
     if (!record.isValid()) {
         // The intake has counted what it checks line by line; this is the last check before the data is
         // used, and a datagram handed over without the intake must be counted too.

@@ -6,6 +6,8 @@
 
 #include <QDebug>
 
+#include <deque>
+
 namespace {
 
 const int lineCountCycle = 999;
@@ -24,10 +26,50 @@ UdpDatagramRecord::UdpDatagramRecord(const QByteArray &datagram, const QStringLi
     : m_datagram(datagram)
     , m_pendingDestinations(pending_destinations)
 {
-    read();
+    read(UdpParserClass::read(m_datagram));
 }
 
-void UdpDatagramRecord::read()
+UdpDatagramRecord::UdpDatagramRecord(const QByteArray &datagram, const UdpParserClass::Reading &reading)
+    : m_datagram(datagram)
+{
+    read(reading);
+}
+
+namespace {
+
+std::deque<UdpDatagramRecord> &keptRecords()
+{
+    static std::deque<UdpDatagramRecord> kept;
+    return kept;
+}
+
+} // namespace
+
+void UdpDatagramRecord::keepReceived(const UdpDatagramRecord &record)
+{
+    std::deque<UdpDatagramRecord> &kept = keptRecords();
+    if (int(kept.size()) >= maxKeptRecords)
+        kept.pop_front();
+    kept.push_back(record);
+}
+
+UdpDatagramRecord UdpDatagramRecord::received(const QByteArray &datagram)
+{
+    // Records are taken in the order they were kept, so the first one is nearly always the one. The same
+    // bytes are known by their shared data; the bytes are compared too, so that a match is certain.
+    std::deque<UdpDatagramRecord> &kept = keptRecords();
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        const QByteArray &bytes = it->m_datagram;
+        if (bytes.constData() == datagram.constData() && bytes == datagram) {
+            UdpDatagramRecord record = *it;
+            kept.erase(it);
+            return record;
+        }
+    }
+    return UdpDatagramRecord(datagram);
+}
+
+void UdpDatagramRecord::read(const UdpParserClass::Reading &reading)
 {
     m_faultCode = 0;
     m_checksumsValid = true;
@@ -40,24 +82,21 @@ void UdpDatagramRecord::read()
     m_firstPosition = 1;
     m_sentences.clear();
 
-    // The datagram is read once; key, identity and flags come from its tag blocks.
-    QList<UdpParserClass::Line> lines;
-    const UdpParserClass::LineResult result = UdpParserClass::readLines(m_datagram, &lines);
+    // Key, identity and flags come from the tag blocks of the one reading.
     if (!m_datagram.startsWith(UdpParserClass::headerBytes()))
         m_faultCode = DatagramHeaderError;
-    else if (result != UdpParserClass::LinesOk)
-        m_faultCode = result;
-    else if (lines.isEmpty())
+    else if (reading.result != UdpParserClass::LinesOk)
+        m_faultCode = reading.result;
+    else if (reading.lines.isEmpty())
         m_faultCode = TagBlockFormatError;
 
     QList<UdpParserClass::TagValues> tags;
-    for (int i = 0; i < lines.size() && m_faultCode == 0; ++i) {
-        UdpParserClass::TagValues values;
-        const int code = UdpParserClass::readTagBlock(lines.at(i).tagBlock, &values);
-        if (code == TagBlockChecksumError)
+    for (int i = 0; i < reading.lines.size() && m_faultCode == 0; ++i) {
+        const UdpParserClass::ReadLine &line = reading.lines.at(i);
+        if (line.tagFault == TagBlockChecksumError)
             m_checksumsValid = false;
-        m_faultCode = code;
-        tags.append(values);
+        m_faultCode = line.tagFault;
+        tags.append(line.values);
     }
 
     // The lines of one datagram belong to one group and follow its order: one source, and either no g: at
@@ -78,11 +117,11 @@ void UdpDatagramRecord::read()
 
     if (!m_valid) {
         // Kept for what a caller may still ask of a datagram that is not used.
-        m_key = UdpParserClass::groupKey(m_datagram);
-        m_needsAcknowledgement = UdpParserClass::isSetupDatagram(m_datagram);
-        if (m_checksumsValid) {
-            for (const UdpParserClass::Line &line : lines)
-                m_sentences.append(line.sentence);
+        m_key = UdpParserClass::groupKey(reading);
+        m_needsAcknowledgement = UdpParserClass::textTag(reading).startsWith(QLatin1String("pqrvsetup"));
+        if (m_checksumsValid && reading.result == UdpParserClass::LinesOk) {
+            for (const UdpParserClass::ReadLine &line : reading.lines)
+                m_sentences.append(line.line.sentence);
         }
         return;
     }
@@ -100,8 +139,8 @@ void UdpDatagramRecord::read()
     m_needsAcknowledgement = m_textTag.startsWith(QLatin1String("pqrvsetup"));
     m_sourceSfi = first.source;
     m_destinationSfis = first.destinations;
-    for (const UdpParserClass::Line &line : lines)
-        m_sentences.append(line.sentence);
+    for (const UdpParserClass::ReadLine &line : reading.lines)
+        m_sentences.append(line.line.sentence);
     if (first.hasGroup) {
         m_groupId = first.groupId;
         m_groupSize = first.groupSize;
@@ -109,7 +148,7 @@ void UdpDatagramRecord::read()
     } else {
         // Sentences without g: are a group of the datagram's own lines.
         m_groupId = QStringLiteral("1");
-        m_groupSize = lines.size();
+        m_groupSize = reading.lines.size();
         m_firstPosition = 1;
     }
     m_groupStartLineCount = lineCountBefore(first.lineCount, m_firstPosition - 1);
@@ -123,7 +162,7 @@ QByteArray UdpDatagramRecord::datagram() const
 void UdpDatagramRecord::setDatagram(const QByteArray &datagram)
 {
     m_datagram = datagram;
-    read();
+    read(UdpParserClass::read(m_datagram));
 }
 
 QString UdpDatagramRecord::key() const

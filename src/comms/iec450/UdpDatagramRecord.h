@@ -1,6 +1,8 @@
 #ifndef UDPDATAGRAMRECORD_H
 #define UDPDATAGRAMRECORD_H
 
+#include "comms/iec450/UdpParserClass.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,6 +17,17 @@ public:
     UdpDatagramRecord();
     // Reads the datagram at once; pending_destinations are the SFIs that must acknowledge a sent datagram.
     explicit UdpDatagramRecord(const QByteArray &datagram, const QStringList &pending_destinations = {});
+    // The same from a reading already made of the datagram.
+    UdpDatagramRecord(const QByteArray &datagram, const UdpParserClass::Reading &reading);
+
+    // The record of a received datagram. The intake reads every datagram before it passes it on
+    // (socketInterface::recievedMessage, a queued connection) and keeps the record it made of it here,
+    // beside the bytes; the controller, which receives the same bytes, takes that record instead of
+    // reading them again. Bytes without a kept record (handed over by anyone else, or kept too long) are
+    // read anew. At most maxKeptRecords are kept, the oldest dropped first. GUI thread only.
+    static void keepReceived(const UdpDatagramRecord &record);
+    static UdpDatagramRecord received(const QByteArray &datagram);
+    static const int maxKeptRecords = 1024;
 
     QByteArray datagram() const;
     // Replaces the datagram and reads it again (key, identity, validity); the pending list stays.
@@ -62,7 +75,7 @@ public:
     QStringList sentences() const;
 
 private:
-    void read();
+    void read(const UdpParserClass::Reading &reading);
 
     QByteArray m_datagram;
     QString m_key;

@@ -16,25 +16,17 @@ const int maxGroupSize = 999;
 // Longest group id read from a g: parameter; the unit writes 1 to 99.
 const int maxGroupIdDigits = 6;
 
-// One parameter found in a tag block. A value "has an end" when a "," or the "*" of the checksum follows it.
-struct Parameter
-{
-    QString value;
-    bool hasEnd = false;
-};
-
-// The comma-separated items of a tag block's content (before its "*"). A t: parameter runs to the "*", so
-// the items after it belong to its text and are not parameters.
+// The comma-separated items of a tag block's content (before its "*"), for the operations that edit a
+// tag block. A t: parameter runs to the "*", so the items after it belong to its text.
 struct TagItems
 {
     QStringList items;
     bool hasStar = false;
     QString textTag;
     bool hasTextTag = false;
-    bool textTagHasEnd = false;
 };
 
-TagItems tagItems(const QString &tag_block)
+TagItems readTagItems(const QString &tag_block)
 {
     TagItems result;
     const int start = tag_block.startsWith(QLatin1Char('\\')) ? 1 : 0;
@@ -47,7 +39,6 @@ TagItems tagItems(const QString &tag_block)
         if (content.midRef(position, 2) == QLatin1String("t:")) {
             result.hasTextTag = true;
             result.textTag = content.mid(position + 2);
-            result.textTagHasEnd = result.hasStar;
             break;
         }
         if (comma < 0)
@@ -58,38 +49,19 @@ TagItems tagItems(const QString &tag_block)
     return result;
 }
 
-QList<Parameter> parameters(const TagItems &parsed, const QLatin1String &prefix)
-{
-    QList<Parameter> found;
-    for (int i = 0; i < parsed.items.size(); ++i) {
-        const QString &item = parsed.items.at(i);
-        if (!item.startsWith(prefix))
-            continue;
-        Parameter parameter;
-        parameter.value = item.mid(2);
-        // A following item (or text tag) means a "," came after the value.
-        parameter.hasEnd = parsed.hasStar || i + 1 < parsed.items.size() || parsed.hasTextTag;
-        found.append(parameter);
-    }
-    return found;
-}
+using TagScan = UdpParserClass::TagScan;
 
-QList<Parameter> parameters(const QString &tag_block, const QLatin1String &prefix)
+QStringRef valueOf(const QString &tag_block, const TagScan::Value &value)
 {
-    return parameters(tagItems(tag_block), prefix);
-}
-
-bool hasParameter(const QString &tag_block, const char *prefix)
-{
-    return !parameters(tag_block, QLatin1String(prefix)).isEmpty();
+    return tag_block.midRef(value.position, value.length);
 }
 
 // A decimal number of at most nine digits; -1 for anything else.
-int decimalValue(const QString &text)
+int decimalValue(QStringView text)
 {
     if (!isAsciiDigits(text) || text.length() > 9)
         return -1;
-    return text.toInt();
+    return text.toString().toInt();
 }
 
 void logFailure(bool log, const char *message, const QString &tag_block)
@@ -98,36 +70,34 @@ void logFailure(bool log, const char *message, const QString &tag_block)
         qDebug().noquote() << QLatin1String(message) + logExcerpt(tag_block);
 }
 
-int sourceCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int sourceCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("s:"));
-    if (found.isEmpty()) {
+    if (!scan.source.found()) {
         logFailure(log, "Source tag not found: ", tag_block);
         return -1;
     }
-    if (!found.first().hasEnd) {
+    if (!scan.source.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    if (found.first().value.length() != sfiLength) {
+    if (scan.source.length != sfiLength) {
         logFailure(log, "Wrong format of source tag: ", tag_block);
         return -3;
     }
     return 0;
 }
 
-int lineCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int lineCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("n:"));
-    if (found.isEmpty()) {
+    if (!scan.line.found()) {
         logFailure(log, "Line tag not found: ", tag_block);
         return -1;
     }
-    if (!found.first().hasEnd) {
+    if (!scan.line.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    const QString &value = found.first().value;
+    const QStringRef value = valueOf(tag_block, scan.line);
     if (!isAsciiDigits(value)) {
         logFailure(log, "Line number inside tag is not an integer: ", tag_block);
         return -3;
@@ -140,17 +110,16 @@ int lineCheck(const TagItems &parsed, const QString &tag_block, bool log)
     return 0;
 }
 
-int destinationCheck(const TagItems &parsed, const QString &tag_block, bool log)
+int destinationCheck(const TagScan &scan, const QString &tag_block, bool log)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("d:"));
-    if (found.isEmpty())
+    if (scan.destinations.isEmpty())
         return 1;
-    for (const Parameter &parameter : found) {
-        if (!parameter.hasEnd) {
+    for (const TagScan::Value &destination : scan.destinations) {
+        if (!destination.hasEnd) {
             logFailure(log, "Missing end of tag: ", tag_block);
             return -2;
         }
-        if (parameter.value.length() != sfiLength) {
+        if (destination.length != sfiLength) {
             logFailure(log, "Wrong format of destination tag: ", tag_block);
             return -3;
         }
@@ -165,16 +134,15 @@ struct GroupValue
     QString id;
 };
 
-int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, GroupValue *value = nullptr)
+int groupCheck(const TagScan &scan, const QString &tag_block, bool log, GroupValue *value = nullptr)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String("g:"));
-    if (found.isEmpty())
+    if (!scan.group.found())
         return 1;
-    if (!found.first().hasEnd) {
+    if (!scan.group.hasEnd) {
         logFailure(log, "Missing end of tag: ", tag_block);
         return -2;
     }
-    const QStringList parts = found.first().value.split(QLatin1Char('-'));
+    const QVector<QStringRef> parts = valueOf(tag_block, scan.group).split(QLatin1Char('-'));
     if (parts.size() != 3 || !isAsciiDigits(parts.at(0)) || !isAsciiDigits(parts.at(1))
         || !isAsciiDigits(parts.at(2)) || parts.at(2).length() > maxGroupIdDigits) {
         logFailure(log, "Wrong format of group tag: ", tag_block);
@@ -189,41 +157,34 @@ int groupCheck(const TagItems &parsed, const QString &tag_block, bool log, Group
     if (value) {
         value->position = position;
         value->size = size;
-        value->id = parts.at(2);
+        value->id = parts.at(2).toString();
     }
     return 0;
 }
 
 int sourceCheck(const QString &tag_block, bool log)
 {
-    return sourceCheck(tagItems(tag_block), tag_block, log);
+    return sourceCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int lineCheck(const QString &tag_block, bool log)
 {
-    return lineCheck(tagItems(tag_block), tag_block, log);
+    return lineCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int destinationCheck(const QString &tag_block, bool log)
 {
-    return destinationCheck(tagItems(tag_block), tag_block, log);
+    return destinationCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
 int groupCheck(const QString &tag_block, bool log)
 {
-    return groupCheck(tagItems(tag_block), tag_block, log);
+    return groupCheck(UdpParserClass::scanTagBlock(tag_block), tag_block, log);
 }
 
-QString parameterValue(const TagItems &parsed, const char *prefix)
+QString parameterValue(const QString &tag_block, const TagScan::Value &value)
 {
-    const QList<Parameter> found = parameters(parsed, QLatin1String(prefix));
-    return found.isEmpty() ? QString() : found.first().value;
-}
-
-QString parameterValue(const QString &tag_block, const char *prefix)
-{
-    const QList<Parameter> found = parameters(tag_block, QLatin1String(prefix));
-    return found.isEmpty() ? QString() : found.first().value;
+    return value.found() ? valueOf(tag_block, value).toString() : QString();
 }
 
 // A tag block's content rebuilt from its items and text tag, with a fresh checksum when it had one.
@@ -274,11 +235,62 @@ QByteArray UdpParserClass::headerBytes()
     return QByteArray(header, headerLength + 1);
 }
 
-UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram, QList<Line> *lines)
+UdpParserClass::TagScan UdpParserClass::scanTagBlock(const QString &tag_block)
 {
-    lines->clear();
-    if (datagram.size() > maxDatagramSize)
-        return LinesTooLong;
+    // The items are the texts between the commas of the content; a t: item runs to the end of the content.
+    // A value has an end when a "," or the "*" follows it: every item but the last is followed by a ",",
+    // and so is the last when a text tag comes after it.
+    TagScan scan;
+    const int start = tag_block.startsWith(QLatin1Char('\\')) ? 1 : 0;
+    const int star = tag_block.indexOf(QLatin1Char('*'), start);
+    scan.hasStar = star >= 0;
+    const int contentEnd = star < 0 ? tag_block.size() : star;
+    int position = start;
+    while (position <= contentEnd) {
+        if (tag_block.midRef(position, qMin(2, contentEnd - position)) == QLatin1String("t:")) {
+            scan.hasTextTag = true;
+            scan.textTag.position = position + 2;
+            scan.textTag.length = contentEnd - position - 2;
+            scan.textTag.hasEnd = scan.hasStar;
+            break;
+        }
+        int comma = tag_block.indexOf(QLatin1Char(','), position);
+        if (comma < 0 || comma > contentEnd)
+            comma = contentEnd;
+        TagScan::Value value;
+        value.position = position + 2;
+        value.length = comma - position - 2;
+        value.hasEnd = comma < contentEnd;
+        if (value.length >= 0 && tag_block.at(position + 1) == QLatin1Char(':')) {
+            const QChar key = tag_block.at(position);
+            TagScan::Value *first = key == QLatin1Char('s') ? &scan.source
+                : key == QLatin1Char('n')                   ? &scan.line
+                : key == QLatin1Char('g')                   ? &scan.group
+                                                            : nullptr;
+            if (first && !first->found())
+                *first = value;
+            else if (key == QLatin1Char('d'))
+                scan.destinations.append(value);
+        }
+        position = comma + 1;
+    }
+    if (scan.hasStar) {
+        // With the "*" every value has its end.
+        for (TagScan::Value *value : { &scan.source, &scan.line, &scan.group })
+            value->hasEnd = value->found();
+        for (TagScan::Value &value : scan.destinations)
+            value.hasEnd = true;
+    }
+    return scan;
+}
+
+UdpParserClass::Reading UdpParserClass::read(const QByteArray &datagram)
+{
+    Reading reading;
+    if (datagram.size() > maxDatagramSize) {
+        reading.result = LinesTooLong;
+        return reading;
+    }
     // The intake hands on datagrams with and without the NUL byte of the header; lines alone pass too.
     int start = 0;
     if (datagram.startsWith(header)) {
@@ -286,33 +298,85 @@ UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram,
         if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
             ++start;
     } else if (!datagram.startsWith('\\')) {
-        return LinesBadHeader;
+        reading.result = LinesBadHeader;
+        return reading;
     }
     int end = datagram.indexOf('\0', start);
     if (end < 0)
         end = datagram.size();
-    const QString text = QString::fromLatin1(datagram.constData() + start, end - start);
-    const QStringList parts = text.split(QLatin1String("\r\n"));
-    for (int i = 0; i < parts.size(); ++i) {
-        const QString &part = parts.at(i);
-        if (part.isEmpty())
-            continue;
-        if (!part.startsWith(QLatin1Char('\\'))) {
-            lines->clear();
-            return LinesBadFraming;
-        }
-        const int close = part.indexOf(QLatin1Char('\\'), 1);
-        if (close < 0 || close - 1 > maxTagBlockLength) {
-            lines->clear();
-            return LinesBadFraming;
-        }
-        Line line;
-        line.tagBlock = part.mid(1, close - 1);
-        line.sentence = part.mid(close + 1);
-        if (i + 1 < parts.size())
-            line.sentence += QLatin1String("\r\n");
-        lines->append(line);
+    return readText(QString::fromLatin1(datagram.constData() + start, end - start));
+}
+
+namespace {
+
+// One part of a text cut at CR LF; the sentence gets its CR LF back unless the part was the last one.
+UdpParserClass::ReadLine readPart(const QStringRef &part, bool endedByLineEnd)
+{
+    UdpParserClass::ReadLine line;
+    const int close = part.startsWith(QLatin1Char('\\')) ? part.indexOf(QLatin1Char('\\'), 1) : -1;
+    if (close < 0 || close - 1 > UdpParserClass::maxTagBlockLength) {
+        line.framingFault = UdpParserClass::LinesBadFraming;
+        line.text = part.toString();
+        return line;
     }
+    line.line.tagBlock = part.mid(1, close - 1).toString();
+    const QStringRef sentence = part.mid(close + 1);
+    line.line.sentence.reserve(sentence.size() + 2);
+    line.line.sentence.append(sentence);
+    if (endedByLineEnd)
+        line.line.sentence += QLatin1String("\r\n");
+    line.tags = UdpParserClass::scanTagBlock(line.line.tagBlock);
+    line.tagFault = UdpParserClass::readTagBlock(line.line.tagBlock, line.tags, &line.values);
+    if (line.tagFault)
+        line.text = part.toString();
+    return line;
+}
+
+} // namespace
+
+UdpParserClass::Reading UdpParserClass::readText(const QString &text)
+{
+    Reading reading;
+    reading.text = text;
+    const QVector<QStringRef> parts = reading.text.splitRef(QLatin1String("\r\n"));
+    for (int i = 0; i < parts.size(); ++i) {
+        if (parts.at(i).isEmpty())
+            continue;
+        reading.lines.append(readPart(parts.at(i), i + 1 < parts.size()));
+        if (reading.lines.last().framingFault)
+            reading.result = LinesBadFraming;
+    }
+    return reading;
+}
+
+UdpParserClass::ReadLine UdpParserClass::readLine(const QString &line)
+{
+    return readPart(QStringRef(&line), false);
+}
+
+int UdpParserClass::checkLine(const ReadLine &line)
+{
+    if (line.framingFault)
+        return line.framingFault;
+    if (line.tagFault == 71)
+        return 71;
+    // The quiet reading found the checksum sound; the parameters are checked again here for their debug
+    // lines (and without the g: check, which only the reassembly needs).
+    const QString &tagBlock = line.line.tagBlock;
+    if (sourceCheck(line.tags, tagBlock, true) < 0 || lineCheck(line.tags, tagBlock, true) < 0
+        || destinationCheck(line.tags, tagBlock, true) < 0)
+        return 72;
+    return 0;
+}
+
+UdpParserClass::LineResult UdpParserClass::readLines(const QByteArray &datagram, QList<Line> *lines)
+{
+    lines->clear();
+    const Reading reading = read(datagram);
+    if (reading.result != LinesOk)
+        return reading.result;
+    for (const ReadLine &line : reading.lines)
+        lines->append(line.line);
     return LinesOk;
 }
 
@@ -352,39 +416,64 @@ int UdpParserClass::checkGroupTag(const QString &tag_block)
 
 int UdpParserClass::readTagBlock(const QString &tag_block, TagValues *values)
 {
+    return readTagBlock(tag_block, scanTagBlock(tag_block), values);
+}
+
+int UdpParserClass::readTagBlock(const QString &tag_block, const TagScan &scan, TagValues *values)
+{
     if (isNmeaChecksumValid(tag_block) != 0)
         return 71;
-    const TagItems parsed = tagItems(tag_block);
     GroupValue group;
-    const int groupResult = groupCheck(parsed, tag_block, false, &group);
-    if (sourceCheck(parsed, tag_block, false) < 0 || lineCheck(parsed, tag_block, false) < 0
-        || destinationCheck(parsed, tag_block, false) < 0 || groupResult < 0)
+    const int groupResult = groupCheck(scan, tag_block, false, &group);
+    if (sourceCheck(scan, tag_block, false) < 0 || lineCheck(scan, tag_block, false) < 0
+        || destinationCheck(scan, tag_block, false) < 0 || groupResult < 0)
         return 72;
     *values = TagValues();
-    values->source = parameterValue(parsed, "s:");
-    values->lineCountText = parameterValue(parsed, "n:");
+    values->source = parameterValue(tag_block, scan.source);
+    values->lineCountText = parameterValue(tag_block, scan.line);
     values->lineCount = decimalValue(values->lineCountText);
-    for (const Parameter &parameter : parameters(parsed, QLatin1String("d:")))
-        values->destinations.append(parameter.value);
+    for (const TagScan::Value &destination : scan.destinations)
+        values->destinations.append(parameterValue(tag_block, destination));
     values->hasGroup = groupResult == 0;
     if (values->hasGroup) {
-        values->groupText = parameterValue(parsed, "g:");
+        values->groupText = parameterValue(tag_block, scan.group);
         values->position = group.position;
         values->groupSize = group.size;
         values->groupId = group.id;
     }
-    values->hasTextTag = parsed.hasTextTag;
-    values->textTag = parsed.textTag;
+    values->hasTextTag = scan.hasTextTag;
+    if (scan.hasTextTag)
+        values->textTag = valueOf(tag_block, scan.textTag).toString();
     return 0;
+}
+
+namespace {
+
+// The first and the last line of a reading whose every line is framed; null when there is none.
+bool endLines(const UdpParserClass::Reading &reading, const UdpParserClass::ReadLine **first,
+    const UdpParserClass::ReadLine **last)
+{
+    if (reading.result != UdpParserClass::LinesOk || reading.lines.isEmpty())
+        return false;
+    *first = &reading.lines.first();
+    *last = &reading.lines.last();
+    return true;
+}
+
+} // namespace
+
+QString UdpParserClass::lastTagBlock(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
+        return QString();
+    return last->tags.source.found() && last->tags.line.found() ? last->line.tagBlock : QString();
 }
 
 QString UdpParserClass::lastTagBlock(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
-        return QString();
-    const QString &tag = lines.last().tagBlock;
-    return hasParameter(tag, "s:") && hasParameter(tag, "n:") ? tag : QString();
+    return lastTagBlock(read(datagram));
 }
 
 int UdpParserClass::checkDatagramSourceTag(const QByteArray &datagram)
@@ -413,16 +502,21 @@ int UdpParserClass::checkDatagramTags(const QByteArray &datagram)
     return 0;
 }
 
+QString UdpParserClass::sourceSfi(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
+        return QString();
+    if (!last->tags.line.found() || sourceCheck(last->tags, last->line.tagBlock, false) < 0
+        || sourceCheck(first->tags, first->line.tagBlock, false) < 0)
+        return QString();
+    return parameterValue(first->line.tagBlock, first->tags.source);
+}
+
 QString UdpParserClass::sourceSfi(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
-        return QString();
-    const QString &last = lines.last().tagBlock;
-    const QString &first = lines.first().tagBlock;
-    if (!hasParameter(last, "n:") || sourceCheck(last, false) < 0 || sourceCheck(first, false) < 0)
-        return QString();
-    return parameterValue(first, "s:");
+    return sourceSfi(read(datagram));
 }
 
 bool UdpParserClass::isFromSfiIn(const QByteArray &datagram, const QStringList &sfis)
@@ -431,60 +525,79 @@ bool UdpParserClass::isFromSfiIn(const QByteArray &datagram, const QStringList &
     return !source.isEmpty() && sfis.contains(source);
 }
 
+QString UdpParserClass::lineCountText(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
+        return QString();
+    if (!last->tags.source.found() || lineCheck(last->tags, last->line.tagBlock, false) < 0
+        || lineCheck(first->tags, first->line.tagBlock, false) < 0)
+        return QString();
+    return parameterValue(first->line.tagBlock, first->tags.line);
+}
+
 QString UdpParserClass::lineCountText(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+    return lineCountText(read(datagram));
+}
+
+QString UdpParserClass::groupKey(const Reading &reading)
+{
+    if (lastTagBlock(reading).isEmpty())
         return QString();
-    const QString &last = lines.last().tagBlock;
-    const QString &first = lines.first().tagBlock;
-    if (!hasParameter(last, "s:") || lineCheck(last, false) < 0 || lineCheck(first, false) < 0)
+    const QString lineCount = lineCountText(reading);
+    if (lineCount.isEmpty())
         return QString();
-    return parameterValue(first, "n:");
+    const ReadLine &last = reading.lines.last();
+    if (!last.tags.group.found())
+        return QLatin1String("1-1-1-") + lineCount;
+    if (!last.tags.group.hasEnd)
+        return QString();
+    return parameterValue(last.line.tagBlock, last.tags.group) + QLatin1Char('-') + lineCount;
 }
 
 QString UdpParserClass::groupKey(const QByteArray &datagram)
 {
-    const QString last = lastTagBlock(datagram);
-    if (last.isEmpty())
-        return QString();
-    const QString lineCount = lineCountText(datagram);
-    if (lineCount.isEmpty())
-        return QString();
-    const QList<Parameter> group = parameters(last, QLatin1String("g:"));
-    if (group.isEmpty())
-        return QLatin1String("1-1-1-") + lineCount;
-    if (!group.first().hasEnd)
-        return QString();
-    return group.first().value + QLatin1Char('-') + lineCount;
+    return groupKey(read(datagram));
 }
 
-bool UdpParserClass::tagChecksumsValid(const QByteArray &datagram)
+bool UdpParserClass::tagChecksumsValid(const Reading &reading)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk)
+    if (reading.result != LinesOk)
         return false;
-    for (const Line &line : lines) {
-        if (isNmeaChecksumValid(line.tagBlock) < 0)
+    for (const ReadLine &line : reading.lines) {
+        if (isNmeaChecksumValid(line.line.tagBlock) < 0)
             return false;
     }
     return true;
 }
 
-QStringList UdpParserClass::destinationSfis(const QByteArray &datagram)
+bool UdpParserClass::tagChecksumsValid(const QByteArray &datagram)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk || lines.isEmpty())
+    return tagChecksumsValid(read(datagram));
+}
+
+QStringList UdpParserClass::destinationSfis(const Reading &reading)
+{
+    const ReadLine *first = nullptr;
+    const ReadLine *last = nullptr;
+    if (!endLines(reading, &first, &last))
         return QStringList();
-    const QString &last = lines.last().tagBlock;
-    if (!hasParameter(last, "s:") || !hasParameter(last, "n:") || destinationCheck(last, false) < 0)
+    if (!last->tags.source.found() || !last->tags.line.found()
+        || destinationCheck(last->tags, last->line.tagBlock, false) < 0)
         return QStringList();
     QStringList result;
-    for (const Parameter &parameter : parameters(lines.first().tagBlock, QLatin1String("d:"))) {
-        if (parameter.hasEnd && parameter.value.length() == sfiLength)
-            result.append(parameter.value);
+    for (const TagScan::Value &destination : first->tags.destinations) {
+        if (destination.hasEnd && destination.length == sfiLength)
+            result.append(parameterValue(first->line.tagBlock, destination));
     }
     return result;
+}
+
+QStringList UdpParserClass::destinationSfis(const QByteArray &datagram)
+{
+    return destinationSfis(read(datagram));
 }
 
 bool UdpParserClass::isAddressedTo(const QByteArray &datagram, const QString &sfi)
@@ -501,22 +614,30 @@ int UdpParserClass::checkAddressing(
     return isFromSfiIn(datagram, accepted_sources) ? 0 : -2;
 }
 
-QString UdpParserClass::textTag(const QByteArray &datagram)
+QString UdpParserClass::textTag(const Reading &reading)
 {
-    QList<Line> lines;
-    if (readLines(datagram, &lines) != LinesOk)
+    if (reading.result != LinesOk)
         return QString();
-    for (const Line &line : lines) {
-        const TagItems parsed = tagItems(line.tagBlock);
-        if (parsed.hasTextTag)
-            return parsed.textTag;
+    for (const ReadLine &line : reading.lines) {
+        if (line.tags.hasTextTag)
+            return valueOf(line.line.tagBlock, line.tags.textTag).toString();
     }
     return QString();
 }
 
+QString UdpParserClass::textTag(const QByteArray &datagram)
+{
+    return textTag(read(datagram));
+}
+
+bool UdpParserClass::isInternalDatagram(const Reading &reading)
+{
+    return textTag(reading).startsWith(QLatin1String("pqrv"));
+}
+
 bool UdpParserClass::isInternalDatagram(const QByteArray &datagram)
 {
-    return textTag(datagram).startsWith(QLatin1String("pqrv"));
+    return isInternalDatagram(read(datagram));
 }
 
 bool UdpParserClass::isAcknowledgementDatagram(const QByteArray &datagram)
@@ -545,7 +666,7 @@ void UdpParserClass::removeDestination(QByteArray &datagram, const QString &sfi)
     const QString item = QLatin1String("d:") + sfi;
     bool changed = false;
     for (Line &line : lines) {
-        TagItems parsed = tagItems(line.tagBlock);
+        TagItems parsed = readTagItems(line.tagBlock);
         if (parsed.items.removeAll(item) == 0)
             continue;
         line.tagBlock = rebuildTagBlock(parsed);
@@ -563,7 +684,7 @@ QByteArray UdpParserClass::addDestination(const QByteArray &datagram, const QStr
     if (readLines(datagram, &lines) != LinesOk)
         return QByteArray();
     for (Line &line : lines) {
-        TagItems parsed = tagItems(line.tagBlock);
+        TagItems parsed = readTagItems(line.tagBlock);
         int lineItem = -1;
         for (int i = 0; i < parsed.items.size() && lineItem < 0; ++i) {
             if (parsed.items.at(i).startsWith(QLatin1String("n:")))

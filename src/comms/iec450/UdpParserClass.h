@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVarLengthArray>
+#include <QVector>
 
 // Codec of IEC 61162-450 sentence datagrams: "UdPbC", a NUL byte, then lines of the form
 // "\" tag-block "*" checksum "\" sentence, each sentence ending with CR LF. Class-level operations only.
@@ -41,6 +43,71 @@ public:
     // The six header bytes, NUL included.
     static QByteArray headerBytes();
 
+    // The values of one received tag block.
+    struct TagValues
+    {
+        QString source;
+        QStringList destinations;
+        QString lineCountText; // the n: value as written
+        int lineCount = 0;
+        bool hasGroup = false;
+        QString groupText; // the g: value as written
+        int position = 1; // 1 without g:
+        int groupSize = 1; // 1 without g:
+        QString groupId;
+        bool hasTextTag = false;
+        QString textTag;
+    };
+
+    // Where the parameters of one tag block stand in it: the first s:, n: and g:, every d:, and the text
+    // tag (a t: parameter runs to the "*", so what follows it belongs to its text). Positions count in
+    // the tag-block text; a value "has an end" when a "," or the "*" follows it.
+    struct TagScan
+    {
+        struct Value
+        {
+            int position = -1;
+            int length = 0;
+            bool hasEnd = false;
+            bool found() const { return position >= 0; }
+        };
+        bool hasStar = false;
+        Value source;
+        Value line;
+        Value group;
+        QVarLengthArray<Value, 4> destinations;
+        bool hasTextTag = false;
+        Value textTag;
+    };
+    static TagScan scanTagBlock(const QString &tag_block);
+
+    // One line of a received datagram as it was read.
+    struct ReadLine
+    {
+        QString text; // a faulty line as cut at CR LF, without them, for its error record
+        int framingFault = 0; // LinesBadFraming: no opening or closing backslash, or a tag block over 80
+        Line line; // tag block and sentence of a framed line
+        TagScan tags; // where its tag block's parameters stand
+        int tagFault = 0; // readTagBlock's answer: 0, 71 checksum, 72 parameters (g: included)
+        TagValues values; // the values, when tagFault is 0
+    };
+    // A datagram read once. Every value the unit takes from a received datagram (the intake's line checks
+    // and its filter, the record that the reassembly keeps) comes from one reading, so its text is cut
+    // into lines, and each tag block into its parameters, one time.
+    struct Reading
+    {
+        LineResult result = LinesOk; // as readLines() answers
+        QString text; // the text of the lines: after the header, up to the first NUL byte
+        QVector<ReadLine> lines; // every non-empty line, framed or not, in order
+    };
+    static Reading read(const QByteArray &datagram);
+    // The lines of a text without header (cut at CR LF), and one line as it stands.
+    static Reading readText(const QString &text);
+    static ReadLine readLine(const QString &line);
+    // The fault of one line, with the debug line of the parameter check that failed: 0, or 73 framing,
+    // 71 tag checksum, 72 tag parameters (s:, n:, d:).
+    static int checkLine(const ReadLine &line);
+
     // The lines of a datagram, in order; empty lines between CR LF pairs are skipped. The text after the
     // header ends at the first NUL byte.
     static LineResult readLines(const QByteArray &datagram, QList<Line> *lines);
@@ -63,24 +130,10 @@ public:
     // outside 1 to the number of sentences, or a number of sentences outside 1 to 999.
     static int checkGroupTag(const QString &tag_block);
 
-    // The values of one received tag block.
-    struct TagValues
-    {
-        QString source;
-        QStringList destinations;
-        QString lineCountText; // the n: value as written
-        int lineCount = 0;
-        bool hasGroup = false;
-        QString groupText; // the g: value as written
-        int position = 1; // 1 without g:
-        int groupSize = 1; // 1 without g:
-        QString groupId;
-        bool hasTextTag = false;
-        QString textTag;
-    };
     // Reads one tag block of a received line, quietly: 0 when it is valid, else the error code
     // (NmeaOverUdpErrorType): 71 a wrong or missing checksum, 72 a missing or bad s: or n:, a bad d: or g:.
     static int readTagBlock(const QString &tag_block, TagValues *values);
+    static int readTagBlock(const QString &tag_block, const TagScan &scan, TagValues *values);
 
     // The tag block of the datagram's last line when it holds both s: and n:, else empty.
     static QString lastTagBlock(const QByteArray &datagram);
@@ -90,6 +143,16 @@ public:
     static int checkDatagramDestinationTags(const QByteArray &datagram);
     // -1 source check fails, else -2 destination check fails, else -3 line check fails, else 0.
     static int checkDatagramTags(const QByteArray &datagram);
+
+    // The values below, taken from a reading.
+    static QString lastTagBlock(const Reading &reading);
+    static QString sourceSfi(const Reading &reading);
+    static QString lineCountText(const Reading &reading);
+    static QString groupKey(const Reading &reading);
+    static bool tagChecksumsValid(const Reading &reading);
+    static QStringList destinationSfis(const Reading &reading);
+    static QString textTag(const Reading &reading);
+    static bool isInternalDatagram(const Reading &reading);
 
     // The s: value of the first line; empty when the last tag block fails the source check or the first
     // line has no valid s:.

@@ -7,6 +7,7 @@
 #include "comms/ListOfSfisOnNetwork.h"
 #include "comms/NmeaOverUdpErrorType.h"
 #include "comms/iec450/Udp61162450Controller.h"
+#include "comms/iec450/UdpDatagramRecord.h"
 #include "comms/iec450/UdpParserClass.h"
 #include "nmea/NmeaChecksum.h"
 
@@ -28,6 +29,15 @@ QString textUpToNul(const QByteArray &bytes)
 {
     const int nul = bytes.indexOf('\0');
     return QString::fromLatin1(nul >= 0 ? bytes.left(nul) : bytes);
+}
+
+// The text of a datagram as its records show it: the NUL byte of the header left out, up to the next NUL.
+QString datagramText(const QByteArray &datagram)
+{
+    QByteArray withoutNul = datagram;
+    if (withoutNul.size() > headerLength && withoutNul.at(headerLength) == '\0')
+        withoutNul.remove(headerLength, 1);
+    return textUpToNul(withoutNul);
 }
 
 bool containsIgnoringCase(const QStringList &list, const QString &text)
@@ -167,9 +177,13 @@ void socketInterface::processPendingDatagrams(QUdpSocket *socket)
         return;
     }
 
-    for (int i = 0; i < maxDatagramsPerRead && socket->hasPendingDatagrams(); ++i) {
+    for (int i = 0; i < maxDatagramsPerRead; ++i) {
+        // The size of the pending datagram, -1 when none is pending: one look at the socket for both.
+        const qint64 size = socket->pendingDatagramSize();
+        if (size < 0)
+            break;
         QByteArray datagram;
-        datagram.resize(int(qMax<qint64>(0, socket->pendingDatagramSize())));
+        datagram.resize(int(size));
         const qint64 read = socket->readDatagram(datagram.data(), datagram.size());
         if (read < 0)
             break;
@@ -190,80 +204,80 @@ void socketInterface::processDatagram(const QByteArray &datagram, bool from_inte
         countError(DatagramHeaderError, textUpToNul(datagram));
         return;
     }
-    QByteArray withoutNul = datagram;
-    if (withoutNul.size() > headerLength)
-        withoutNul.remove(headerLength, 1);
-    const QString text = textUpToNul(withoutNul);
-    if (!text.startsWith(UdpParserClass::headerText())) {
-        countError(DatagramHeaderError, text);
+    // The header's five characters, none of them NUL, are the first five bytes.
+    static const QByteArray header = UdpParserClass::headerText().toLatin1();
+    if (!datagram.startsWith(header)) {
+        countError(DatagramHeaderError, datagramText(datagram));
         return;
     }
-    if (!splitDatagramLines(text.mid(headerLength)))
+    // Read once: the line checks, the filter and (through the kept record) the reassembly all use this
+    // reading.
+    const UdpParserClass::Reading reading = UdpParserClass::read(datagram);
+    if (!checkDatagramLines(reading))
         return;
-    const bool internal = UdpParserClass::isInternalDatagram(datagram);
-    if (filterDatagram(withoutNul, internal, from_internal_interface))
+    const bool internal = UdpParserClass::isInternalDatagram(reading);
+    if (filterDatagram(reading, datagram, internal, from_internal_interface))
         return;
+    UdpDatagramRecord::keepReceived(UdpDatagramRecord(datagram, reading));
     emit recievedMessage(datagram, internal, from_internal_interface);
 }
 
 bool socketInterface::splitDatagramLines(const QString &text)
 {
+    return checkDatagramLines(UdpParserClass::readText(text));
+}
+
+bool socketInterface::checkDatagramLines(const UdpParserClass::Reading &reading)
+{
     bool passed = false;
-    const QStringList lines = text.split(QLatin1String("\r\n"));
-    for (const QString &line : lines) {
-        if (!line.isEmpty() && checkDatagramLine(line))
+    for (const UdpParserClass::ReadLine &line : reading.lines) {
+        if (checkLine(line))
             passed = true;
     }
     return passed;
 }
 
+bool socketInterface::checkLine(const UdpParserClass::ReadLine &line)
+{
+    const int fault = UdpParserClass::checkLine(line);
+    if (fault == 0)
+        return true;
+    // The record holds the line without its opening backslash (the whole line when it has none).
+    countError(fault, line.text.startsWith(QLatin1Char('\\')) ? line.text.mid(1) : line.text);
+    return false;
+}
+
 bool socketInterface::checkDatagramLine(const QString &line)
 {
-    if (!line.startsWith(QLatin1Char('\\'))) {
-        countError(TagBlockFormatError, line);
-        return false;
-    }
-    const QString rest = line.mid(1);
-    const int close = rest.indexOf(QLatin1Char('\\'));
-    if (close < 0) {
-        countError(TagBlockFormatError, rest);
-        return false;
-    }
-    const QString tagBlock = rest.left(close);
-    if (tagBlock.size() > UdpParserClass::maxTagBlockLength) {
-        countError(TagBlockFormatError, rest);
-        return false;
-    }
-    if (isNmeaChecksumValid(tagBlock) != 0) {
-        countError(TagBlockChecksumError, rest);
-        return false;
-    }
-    if (UdpParserClass::checkSourceTag(tagBlock) < 0 || UdpParserClass::checkLineTag(tagBlock) < 0
-        || UdpParserClass::checkDestinationTags(tagBlock) < 0) {
-        countError(TagBlockParameterError, rest);
-        return false;
-    }
-    return true;
+    return checkLine(UdpParserClass::readLine(line));
 }
 
 bool socketInterface::filterDatagram(const QByteArray &datagram, bool internal, bool from_internal_interface)
 {
+    return filterDatagram(UdpParserClass::read(datagram), datagram, internal, from_internal_interface);
+}
+
+bool socketInterface::filterDatagram(const UdpParserClass::Reading &reading, const QByteArray &datagram,
+    bool internal, bool from_internal_interface)
+{
     ListOfSfisOnNetwork *sfis = ListOfSfisOnNetwork::instance();
     const QString ownSfi = from_internal_interface ? sfis->localSfi() : sfis->externalLocalSfi();
-    const QStringList destinations = UdpParserClass::destinationSfis(datagram);
+    const QStringList destinations = UdpParserClass::destinationSfis(reading);
 
     bool drop;
     if ((!destinations.isEmpty() || internal) && !destinations.contains(ownSfi)) {
         // Proprietary data between units is taken only when it names this unit.
         drop = true;
     } else {
-        const QString source = UdpParserClass::sourceSfi(datagram);
+        const QString source = UdpParserClass::sourceSfi(reading);
         if (source == ownSfi)
             drop = true;
         else if (sfis->connectedSfis().contains(source) || source == QLatin1String(alwaysAcceptedSource))
             drop = false;
+        else if (reading.text.contains(QLatin1Char('$')))
+            drop = isSentenceTypeRejected(reading.text);
         else
-            drop = isSentenceTypeRejected(textUpToNul(datagram));
+            drop = isSentenceTypeRejected(datagramText(datagram)); // recorded whole, header included
     }
 
     // Proprietary data between units is shown only when it involves the test source.

@@ -2,6 +2,7 @@
 #define SOCKETINTERFACE_H
 
 #include "comms/iec450/TransmissionGroups.h"
+#include "comms/iec450/UdpParserClass.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -55,12 +56,17 @@ public:
     // unit, proprietary data not addressed to this unit, the unit's own datagram coming back, or from an
     // unknown source with a sentence type the unit does not take.
     bool filterDatagram(const QByteArray &datagram, bool internal, bool from_internal_interface);
+    // The same with the reading already made of the datagram.
+    bool filterDatagram(const UdpParserClass::Reading &reading, const QByteArray &datagram, bool internal,
+        bool from_internal_interface);
     // Keeps the lines of the datagram that filterDatagram(line, false, false) keeps; true when one is left.
     bool filterDatagramLines(QByteArray &datagram);
     // Checks every non-empty line of the text (cut at CR LF); true when at least one passes.
     bool splitDatagramLines(const QString &text);
+    bool checkDatagramLines(const UdpParserClass::Reading &reading);
     // Tag-block framing, checksum and parameters of one line; a failure is counted.
     bool checkDatagramLine(const QString &line);
+    bool checkLine(const UdpParserClass::ReadLine &line);
     // Whether the first sentence of the text is of a type that the unit refuses from an unknown source.
     bool isSentenceTypeRejected(const QString &text);
     // Hands the first sentence of the datagram to the communication monitor as not handled.

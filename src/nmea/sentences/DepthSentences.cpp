@@ -62,6 +62,15 @@ int MsgXdr::deserializeParamaters(const QString &text)
     return NmeaNoError;
 }
 
+void MsgXdr::resetToDefaults()
+{
+    NmeaMessage::resetToDefaults();
+    m_types.clear();
+    m_values.clear();
+    m_units.clear();
+    m_names.clear();
+}
+
 namespace {
 
 const bool s_registered = registerStandardMessage<MsgDbt>(QStringLiteral("DBT"))

@@ -195,6 +195,8 @@ public:
     // value in "M" and a name; every other group, and a trailing incomplete one, is skipped. Never fails, and
     // does not keep the text.
     int deserializeParamaters(const QString &text) override;
+    // Also empties the lists.
+    void resetToDefaults() override;
 
     QStringList types() const { return m_types; }
     QList<float> values() const { return m_values; }

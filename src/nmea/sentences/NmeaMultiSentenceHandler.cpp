@@ -21,8 +21,12 @@ NmeaMultiSentenceHandler::NmeaMultiSentenceHandler(
 
 NmeaMultiSentenceHandler::~NmeaMultiSentenceHandler()
 {
-    deleteEntries(m_workingList);
-    deleteEntries(m_completedList);
+    // The messages are children of the handler; the lists are emptied before they go.
+    for (const QList<StoredSentence> *list : { &m_workingList, &m_completedList }) {
+        for (const StoredSentence &stored : *list)
+            delete stored.message;
+    }
+    qDeleteAll(m_spares);
 }
 
 void NmeaMultiSentenceHandler::handleReceivedMessage(NmeaMessage *message)
@@ -33,8 +37,15 @@ void NmeaMultiSentenceHandler::handleReceivedMessage(NmeaMessage *message)
         addSentence(copy);
 }
 
-NmeaMessage *NmeaMultiSentenceHandler::copyOf(const NmeaMessage *message) const
+NmeaMessage *NmeaMultiSentenceHandler::copyOf(const NmeaMessage *message)
 {
+    for (int i = m_spares.size() - 1; i >= 0; --i) {
+        if (m_spares.at(i)->metaObject() == message->metaObject()) {
+            NmeaMessage *copy = m_spares.takeAt(i);
+            copy->becomeCopyOf(message);
+            return copy;
+        }
+    }
     NmeaMessage *copy = NmeaMessage::create(message->talker(), message->formatter());
     // Fields are copied by index, which means the same thing only within one class.
     if (!copy || copy->metaObject() != message->metaObject()) {
@@ -44,13 +55,33 @@ NmeaMessage *NmeaMultiSentenceHandler::copyOf(const NmeaMessage *message) const
         return nullptr;
     }
     copy->copyFieldsFrom(message);
+    copy->setParent(this);
     return copy;
+}
+
+void NmeaMultiSentenceHandler::recycle(NmeaMessage *message)
+{
+    if (!message)
+        return;
+    if (m_spares.size() < maxStoredSentences)
+        m_spares.append(message);
+    else
+        delete message;
+}
+
+void NmeaMultiSentenceHandler::recycleEntries(QList<StoredSentence> &list)
+{
+    for (const StoredSentence &stored : qAsConst(list))
+        recycle(stored.message);
+    list.clear();
 }
 
 void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
 {
     if (!message)
         return;
+    if (message->parent() != this)
+        message->setParent(this);
     StoredSentence entry;
     entry.message = message;
     entry.key = sentenceKey(message);
@@ -63,7 +94,7 @@ void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
     bool replaced = false;
     for (StoredSentence &stored : m_workingList) {
         if (stored.message && stored.key == entry.key) {
-            delete stored.message;
+            recycle(stored.message);
             stored = entry;
             replaced = true;
             break;
@@ -72,7 +103,7 @@ void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
     if (!replaced) {
         if (m_workingList.size() >= maxStoredSentences) {
             qDebug() << "NmeaMultiSentenceHandler: store of" << formatter() << "full, sentence dropped";
-            delete message;
+            recycle(message);
             return;
         }
         m_workingList.append(entry);
@@ -88,23 +119,41 @@ void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
 
 void NmeaMultiSentenceHandler::clearSentences()
 {
-    deleteEntries(m_workingList);
+    recycleEntries(m_workingList);
 }
 
 void NmeaMultiSentenceHandler::moveToCompleted()
 {
-    deleteEntries(m_completedList);
+    // The completed list is rebuilt after every sentence of a complete group; its messages are reused
+    // in place, each made again what a new copy would be.
+    QList<StoredSentence> completed;
+    int reused = 0;
     for (const StoredSentence &stored : qAsConst(m_workingList)) {
         if (!stored.message)
             continue;
-        StoredSentence entry;
-        entry.message = copyOf(stored.message);
-        if (!entry.message)
+        NmeaMessage *copy = nullptr;
+        while (!copy && reused < m_completedList.size()) {
+            NmeaMessage *old = m_completedList.at(reused++).message;
+            if (old && old->metaObject() == stored.message->metaObject()) {
+                old->becomeCopyOf(stored.message);
+                copy = old;
+            } else {
+                recycle(old);
+            }
+        }
+        if (!copy)
+            copy = copyOf(stored.message);
+        if (!copy)
             continue;
-        entry.key = sentenceKey(entry.message);
+        StoredSentence entry;
+        entry.message = copy;
+        entry.key = sentenceKey(copy);
         entry.limit = m_ageLimit;
-        m_completedList.append(entry);
+        completed.append(entry);
     }
+    for (int i = reused; i < m_completedList.size(); ++i)
+        recycle(m_completedList.at(i).message);
+    m_completedList = completed;
 }
 
 QStringList NmeaMultiSentenceHandler::storedSentences()
@@ -187,19 +236,12 @@ void NmeaMultiSentenceHandler::incrementValidityCounters()
     ageEntries(m_completedList);
 }
 
-void NmeaMultiSentenceHandler::deleteEntries(QList<StoredSentence> &list)
-{
-    for (const StoredSentence &stored : qAsConst(list))
-        delete stored.message;
-    list.clear();
-}
-
 void NmeaMultiSentenceHandler::ageEntries(QList<StoredSentence> &list)
 {
     for (auto it = list.begin(); it != list.end();) {
         ++it->age;
         if (it->age >= it->limit) {
-            delete it->message;
+            recycle(it->message);
             it = list.erase(it);
         } else {
             ++it;

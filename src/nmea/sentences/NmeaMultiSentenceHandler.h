@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class NmeaMessage;
 
@@ -49,7 +50,7 @@ public:
     // The message stored under key in the read-out list, or null; it stays owned by the store.
     virtual NmeaMessage *storedMessage(const QString &key) const;
 
-    // Takes ownership of message and stores it (see the class comment).
+    // Takes ownership of message (it becomes the handler's Qt child) and stores it (see the class comment).
     void addSentence(NmeaMessage *message);
     // Deletes every entry of the working list.
     void clearSentences();
@@ -82,16 +83,21 @@ private slots:
     void incrementValidityCounters();
 
 private:
-    // A new message of the same class with the same field values, or null when the factory has no class of
-    // that key or makes one of another class.
-    NmeaMessage *copyOf(const NmeaMessage *message) const;
-    static void deleteEntries(QList<StoredSentence> &list);
-    static void ageEntries(QList<StoredSentence> &list);
+    // A message of the same class with the same field values, as the factory and copyFieldsFrom make it:
+    // a spare one when there is one of that class, else a new one; null when the factory has no class of
+    // that key or makes one of another class. Owned by the handler.
+    NmeaMessage *copyOf(const NmeaMessage *message);
+    // Messages that leave the store are kept as spares for the next copies (at most as many as the store
+    // holds), so that a steady stream of sentences builds no message at all.
+    void recycle(NmeaMessage *message);
+    void recycleEntries(QList<StoredSentence> &list);
+    void ageEntries(QList<StoredSentence> &list);
 
     QString m_groupKey;
     bool m_useCompletedList = false;
     QList<StoredSentence> m_workingList;
     QList<StoredSentence> m_completedList;
+    QVector<NmeaMessage *> m_spares;
     int m_ageLimit = 10;
 };
 

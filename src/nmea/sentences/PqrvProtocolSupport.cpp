@@ -1,6 +1,7 @@
 #include "nmea/sentences/PqrvProtocolSupport.h"
 
 #include "common/LogText.h"
+#include "common/ClassInformation.h"
 #include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"
@@ -22,21 +23,16 @@ namespace {
 // sentence is also held to a real pattern: a system name or a partner's SFI has one.
 bool matchesDescribedPattern(const SerializableClass *object, const QString &name, const QString &value)
 {
-    const QMetaObject *meta = object->metaObject();
-    const int info = meta->indexOfClassInfo(name.toLatin1().constData());
-    if (info < 0)
+    static const QString prefix = QStringLiteral("validator=regex;");
+    const ClassInfoEntry *entry = ClassInformation::of(object->metaObject()).entry(name);
+    const ClassInfoItem *item = entry ? entry->itemStartingWith(prefix) : nullptr;
+    if (!item)
         return true;
-    const QStringList items = QString::fromUtf8(meta->classInfo(info).value()).split(QLatin1Char(' '));
-    for (const QString &item : items) {
-        if (!item.startsWith(QLatin1String("validator=regex;")))
-            continue;
-        const QString pattern = item.mid(int(qstrlen("validator=regex;"))).section(QLatin1Char(';'), 0, 0);
-        if (pattern == QLatin1String("x"))
-            return true;
-        RegexValidator validator(pattern, QString());
-        return validator.validate(value);
-    }
-    return true;
+    const QString pattern = item->text.mid(prefix.size()).section(QLatin1Char(';'), 0, 0);
+    if (pattern == QLatin1String("x"))
+        return true;
+    RegexValidator validator(pattern, QString());
+    return validator.validate(value);
 }
 
 } // namespace

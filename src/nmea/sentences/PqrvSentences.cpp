@@ -101,6 +101,13 @@ MsgPqrvErrortable::MsgPqrvErrortable(const QList<int> &codes, const QList<int> &
     initializeProperties(this);
 }
 
+void MsgPqrvErrortable::resetToDefaults()
+{
+    NmeaMessage::resetToDefaults();
+    m_codeList.clear();
+    m_countList.clear();
+}
+
 QString MsgPqrvErrortable::serializeParameters() const
 {
     const QString received = NmeaMessage::serializeParameters();

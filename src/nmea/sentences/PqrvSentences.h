@@ -304,6 +304,8 @@ public:
     // The received field text when there is one (a received table is passed on as it came), otherwise
     // the codes and then the counts, joined by ",".
     QString serializeParameters() const override;
+    // Also empties the lists, as the factory makes the message.
+    void resetToDefaults() override;
 
     QList<int> codeList() const { return m_codeList; }
     QList<int> countList() const { return m_countList; }

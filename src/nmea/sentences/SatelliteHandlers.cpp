@@ -13,8 +13,16 @@ HandlerGsa::HandlerGsa(QObject *parent)
 QString HandlerGsa::sentenceKey(const NmeaMessage *message) const
 {
     // The second identifier decides, so that a GSA of one system is replaced only by the next GSA of the
-    // same system.
-    const int identifier = message->parameters().split(QLatin1Char(',')).value(3).toInt(nullptr, 10);
+    // same system. It is the fourth part of the field text; a stored message has no raw text and writes
+    // that part from its field, so the field is read directly (empty, when invalid, reads as 0).
+    int identifier = 0;
+    const auto *gsa = qobject_cast<const MsgGsa *>(message);
+    if (message->hasRawParameters() || !gsa) {
+        const QString text = message->parameters();
+        identifier = text.splitRef(QLatin1Char(',')).value(3).toInt(nullptr, 10);
+    } else if (gsa->GSA_SatelliteID_2()->isValid()) {
+        identifier = gsa->GSA_SatelliteID_2()->value();
+    }
     if (identifier <= 32)
         return QStringLiteral("GPS");
     if (identifier <= 65)

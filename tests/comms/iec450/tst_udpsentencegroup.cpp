@@ -47,6 +47,7 @@ private slots:
     void recordIdentity_data();
     void recordIdentity();
     void recordSentences();
+    void keptRecordGoesToItsOwnBytes();
     void acknowledgeByDestinations();
     void acknowledgeWithoutDestinations();
     void groupCompletes();
@@ -153,6 +154,41 @@ void tst_UdpSentenceGroup::recordIdentity()
     QCOMPARE(record.firstPosition(), firstPosition);
     QCOMPARE(record.groupStartLineCount(), startLineCount);
     QCOMPARE(record.needsAcknowledgement(), needsAck);
+}
+
+void tst_UdpSentenceGroup::keptRecordGoesToItsOwnBytes()
+{
+    // The intake keeps the record of the bytes it passes on; the controller takes it for those bytes.
+    // An aged record marks the kept one: a new reading has the age -1.
+    const QByteArray first = groupLine(1, 1, 7, 41);
+    UdpDatagramRecord kept(first);
+    kept.incrementAge();
+    UdpDatagramRecord::keepReceived(kept);
+
+    // Equal bytes elsewhere in memory, or other bytes, are read anew.
+    const QByteArray equal(first.constData(), first.size());
+    QCOMPARE(UdpDatagramRecord::received(equal).age(), -1);
+    const UdpDatagramRecord other = UdpDatagramRecord::received(groupLine(1, 1, 8, 42));
+    QCOMPARE(other.key(), QStringLiteral("1-1-8-42"));
+    QCOMPARE(other.age(), -1);
+
+    // The bytes as a queued connection hands them on: the kept record, once.
+    const QByteArray passedOn = first;
+    const UdpDatagramRecord taken = UdpDatagramRecord::received(passedOn);
+    QCOMPARE(taken.age(), 0);
+    QCOMPARE(taken.key(), QStringLiteral("1-1-7-41"));
+    QCOMPARE(UdpDatagramRecord::received(passedOn).age(), -1);
+
+    // Records nobody takes are dropped, the oldest first.
+    UdpDatagramRecord::keepReceived(kept);
+    QList<QByteArray> others;
+    for (int i = 0; i < UdpDatagramRecord::maxKeptRecords; ++i) {
+        others << groupLine(1, 1, 9, i % 999 + 1);
+        UdpDatagramRecord::keepReceived(UdpDatagramRecord(others.last()));
+    }
+    QCOMPARE(UdpDatagramRecord::received(passedOn).age(), -1);
+    for (const QByteArray &bytes : qAsConst(others))
+        UdpDatagramRecord::received(bytes);
 }
 
 void tst_UdpSentenceGroup::recordSentences()
