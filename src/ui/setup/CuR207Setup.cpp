@@ -33,10 +33,8 @@ CuR207Setup::CuR207Setup(QWidget *parent)
     if (!build->isTvr100 && !build->isMirLox1000)
         renameNetworkButtons();
 
-    if (SetupPropertyInfo *info = alarmSfi()) {
+    if (SetupPropertyInfo *info = alarmSfi())
         connect(info, &PropertyInfo::valueChanged, m_ui->AlarmSFI_alternative_btn, &QAbstractButton::setText);
-        m_ui->AlarmSFI_alternative_btn->setText(info->text());
-    }
     connect(m_ui->navigation_btn_group, QOverload<QAbstractButton *>::of(&QButtonGroup::buttonClicked), this,
         &CuR207Setup::navigationButtonClicked);
     connect(ESDataClass::instance()->setup()->OtherSettings(), &ESOtherSettings::NMEALoopTestChanged, this,

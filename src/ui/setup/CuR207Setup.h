@@ -1,5 +1,5 @@
-#ifndef CUR207SETUP_H
-#define CUR207SETUP_H
+#ifndef CUR207SETUPPAGES_H
+#define CUR207SETUPPAGES_H
 
 #include <QWidget>
 
@@ -42,4 +42,4 @@ private:
     Ui::CuR207Setup *m_ui;
 };
 
-#endif // CUR207SETUP_H
+#endif // CUR207SETUPPAGES_H
