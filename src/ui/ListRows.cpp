@@ -22,7 +22,8 @@ void fill(QListWidget *list, const QStringList &texts, int designRowHeight, int 
     const int height = int(designRowHeight * screenScaleY());
     for (int i = 0; i < list->count(); ++i) {
         QListWidgetItem *item = list->item(i);
-        item->setSizeHint(QSize(item->sizeHint().width(), height));
+        // An item without a width hint keeps none (0): a size with a negative width would be dropped.
+        item->setSizeHint(QSize(qMax(0, item->sizeHint().width()), height));
     }
     list->resize(list->width(), heightFor(texts.size(), designRowHeight, formHeight));
 }

@@ -32,8 +32,8 @@ LongPressMenuScreen::LongPressMenuScreen(QWidget *parent)
     hide();
     // The list of value names is reached only by a page change made in code.
     m_ui->page_b_btn->hide();
+    // Limits the list's height when it is filled (see SetupLongPressScreen).
     m_formListHeight = m_ui->listWidget->height();
-    m_ui->listWidget->setMaximumHeight(m_formListHeight);
     installEventFilter(this);
     m_ui->stacked_long_press->installEventFilter(this);
 }

@@ -9,8 +9,10 @@ SetupLongPressScreen::SetupLongPressScreen(QWidget *parent)
     , m_ui(new Ui::SetupLongPressScreen)
 {
     m_ui->setupUi(this);
+    // The list never grows past its form height (scaled with the screen); that limit is applied when the
+    // rows are set, not as the widget's maximum height, which would keep the scaling container from
+    // enlarging the list on a larger screen.
     m_formListHeight = m_ui->listWidget->height();
-    m_ui->listWidget->setMaximumHeight(m_formListHeight);
     hide();
 }
 
