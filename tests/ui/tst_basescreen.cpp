@@ -20,6 +20,7 @@
 #include "ui/PasswordWidget.h"
 #include "ui/QVirtualKeyboard.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimeWidget.h"
 
 #include "ScreenPictures.h"
 
@@ -396,6 +397,7 @@ void tst_BaseScreen::touchBeep_data()
     QTest::newRow("unit button") << "unit" << 1;
     QTest::newRow("clock label") << "clock" << 0;
     QTest::newRow("dimming overlay") << "overlay" << 0;
+    QTest::newRow("simulated runtime page") << "runtime page" << 1;
     // A key is a push button that also reports the key: two requests.
     QTest::newRow("key of the value editor") << "keyboard" << 2;
     QTest::newRow("key of the password lock") << "password" << 2;
@@ -417,7 +419,11 @@ void tst_BaseScreen::touchBeep()
         widget = child("clock_label");
     else if (target == QLatin1String("overlay"))
         widget = brightnessWidget();
-    else {
+    else if (target == QLatin1String("runtime page")) {
+        widget = new RuntimeWidget(m_window->runtimeScreens());
+        widget->setGeometry(0, 100, 300, 200);
+        widget->show();
+    } else {
         QWidget *screen = target == QLatin1String("keyboard")
             ? static_cast<QWidget *>(m_window->keyboardScreen())
             : m_window->passwordWidget();
