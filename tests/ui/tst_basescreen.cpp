@@ -568,6 +568,11 @@ void tst_BaseScreen::partsReplaceStandIns()
     QCOMPARE(m_window->findChildren<CommunicationInformationTable *>().size(), 1);
     // The parts are scaled with the form: at the design size the page fills the main stack.
     QCOMPARE(m_runtimeSide->size(), stack->size());
+    // Scaled, a page still fills its stack (a page's design size is its stack's, not a new widget's).
+    resizeWindow(QSize(1024, 600));
+    QCOMPARE(m_runtimeSide->size(), stack->size());
+    QCOMPARE(m_setupSide->size(), stack->size());
+    resizeWindow(QSize(800, 480));
 
     for (QWidget *menu : { m_window->longPressMenu(), m_window->setupLongPressScreen() }) {
         QVERIFY(menu);
