@@ -1,6 +1,10 @@
 #include "ui/AbstractModelInterface.h"
 
 #include "info/DataInfoSingleton.h"
+#include "ui/AbstractButtonInfo.h"
+#include "ui/ButtonInfoContainer.h"
+#include "ui/SetupValueInterface.h"
+#include "info/ValuePropertyInfo.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
 #include "info/SetupDataInfo.h"
@@ -86,4 +90,55 @@ void AbstractModelInterface::raiseDimmingAbove(QWidget *overlay)
 {
     if (auto *window = qobject_cast<BaseScreen *>(overlay->window()))
         window->raiseBrightnessWidget();
+}
+
+AbstractButtonInfo *AbstractModelInterface::currentButton() const
+{
+    return m_currentButton;
+}
+
+void AbstractModelInterface::storeBinding(AbstractButtonInfo *binding)
+{
+    if (!m_buttonContainer)
+        m_buttonContainer = new ButtonInfoContainer(this);
+    if (binding)
+        m_buttonContainer->insert(binding);
+}
+
+void AbstractModelInterface::pressBoundButton(AbstractButtonInfo *binding)
+{
+    if (!binding)
+        return;
+    m_currentButton = binding;
+    m_currentProperty = binding->propertyInfo();
+    m_prefix = binding->prefix();
+    m_propertyName = m_currentProperty ? m_currentProperty->name() : QString();
+    if (!m_currentProperty || !m_currentProperty->isValid())
+        return;
+    if (autoFunctionsBlock(m_currentProperty)) {
+        askTurnOffAutoFunctions();
+        return;
+    }
+    if (qobject_cast<ValuePropertyInfo *>(m_currentProperty)) {
+        SetupValueInterface::instance()->edit(m_currentProperty, m_prefix);
+        return;
+    }
+    m_longPressTimer.start();
+}
+
+void AbstractModelInterface::releaseBoundButton()
+{
+    if (!m_currentProperty || !m_currentProperty->isValid()) {
+        m_longPressTimer.stop();
+        return;
+    }
+    if (!m_longPressTimer.isActive())
+        return;
+    m_longPressTimer.stop();
+    if (auto *enumerated = qobject_cast<EnumPropertyInfo *>(m_currentProperty)) {
+        if (m_currentButton && m_currentButton->buttonType() == UpButton)
+            enumerated->next(false);
+        else
+            enumerated->previous(false);
+    }
 }

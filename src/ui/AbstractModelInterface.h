@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTimer>
 
+class AbstractButtonInfo;
+class ButtonInfoContainer;
 class CustomDialog;
 class ESDataInfoClass;
 class EnumPropertyInfo;
@@ -36,6 +38,8 @@ public:
     QString prefix() const { return m_prefix; }
     QString propertyName() const { return m_propertyName; }
     QAbstractButton *pressedButton() const;
+    // The bindings of the runtime and bottom-bar controllers (null for the setup controllers).
+    ButtonInfoContainer *buttonContainer() const { return m_buttonContainer; }
 
     // The long-press interval; tests read it, the controllers set it.
     int longPressInterval() const { return m_longPressTimer.interval(); }
@@ -57,6 +61,15 @@ protected:
     // An overlay was shown and raised: the window's dimming overlay goes back on top of it.
     static void raiseDimmingAbove(QWidget *overlay);
 
+    // The press and the release of a bound runtime-page button or bottom bar, the same in both
+    // controllers: a free value opens the editor at once; anything else starts the long-press timer, and a
+    // release before it fires steps an enumerated setting (up button: next, down or single: previous).
+    void pressBoundButton(AbstractButtonInfo *binding);
+    void releaseBoundButton();
+    // Stores a binding in the controller's container.
+    void storeBinding(AbstractButtonInfo *binding);
+    AbstractButtonInfo *currentButton() const;
+
     QTimer m_longPressTimer;
     ESDataInfoClass *m_registry;
     QPointer<PropertyInfo> m_currentProperty;
@@ -67,6 +80,9 @@ protected:
     QPointer<EnumPropertyInfo> m_autoFunctions;
     // The button bound to the current description, for the setup controllers.
     QPointer<QAbstractButton> m_pressedButton;
+    // The runtime and bottom-bar controllers: their bindings and the one pressed last.
+    ButtonInfoContainer *m_buttonContainer = nullptr;
+    QPointer<AbstractButtonInfo> m_currentButton;
 };
 
 #endif // ABSTRACTMODELINTERFACE_H
