@@ -6,6 +6,8 @@
 #include "info/ESDataInfoClass.h"
 #include "info/PropertyInfo.h"
 #include "info/SetupPropertyInfo.h"
+#include "ui/SetupEnumInterface.h"
+#include "ui/SetupValueInterface.h"
 #include "ui/setup/CuR207Setup.h"
 #include "ui/setup/EsSetupScreens.h"
 
@@ -148,9 +150,13 @@ void SetupScreens::showEvent(QShowEvent *event)
 }
 
 // Names are final here: the pages built by the form have renamed the buttons they bind differently or
-// keep unbound. A name without a description stays unbound.
+// keep unbound. A name without a description stays unbound. A bound button's presses reach its
+// description, which announces them on the description hub; the two setup controllers listen there and
+// step, choose or edit the value, so they are made to exist here, with the first bound button.
 void SetupScreens::bindSetupButtons()
 {
+    SetupEnumInterface::instance();
+    SetupValueInterface::instance();
     static const QRegularExpression setupButtonName(QStringLiteral("((es)|(ls))_st_"));
     const ESDataInfoClass *registry = ESDataInfoClass::instance();
     const QList<QPushButton *> buttons = findChildren<QPushButton *>(setupButtonName);

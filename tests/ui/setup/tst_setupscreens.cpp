@@ -2,6 +2,7 @@
 // titles they announce, the binding of every setup button to its description, the live left title, the
 // standby request, and pictures of the menu and the pages.
 
+#include "FreshInstance.h"
 #include "FreshStores.h"
 #include "ScreenStage.h"
 
@@ -17,6 +18,8 @@
 #include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
+#include "ui/SetupEnumInterface.h"
+#include "ui/SetupValueInterface.h"
 #include "ui/setup/CuR207Setup.h"
 #include "ui/setup/EsSetupScreens.h"
 #include "ui/setup/SetupScreens.h"
@@ -92,6 +95,7 @@ private slots:
     void boundButtonsFollowTheirValues_data();
     void boundButtonsFollowTheirValues();
     void buttonsWithoutDescriptionStayUnbound();
+    void pressesReachTheSetupControllers();
     void leftTitleOnlyWhileVisible();
     void standbyRequestIsSentEveryTime();
     void displayPagesNavigation();
@@ -109,16 +113,22 @@ private:
 
     std::optional<FreshStores> m_stores;
     std::optional<ESDataInfoClass::TestOverride> m_registry;
+    std::optional<FreshInstance<SetupEnumInterface>> m_enums;
+    std::optional<FreshInstance<SetupValueInterface>> m_values;
 };
 
 void tst_SetupScreens::init()
 {
     m_stores.emplace();
     m_registry.emplace();
+    m_enums.emplace();
+    m_values.emplace();
 }
 
 void tst_SetupScreens::cleanup()
 {
+    m_values.reset();
+    m_enums.reset();
     m_registry.reset();
     m_stores.reset();
 }
@@ -348,6 +358,28 @@ void tst_SetupScreens::buttonsWithoutDescriptionStayUnbound()
     QCOMPARE(proxy->text(), QStringLiteral("XX0007"));
     QCOMPARE(screens->findChild<QAbstractButton *>(QStringLiteral("cu_setup_setup_btn"))->text(),
         QStringLiteral("SCREEN SETUP"));
+}
+
+// A short press on a bound list value steps it; a press on a bound free value starts its editing.
+void tst_SetupScreens::pressesReachTheSetupControllers()
+{
+    auto screens = shownScreens();
+    RemoteDimmingSetup *dimming = ESDataClass::instance()->localSetup()->DimmingSetup();
+    QCOMPARE(dimming->OperationMode(), 0);
+    QAbstractButton *mode
+        = screens->findChild<QAbstractButton *>(QStringLiteral("ls_st_OperationMode_DimmingSetup_btn"));
+    QTest::mouseClick(mode, Qt::LeftButton);
+    QCOMPARE(dimming->OperationMode(), 1);
+    QCOMPARE(mode->text(), QStringLiteral("RX/TX "));
+
+    QAbstractButton *sfi
+        = screens->findChild<QAbstractButton *>(QStringLiteral("es_st_LocalSFI_TQ55Setup_btn_s2"));
+    QTest::mousePress(sfi, Qt::LeftButton);
+    QCOMPARE(SetupValueInterface::instance()->currentProperty(),
+        ESDataInfoClass::instance()->setupPropertyInfo(
+            QStringLiteral("es"), QStringLiteral("LocalSFI"), QStringLiteral("TQ55Setup")));
+    QCOMPARE(SetupValueInterface::instance()->pressedButton(), sfi);
+    QTest::mouseRelease(sfi, Qt::LeftButton);
 }
 
 void tst_SetupScreens::leftTitleOnlyWhileVisible()
