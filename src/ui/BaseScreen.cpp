@@ -78,6 +78,9 @@ BaseScreen::BaseScreen(
 BaseScreen::~BaseScreen()
 {
     qApp->removeEventFilter(this);
+    // The pages hidden while the children go may change the palette (the dimming page restores its
+    // preset when hidden); the window's form is gone by then, so it no longer listens.
+    disconnect(ThemeColorSingleton::instance(), nullptr, this, nullptr);
     delete m_ui;
 }
 
