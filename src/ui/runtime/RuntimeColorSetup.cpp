@@ -1,12 +1,14 @@
 #include "ui/runtime/RuntimeColorSetup.h"
 
 #include "data/RuntimeColorStore.h"
+#include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/CustomColorPicker.h"
 #include "ui/runtime/CustomRGBAeditor.h"
 
 #include "ui_RuntimeColorSetup.h"
 
 #include <QComboBox>
+#include <QStyle>
 
 RuntimeColorSetup::RuntimeColorSetup(QWidget *parent)
     : QWidget(parent)
@@ -38,6 +40,8 @@ RuntimeColorSetup::RuntimeColorSetup(QWidget *parent)
     connect(m_ui->rgbaEditorWidget, &CustomRGBAeditor::saveCurrent, this, &RuntimeColorSetup::saveNewColor);
     connect(m_ui->rgbaEditorWidget, &CustomRGBAeditor::resetCurrent, this,
         &RuntimeColorSetup::setFromColorDefinitions);
+    connect(ThemeColorSingleton::instance(), &ThemeColorSingleton::colorChanged, this,
+        &RuntimeColorSetup::repolishChoices);
 }
 
 RuntimeColorSetup::~RuntimeColorSetup()
@@ -58,7 +62,20 @@ QString RuntimeColorSetup::currentPalette() const
 void RuntimeColorSetup::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    repolishChoices();
     setFromColorDefinitions();
+}
+
+void RuntimeColorSetup::repolishChoices()
+{
+    // A combo box takes its text colour when it is polished and keeps it: after a change of its
+    // "ThemeColor" it must be polished again, or its text stays in the colour of the old palette (black
+    // on the black screen before the first palette).
+    for (QComboBox *box : { m_ui->colorThemeComboBox, m_ui->colorClassComboBox }) {
+        box->style()->unpolish(box);
+        box->style()->polish(box);
+        box->update();
+    }
 }
 
 void RuntimeColorSetup::setFromColorDefinitions()

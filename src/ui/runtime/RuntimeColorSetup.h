@@ -37,6 +37,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void repolishChoices();
+
     RuntimeColorStore *m_store;
     QStringList m_colorClasses;
     QStringList m_palettes;

@@ -343,6 +343,15 @@ void tst_RuntimeColorSetup::pictures()
     stage.start();
     const QImage design = ScreenPictures::save(setup, QStringLiteral("colour_editor_800x447"));
     QCOMPARE(design.size(), QSize(800, 447));
+    // The choices' texts in the palette colour, not black on black.
+    auto *themes = setup->findChild<QComboBox *>(QStringLiteral("colorThemeComboBox"));
+    QCOMPARE(
+        themes->palette().color(QPalette::ButtonText), CustomColorDefinitions::getColorFromColorEnum(Green));
+    QVERIFY(ScreenPictures::pixelsNear(design,
+                themes->geometry().translated(
+                    setup->findChild<QWidget *>(QStringLiteral("valueSelectionWidget"))->pos()),
+                CustomColorDefinitions::getColorFromColorEnum(Green))
+        > 20);
     stage.resize(QSize(1024, 600));
     const QImage larger = ScreenPictures::save(setup, QStringLiteral("colour_editor_1024x600"));
     QCOMPARE(larger.width(), 1024);
