@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFontInfo>
+#include <QLayout>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -33,6 +34,23 @@ bool insideRuntimePreview(const QWidget *widget)
             return true;
     }
     return false;
+}
+
+// Whether a layout of the widget's parent (or one nested in it) places the widget.
+bool inLayout(const QLayout *layout, const QWidget *widget)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == widget || inLayout(item->layout(), widget))
+            return true;
+    }
+    return false;
+}
+
+bool placedByLayout(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    return parent && inLayout(parent->layout(), widget);
 }
 
 } // namespace
@@ -178,7 +196,9 @@ void CustomLayout::scaleChildren()
             widget->setFont(font);
         }
 
-        if (!widget->accessibleDescription().contains(excludeGeometry)) {
+        // A widget in a layout is placed by it when its parent is resized; a design geometry set here
+        // would override the layout (and may have been taken before the layout first ran).
+        if (!widget->accessibleDescription().contains(excludeGeometry) && !placedByLayout(widget)) {
             const QPoint p = m_designPositions.at(i);
             const QSize s = widget->baseSize();
             widget->setGeometry(int(p.x() * scaleX * fx), int(p.y() * scaleY * fy),

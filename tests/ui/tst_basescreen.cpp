@@ -571,7 +571,9 @@ void tst_BaseScreen::partsReplaceStandIns()
     // Scaled, a page still fills its stack (a page's design size is its stack's, not a new widget's).
     resizeWindow(QSize(1024, 600));
     QCOMPARE(m_runtimeSide->size(), stack->size());
+    tapConfig();
     QCOMPARE(m_setupSide->size(), stack->size());
+    tapConfig();
     resizeWindow(QSize(800, 480));
 
     for (QWidget *menu : { m_window->longPressMenu(), m_window->setupLongPressScreen() }) {

@@ -11,6 +11,7 @@
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimePressFilter.h"
+#include "ui/runtime/RuntimeWidget_new.h"
 
 #include "ui_RuntimeScreens.h"
 
@@ -149,10 +150,13 @@ QStackedWidget *RuntimeScreens::getStackedEsRuntime() const
 
 void RuntimeScreens::initializeScreensData()
 {
-    for (QWidget *page : { m_ui->es_runtime_A, m_ui->es_runtime_B, m_ui->es_runtime_D }) {
-        if (page->metaObject()->indexOfMethod("initializeScreenData()") >= 0)
-            QMetaObject::invokeMethod(page, "initializeScreenData");
-    }
+    m_ui->es_runtime_A->initializeScreenData();
+    m_ui->es_runtime_B->initializeScreenData();
+    // The heading page binds its page letter the same way once it stands here; the docking page binds
+    // itself.
+    QWidget *heading = m_ui->es_runtime_D;
+    if (heading->metaObject()->indexOfMethod("initializeScreenData()") >= 0)
+        QMetaObject::invokeMethod(heading, "initializeScreenData");
 }
 
 int RuntimeScreens::sideInfoWidth() const
