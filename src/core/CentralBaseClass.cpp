@@ -41,6 +41,9 @@
 #include "nmea/sentences/HandlerSrp.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
 #include "ui/BaseScreen.h"
+#include "ui/LongPressMenuScreen.h"
+#include "ui/ModelInterfaceContainer.h"
+#include "ui/SetupLongPressScreen.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/NetworkSelectWidget.h"
 #include "ui/runtime/RuntimeScreens.h"
@@ -236,8 +239,12 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
     // The screens above the widget library are handed to the window while it is built.
     BaseScreen::Parts parts;
     parts.runtimeScreens = [](QWidget *parent) { return new RuntimeScreens(parent); };
+    parts.longPressMenu = [](QWidget *parent) { return new LongPressMenuScreen(parent); };
+    parts.setupLongPressMenu = [](QWidget *parent) { return new SetupLongPressScreen(parent); };
     m_mainWindow
         = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr, parts);
+    // The controllers of presses on bound buttons take the window's editors and its runtime-page buttons.
+    ModelInterfaceContainer::instance()->connectWindow(m_mainWindow.get());
     m_mainWindow->communicationInformationTable()->setCommunicationForwardingController(
         m_forwardingController);
     m_mainWindow->applyNormalBrightness();
