@@ -44,6 +44,7 @@
 #include "ui/BrightnessSliderWrapper.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/LongPressMenuScreen.h"
+#include "ui/ModelInterfaceContainer.h"
 #include "ui/NetworkSelectWidget.h"
 #include "ui/SetupLongPressScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
@@ -255,6 +256,8 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
     };
     m_mainWindow
         = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr, parts);
+    // The controllers of presses on bound buttons take the window's editors and its runtime-page buttons.
+    ModelInterfaceContainer::instance()->connectWindow(m_mainWindow.get());
     m_mainWindow->communicationInformationTable()->setCommunicationForwardingController(
         m_forwardingController);
     m_mainWindow->applyNormalBrightness();

@@ -17,18 +17,23 @@
 
 AbstractModelInterface::AbstractModelInterface(QObject *parent)
     : QObject(parent)
-    , m_registry(DataInfoSingleton::instance()->dataInfo())
 {
     m_longPressTimer.setSingleShot(true);
     connect(&m_longPressTimer, SIGNAL(timeout()), this, SLOT(openLongPressDialog()));
-    if (m_registry && m_registry->setupDataInfo())
-        m_autoFunctions = m_registry->setupDataInfo()->getEnumPropertyInfo(
+    ESDataInfoClass *descriptions = registry();
+    if (descriptions && descriptions->setupDataInfo())
+        m_autoFunctions = descriptions->setupDataInfo()->getEnumPropertyInfo(
             QStringLiteral("AutoFunctions"), QStringLiteral("OptionsSetup"));
 }
 
 void AbstractModelInterface::setMessageDialog(CustomDialog *dialog)
 {
     m_messageDialog = dialog;
+}
+
+ESDataInfoClass *AbstractModelInterface::registry()
+{
+    return DataInfoSingleton::instance()->dataInfo();
 }
 
 CustomDialog *AbstractModelInterface::messageDialog() const

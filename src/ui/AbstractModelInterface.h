@@ -58,6 +58,9 @@ protected:
     // Whether a press on a value that follows the auto functions must ask first: the value follows them
     // and the auto-functions setting exists and is "ON".
     bool autoFunctionsBlock(const PropertyInfo *property) const;
+    // The description registry, asked at each use: a registry replaced for a test (or rebuilt) is never
+    // reached through a stale pointer.
+    static ESDataInfoClass *registry();
     // An overlay was shown and raised: the window's dimming overlay goes back on top of it.
     static void raiseDimmingAbove(QWidget *overlay);
 
@@ -71,7 +74,6 @@ protected:
     AbstractButtonInfo *currentButton() const;
 
     QTimer m_longPressTimer;
-    ESDataInfoClass *m_registry;
     QPointer<PropertyInfo> m_currentProperty;
     QString m_prefix;
     QString m_propertyName;

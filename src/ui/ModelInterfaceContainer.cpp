@@ -3,6 +3,7 @@
 #include "info/ESDataInfoClass.h"
 #include "info/RuntimeEnumPropertyInfo.h"
 #include "ui/AbstractButtonInfo.h"
+#include "ui/BaseScreen.h"
 #include "ui/BottomBarsModelInterface.h"
 #include "ui/CustomDialog.h"
 #include "ui/KeyBoardScreen.h"
@@ -97,6 +98,22 @@ void ModelInterfaceContainer::registerBottomBarButtons(const QList<RuntimeScreen
         if (choice && m_bottomBars)
             m_bottomBars->registerButtonInfo(new BottomBarInfo(button, choice, nullptr));
     }
+}
+
+void ModelInterfaceContainer::connectWindow(BaseScreen *window)
+{
+    setKeyboardScreen(window->keyboardScreen());
+    setLoginWidget(window->passwordWidget());
+    setMessageDialog(window->customDialog());
+    setLongPressMenuScreen(qobject_cast<LongPressMenuScreen *>(window->longPressMenu()));
+    setSetupLongPressScreen(qobject_cast<SetupLongPressScreen *>(window->setupLongPressScreen()));
+    QList<RuntimeScreenButton *> valueButtons;
+    const QList<RuntimeScreenButton *> buttons = window->findChildren<RuntimeScreenButton *>();
+    for (RuntimeScreenButton *button : buttons) {
+        if (button->objectName().contains(QLatin1String("es_rt_Information")))
+            valueButtons.append(button);
+    }
+    registerRuntimeButtons(valueButtons);
 }
 
 SetupEnumInterface *ModelInterfaceContainer::setupEnumInterface() const

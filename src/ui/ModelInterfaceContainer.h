@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+class BaseScreen;
 class BottomBarsModelInterface;
 class CustomDialog;
 class KeyBoardScreen;
@@ -51,6 +52,11 @@ public:
     // ("es_rt_Information1_RuntimeScreenSetupA_btn_1"); other buttons are left unbound.
     void registerRuntimeButtons(const QList<RuntimeScreenButton *> &buttons);
     void registerBottomBarButtons(const QList<RuntimeScreenButton *> &buttons);
+
+    // All of the above with the window's own editors and menus and the value buttons of its runtime
+    // pages (every RuntimeScreenButton below it whose name contains "es_rt_Information"); the bottom bars
+    // stay unbound. Run once, when the window is built.
+    void connectWindow(BaseScreen *window);
 
     SetupEnumInterface *setupEnumInterface() const;
     SetupValueInterface *setupValueInterface() const;

@@ -136,7 +136,7 @@ void RuntimeModelInterface::modifyPropertyFromLongPress(QString details)
 
 void RuntimeModelInterface::changeShownInformation(QString name)
 {
-    PropertyInfo *property = m_registry ? m_registry->runtimePropertyInfo(name) : nullptr;
+    PropertyInfo *property = registry() ? registry()->runtimePropertyInfo(name) : nullptr;
     if (!property) {
         qDebug() << "RuntimeModelInterface::changeShownInformation: no runtime value" << name;
         return;
@@ -151,7 +151,7 @@ void RuntimeModelInterface::changeShownInformation(QString name)
 
 void RuntimeModelInterface::showNextInformation()
 {
-    PropertyInfo *property = m_registry ? m_registry->propertyInfoAfter(m_propertyName) : nullptr;
+    PropertyInfo *property = registry() ? registry()->propertyInfoAfter(m_propertyName) : nullptr;
     if (!property)
         return;
     m_currentProperty = property;

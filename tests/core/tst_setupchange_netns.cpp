@@ -4,7 +4,6 @@
 // controllers with the mouse and the on-screen keyboard. A shared setting arrives at the peer as the
 // single-change text in a setup datagram; a local setting is saved to its "CU_" file and not sent.
 
-#include "FreshInstance.h"
 #include "JunctionBoxPeer.h"
 #include "NetnsGuard.h"
 #include "StartedSystem.h"
@@ -30,6 +29,12 @@
 #include "ui/CustomDialog.h"
 #include "ui/KeyBoardScreen.h"
 #include "ui/PasswordWidget.h"
+#include "ui/RuntimeModelInterface.h"
+#include "ui/RuntimeScreenButton.h"
+#include "ui/AbstractButtonInfo.h"
+#include "ui/ButtonInfoContainer.h"
+#include "info/RuntimeEnumPropertyInfo.h"
+#include "data/ESRuntime.h"
 #include "ui/SetupEnumInterface.h"
 #include "ui/SetupLongPressScreen.h"
 #include "ui/SetupValueInterface.h"
@@ -81,6 +86,7 @@ private slots:
     void sharedChangesReachJunctionBox_data();
     void sharedChangesReachJunctionBox();
     void localChangeIsSavedNotSent();
+    void tripResetFromRuntimePage();
 
 private:
     void pairWithPeer();
@@ -90,8 +96,6 @@ private:
 
     std::unique_ptr<JunctionBoxPeer> m_peer;
     std::optional<StartedSystem> m_started;
-    std::optional<FreshInstance<SetupEnumInterface>> m_enums;
-    std::optional<FreshInstance<SetupValueInterface>> m_values;
     BaseScreen *m_window = nullptr;
     KeyBoardScreen *m_editor = nullptr;
     QList<QWidget *> m_added;
@@ -117,38 +121,18 @@ void tst_SetupChangeNetns::init()
     system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
     m_window = system->mainWindow();
 
-    // Controllers of this case over the system's descriptions, with the shared editors as overlays of
-    // the main window, handed in as the window hands in its own.
-    m_enums.emplace();
-    m_values.emplace();
-    auto overlay = [this](QWidget *widget) {
-        widget->setGeometry(0, 0, m_window->width(), m_window->height());
-        widget->hide();
-        m_added.append(widget);
-    };
-    m_editor = new KeyBoardScreen(m_window);
-    overlay(m_editor);
-    auto *lock = new PasswordWidget(m_window);
-    overlay(lock);
-    auto *chooser = new SetupLongPressScreen(m_window);
-    overlay(chooser);
-    auto *dialog = new CustomDialog(m_window);
-    overlay(dialog);
-    lock->setMessageDialog(dialog);
-    SetupValueInterface::instance()->setKeyboardScreen(m_editor);
-    SetupEnumInterface::instance()->setLoginWidget(lock);
-    SetupValueInterface::instance()->setLoginWidget(lock);
-    SetupEnumInterface::instance()->setMessageDialog(dialog);
-    SetupValueInterface::instance()->setMessageDialog(dialog);
-    SetupEnumInterface::instance()->setLongPressScreen(chooser);
+    // The controllers took the window's own editors when the system built it.
+    m_editor = m_window->keyboardScreen();
+    QCOMPARE(SetupValueInterface::instance()->keyboardScreen(), m_editor);
+    QVERIFY(SetupEnumInterface::instance()->longPressScreen());
+    QCOMPARE(SetupEnumInterface::instance()->longPressScreen(),
+        qobject_cast<SetupLongPressScreen *>(m_window->setupLongPressScreen()));
 }
 
 void tst_SetupChangeNetns::cleanup()
 {
     qDeleteAll(m_added);
     m_added.clear();
-    m_values.reset();
-    m_enums.reset();
     m_window = nullptr;
     m_started.reset();
     m_peer.reset();
@@ -175,6 +159,7 @@ QPushButton *tst_SetupChangeNetns::bind(const QString &prefix, const QString &pr
     button->setObjectName(prefix + QStringLiteral("_st_") + property + QLatin1Char('_') + object
         + QStringLiteral("_btn"));
     button->setGeometry(500, 100 + 60 * m_added.size(), 200, 50);
+    button->raise();
     button->show();
     m_added.prepend(button);
     SetupPropertyInfo *info = ESDataInfoClass::instance()->setupPropertyInfo(prefix, property, object);
@@ -261,6 +246,32 @@ void tst_SetupChangeNetns::localChangeIsSavedNotSent()
         for (const JunctionBoxPeer::Line &line : datagram.lines)
             QVERIFY2(!line.sentence.contains(QLatin1String("AlarmSounder")), qPrintable(line.sentence));
     }
+}
+
+void tst_SetupChangeNetns::tripResetFromRuntimePage()
+{
+    pairWithPeer();
+    // The second value button of page A, bound by the window, made to show the trip counter.
+    auto *button = m_window->findChild<RuntimeScreenButton *>(
+        QStringLiteral("es_rt_Information2_RuntimeScreenSetupA_btn_1"));
+    QVERIFY(button);
+    AbstractButtonInfo *binding = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
+    QVERIFY(binding);
+    binding->choice()->setCurrentValue(QStringLiteral("Trip"));
+    QCOMPARE(binding->propertyInfo()->name(), QStringLiteral("Trip"));
+    ESRuntime *runtime = ESDataClass::instance()->runtime();
+    runtime->setValid(QStringLiteral("Trip"), true);
+    runtime->setTrip(8.25);
+
+    // Held for the long press on the real button.
+    auto *single = button->findChild<QPushButton *>(QStringLiteral("single_btn"));
+    QVERIFY(single && single->isVisible());
+    QTest::mousePress(single, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(binding->propertyInfo()->text().startsWith(QLatin1String("0")), 3000);
+    QTest::mouseRelease(single, Qt::LeftButton);
+    QTRY_VERIFY(!m_peer->datagramsWith(QString(), QStringLiteral("Trip=0")).isEmpty());
+    const QString text = settingsText(m_peer->datagramsWith(QString(), QStringLiteral("Trip=0")).first());
+    QCOMPARE(text, QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,Trip=0"));
 }
 
 QTEST_MAIN(tst_SetupChangeNetns)
