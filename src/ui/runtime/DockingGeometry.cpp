@@ -29,7 +29,14 @@ double wrapRadians(double radians)
 
 double wrapDegrees180(double degrees)
 {
-    return wrapRadians(degrees * pi / 180) * 180 / pi;
+    // The same as wrapRadians in degrees, but exact: whole degrees stay whole, so that an arrow turned step
+    // by step lands exactly on its target. 180 and -180 are kept as they are.
+    double wrapped = std::fmod(degrees, 360.0);
+    if (wrapped > 180)
+        wrapped -= 360;
+    else if (wrapped < -180)
+        wrapped += 360;
+    return wrapped;
 }
 
 double wrapDegrees360Once(double degrees)

@@ -14,7 +14,7 @@ double degreesToRadians(double degrees);
 double radiansToDegrees(double radians);
 // The angle brought into -pi .. +pi.
 double wrapRadians(double radians);
-// The angle brought into -180 .. +180.
+// The angle brought into -180 .. +180 (180 and -180 stay as they are).
 double wrapDegrees180(double degrees);
 // One step towards 0 .. 360: +360 below 0, -360 above 360.
 double wrapDegrees360Once(double degrees);

@@ -45,6 +45,9 @@ void tst_DrawingGeometry::wrapping_data()
     QTest::newRow("-10") << -10.0 << -10.0 << 350.0;
     QTest::newRow("725 one step only") << 725.0 << 5.0 << 365.0;
     QTest::newRow("360 stays") << 360.0 << 0.0 << 360.0;
+    QTest::newRow("180 and -180 stay") << 180.0 << 180.0 << 180.0;
+    QTest::newRow("-180") << -180.0 << -180.0 << 180.0;
+    QTest::newRow("540") << 540.0 << 180.0 << 180.0;
 }
 
 void tst_DrawingGeometry::wrapping()
