@@ -1,12 +1,12 @@
 #ifndef RUNTIMEDISPLAYABLEDATA_H
 #define RUNTIMEDISPLAYABLEDATA_H
 
+#include "info/PropertyInfo.h"
+
 #include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-class PropertyInfo;
 
 // The value feed that every runtime value widget reads: one runtime value description (a
 // RuntimePropertyInfo, possibly with a companion angle), one signal whenever its value, validity or
