@@ -2,6 +2,7 @@
 
 #include "data/ESDataClass.h"
 #include "ui/CommunicationInformationTable.h"
+#include "ui/setup/ESSetupSetupScreen.h"
 
 #include "ui_EsSetupScreens.h"
 
@@ -14,6 +15,8 @@ EsSetupScreens::EsSetupScreens(QWidget *parent)
         ESDataClass::instance()->communicationInformation(), m_ui->page_es_comms_setup);
     m_communicationTable->setObjectName(QStringLiteral("ES_CommunicationInformationWifget"));
     m_communicationTable->setGeometry(20, 5, 400, 380);
+    connect(m_ui->es_setup_setup, &ESSetupSetupScreen::signalRightTitleLabelText, this,
+        &EsSetupScreens::signalRightTitleLabelText);
 }
 
 EsSetupScreens::~EsSetupScreens()
