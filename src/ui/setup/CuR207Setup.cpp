@@ -2,16 +2,24 @@
 
 #include "common/BuildConfiguration.h"
 #include "data/ESDataClass.h"
+#include "data/ESLocalSetup.h"
 #include "data/ESSetup.h"
+#include "hardware/platform/CommandRunner.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
+#include "ui/BaseScreen.h"
+#include "ui/CustomDialog.h"
 
 #include "ui_CuR207Setup.h"
 
 #include <QAbstractButton>
+#include <QTimer>
 
 namespace {
+
+const QString calibrationProgram = QStringLiteral("ts_calibrate");
+const int calibrationStartDelayMs = 500;
 
 SetupPropertyInfo *alarmSfi()
 {
@@ -39,6 +47,8 @@ CuR207Setup::CuR207Setup(QWidget *parent)
         &CuR207Setup::navigationButtonClicked);
     connect(ESDataClass::instance()->setup()->OtherSettings(), &ESOtherSettings::NMEALoopTestChanged, this,
         &CuR207Setup::nmeaLoopTestChanged);
+    connect(ESDataClass::instance()->localSetup()->DisplaySetup(),
+        &CU_R207_Setup::CalibrateTouchScreenChanged, this, &CuR207Setup::CalibrateTouchScreen);
 }
 
 CuR207Setup::~CuR207Setup()
@@ -95,4 +105,75 @@ void CuR207Setup::on_AlarmSFI_alternative_btn_clicked()
 void CuR207Setup::nmeaLoopTestChanged(int value)
 {
     m_ui->es_st_NMEALoopTest_OtherSettings_btn->setEnabled(value == 0);
+}
+
+void CuR207Setup::CalibrateTouchScreen(int value)
+{
+    if (BuildConfiguration::instance()->isWindows || value == 0 || !isVisible() || m_calibrating)
+        return;
+    CU_R207_Setup *display = ESDataClass::instance()->localSetup()->DisplaySetup();
+    display->setCalibrateTouchScreen(0);
+    display->saveToFile();
+    window()->hide();
+    QTimer::singleShot(calibrationStartDelayMs, this, &CuR207Setup::startCalibration);
+}
+
+// The program takes the whole screen; the window comes back when it ends. A program that cannot be
+// started brings the window back at once, without the question.
+void CuR207Setup::startCalibration()
+{
+    CommandRunner *runner = CommandRunner::instance();
+    m_calibrating = true;
+    connect(runner, &CommandRunner::finished, this, [this, runner](const QString &program) {
+        if (program != calibrationProgram)
+            return;
+        disconnect(runner, &CommandRunner::finished, this, nullptr);
+        calibrationFinished();
+    });
+    if (!runner->startTouchCalibration()) {
+        disconnect(runner, &CommandRunner::finished, this, nullptr);
+        m_calibrating = false;
+        window()->show();
+    }
+}
+
+CustomDialog *CuR207Setup::messageDialog() const
+{
+    return window()->findChild<CustomDialog *>(QStringLiteral("custom_dialog"));
+}
+
+void CuR207Setup::calibrationFinished()
+{
+    m_calibrating = false;
+    window()->show();
+    CustomDialog *dialog = messageDialog();
+    if (!dialog)
+        return;
+    connect(dialog, &CustomDialog::okButtonClicked, this, &CuR207Setup::rebootSystem, Qt::UniqueConnection);
+    connect(dialog, &CustomDialog::cancelButtonClicked, this, &CuR207Setup::destroyConnectionsToRebootDialog,
+        Qt::UniqueConnection);
+    dialog->showMessage(
+        QStringLiteral("System has to be rebooted in order for calibration to have effect. Do "
+                       "you want to reboot now?"),
+        QStringLiteral("q"));
+    if (auto *mainWindow = qobject_cast<BaseScreen *>(window()))
+        mainWindow->raiseBrightnessWidget();
+}
+
+// The answer ends the question: a later question of another asker must not reboot.
+void CuR207Setup::rebootSystem()
+{
+    destroyConnectionsToRebootDialog();
+    if (BuildConfiguration::instance()->isWindows)
+        return;
+    CommandRunner::instance()->reboot();
+}
+
+void CuR207Setup::destroyConnectionsToRebootDialog()
+{
+    if (CustomDialog *dialog = messageDialog()) {
+        disconnect(dialog, &CustomDialog::okButtonClicked, this, &CuR207Setup::rebootSystem);
+        disconnect(
+            dialog, &CustomDialog::cancelButtonClicked, this, &CuR207Setup::destroyConnectionsToRebootDialog);
+    }
 }

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+class CustomDialog;
 class QAbstractButton;
 class QStackedWidget;
 
@@ -35,11 +36,23 @@ public slots:
     // Edits the alarm SFI as from its own page: presses the button bound to it there.
     void on_AlarmSFI_alternative_btn_clicked();
     void nmeaLoopTestChanged(int value);
+    // A calibration request of the display's settings (1): while these pages are shown on a panel with a
+    // touch screen, the request is cleared and saved, the window hidden and the calibration program
+    // started half a second later; when it ends the window returns and asks whether to reboot.
+    void CalibrateTouchScreen(int value);
+    void startCalibration();
+    void calibrationFinished();
+    void rebootSystem();
+    void destroyConnectionsToRebootDialog();
 
 private:
     void renameNetworkButtons();
+    // The main window's shared question box, or null outside the window.
+    CustomDialog *messageDialog() const;
 
     Ui::CuR207Setup *m_ui;
+    // Whether the calibration program runs.
+    bool m_calibrating = false;
 };
 
 #endif // CUR207SETUPPAGES_H

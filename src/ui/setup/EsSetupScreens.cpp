@@ -12,6 +12,7 @@
 #include "ui/InformationWidget.h"
 #include "ui/SimpleGenericSetup.h"
 #include "ui/runtime/Radar.h"
+#include "ui/setup/ESSetupSetupScreen.h"
 #include "ui_EsSetupScreens.h"
 
 #include <QDebug>
@@ -75,6 +76,9 @@ EsSetupScreens::EsSetupScreens(const Sources &sources, QWidget *parent)
     m_satellitePage->setObjectName(QStringLiteral("page_es_diagnostics_setup"));
     ui->stacked_es_setup->insertWidget(satellitePageIndex, m_satellitePage);
     ui->stacked_es_setup->setCurrentIndex(satellitePageIndex);
+
+    connect(ui->es_setup_setup, &ESSetupSetupScreen::signalRightTitleLabelText, this,
+        &EsSetupScreens::signalRightTitleLabelText);
 
     fillStatusLists();
     connect(ui->ComNumber_btn, &QPushButton::clicked, this, &EsSetupScreens::showNextPortPage);

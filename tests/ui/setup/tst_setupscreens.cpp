@@ -275,7 +275,7 @@ void tst_SetupScreens::everySetupButtonIsBound()
     auto screens = shownScreens();
     const ESDataInfoClass *registry = ESDataInfoClass::instance();
     const QList<QPushButton *> buttons = screens->findChildren<QPushButton *>(setupButtonName);
-    // The menu's own pages and the system setup pages together.
+    // The menu's own pages, the general setup page and the system setup pages together.
     QCOMPARE(buttons.size(), 59);
     for (QPushButton *button : buttons) {
         const QStringList parts = button->objectName().split(QLatin1Char('_'));
@@ -470,9 +470,9 @@ void tst_SetupScreens::pictures()
         const char *page;
         int displayPage;
     } views[] = { { "menu", 0, nullptr, 0 }, { "calibration", 1, "page_es_calibration_setup", 0 },
-        { "diagnostics", 1, "page_es_diagnostics_setup", 0 }, { "display-navigation", 2, nullptr, 0 },
-        { "display-general", 2, nullptr, 1 }, { "display-dimming", 2, nullptr, 2 },
-        { "display-network", 2, nullptr, 3 } };
+        { "system", 1, "page_es_es_setup", 0 }, { "diagnostics", 1, "page_es_diagnostics_setup", 0 },
+        { "display-navigation", 2, nullptr, 0 }, { "display-general", 2, nullptr, 1 },
+        { "display-dimming", 2, nullptr, 2 }, { "display-network", 2, nullptr, 3 } };
     for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
         stage.resize(size);
         for (const auto &view : views) {

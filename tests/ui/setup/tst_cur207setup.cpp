@@ -1,0 +1,222 @@
+// The display's own setup pages: the network page per product, the loop-test button, and the touch-screen
+// calibration with its reboot question, run through a runner that records the programs.
+
+#include "FreshStores.h"
+#include "RecordingRunner.h"
+
+#include "common/BuildConfiguration.h"
+#include "data/ESDataClass.h"
+#include "data/ESLocalSetup.h"
+#include "data/ESSetup.h"
+#include "info/ESDataInfoClass.h"
+#include "ui/CustomDialog.h"
+#include "ui/setup/CuR207Setup.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+// A runner whose programs cannot be started.
+class FailingRunner : public RecordingRunner
+{
+public:
+    bool start(const QString &program, const QStringList &arguments) override
+    {
+        RecordingRunner::start(program, arguments);
+        return false;
+    }
+};
+
+} // namespace
+
+class tst_CuR207Setup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void networkPage_data();
+    void networkPage();
+    void loopTestButton();
+    void noCalibrationOnWindows();
+    void calibrationOnlyWhileShown();
+    void calibrationThenReboot();
+    void calibrationThenNoReboot();
+    void calibrationProgramMissing();
+
+private:
+    // The pages in a window with the shared question box, as in the main window.
+    void build(const QString &platform, const QString &product, CommandRunner *runner)
+    {
+        m_build.emplace(QStringLiteral("CU"), platform, product);
+        m_runnerOverride.emplace(runner);
+        m_window = std::make_unique<QWidget>();
+        m_window->resize(800, 480);
+        m_pages = new CuR207Setup(m_window.get());
+        m_pages->setGeometry(0, 34, 800, 447);
+        m_dialog = new CustomDialog(m_window.get());
+        m_dialog->setObjectName(QStringLiteral("custom_dialog"));
+        m_dialog->setGeometry(0, 0, 800, 480);
+        m_dialog->hide();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    CU_R207_Setup *display() const { return ESDataClass::instance()->localSetup()->DisplaySetup(); }
+    QAbstractButton *button(const char *name) const
+    {
+        return m_pages->findChild<QAbstractButton *>(QLatin1String(name));
+    }
+    // Requests a calibration and lets the program run and end.
+    void calibrate()
+    {
+        display()->setCalibrateTouchScreen(1);
+        QCOMPARE(display()->CalibrateTouchScreen(), 0);
+        QVERIFY(QFile::exists(QStringLiteral("Setup_Files/MIRLOX RN4400/CU_DisplaySetup.txt")));
+        QVERIFY(m_window->isHidden());
+        QTRY_COMPARE_WITH_TIMEOUT(m_runner.calls.size(), 1, 2000);
+        QCOMPARE(m_runner.calls.at(0), QStringList { "ts_calibrate" });
+        QVERIFY(m_window->isHidden());
+        emit m_runner.finished(QStringLiteral("ts_calibrate"), 0);
+        QVERIFY(m_window->isVisible());
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    std::optional<FreshStores> m_stores;
+    std::optional<ESDataInfoClass::TestOverride> m_registry;
+    std::optional<BuildConfiguration::TestOverride> m_build;
+    RecordingRunner m_runner;
+    std::optional<CommandRunner::TestOverride> m_runnerOverride;
+    std::unique_ptr<QWidget> m_window;
+    CuR207Setup *m_pages = nullptr;
+    CustomDialog *m_dialog = nullptr;
+};
+
+void tst_CuR207Setup::init()
+{
+    m_stores.emplace();
+    m_registry.emplace();
+    m_runner.calls.clear();
+}
+
+void tst_CuR207Setup::cleanup()
+{
+    m_window.reset();
+    m_runnerOverride.reset();
+    m_build.reset();
+    m_registry.reset();
+    m_stores.reset();
+}
+
+void tst_CuR207Setup::networkPage_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("MIR_LOX1000 edits the junction box")
+        << "MIR_LOX1000"
+        << QStringList { "es_st_IP_TQ55Setup_btn_s2", "es_st_LocalSFI_TQ55Setup_btn_s2",
+               "es_st_SystemName_TQ55Setup_btn_s2", "es_st_Group_TQ55Setup_btn_2" }
+        << "System Name";
+    QTest::newRow("TVR200 edits the display")
+        << "TVR200"
+        << QStringList { "ls_st_IP_DisplaySetup_btn", "ls_st_LocalSFI_DisplaySetup_btn",
+               "ls_st_PairedSFI_DisplaySetup_btn", "ls_st_Group_DisplaySetup_btn" }
+        << "Paired SFI";
+}
+
+void tst_CuR207Setup::networkPage()
+{
+    QFETCH(QString, product);
+    QFETCH(QStringList, buttons);
+    QFETCH(QString, label);
+
+    build(QStringLiteral("WINDOWS"), product, &m_runner);
+    QWidget *group = m_pages->findChild<QWidget *>(QStringLiteral("grpBox_cu_other_setup"));
+    QStringList names;
+    const QList<QAbstractButton *> found = group->findChildren<QAbstractButton *>();
+    for (const QAbstractButton *b : found)
+        names.append(b->objectName());
+    QCOMPARE(names, buttons);
+    QCOMPARE(m_pages->findChild<QLabel *>(QStringLiteral("label_SystemName"))->text(), label);
+}
+
+void tst_CuR207Setup::loopTestButton()
+{
+    build(QStringLiteral("WINDOWS"), QStringLiteral("MIR_LOX1000"), &m_runner);
+    ESOtherSettings *other = ESDataClass::instance()->setup()->OtherSettings();
+    QAbstractButton *loop = button("es_st_NMEALoopTest_OtherSettings_btn");
+    QVERIFY(loop->isEnabled());
+    other->setNMEALoopTest(1);
+    QVERIFY(!loop->isEnabled());
+    other->setNMEALoopTest(0);
+    QVERIFY(loop->isEnabled());
+}
+
+void tst_CuR207Setup::noCalibrationOnWindows()
+{
+    build(QStringLiteral("WINDOWS"), QStringLiteral("MIR_LOX1000"), &m_runner);
+    QVERIFY(!button("ls_st_CalibrateTouchScreen_DisplaySetup_btn")->isEnabled());
+    display()->setCalibrateTouchScreen(1);
+    QTest::qWait(700);
+    QCOMPARE(display()->CalibrateTouchScreen(), 1);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_runner.calls.isEmpty());
+}
+
+void tst_CuR207Setup::calibrationOnlyWhileShown()
+{
+    build(QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"), &m_runner);
+    QVERIFY(button("ls_st_CalibrateTouchScreen_DisplaySetup_btn")->isEnabled());
+    m_pages->hide();
+    display()->setCalibrateTouchScreen(1);
+    QTest::qWait(700);
+    QCOMPARE(display()->CalibrateTouchScreen(), 1);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_runner.calls.isEmpty());
+}
+
+void tst_CuR207Setup::calibrationThenReboot()
+{
+    build(QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"), &m_runner);
+    calibrate();
+    QTest::mouseClick(m_dialog->findChild<QAbstractButton *>(QStringLiteral("ok_btn")), Qt::LeftButton);
+    QCOMPARE(m_runner.calls.size(), 2);
+    QCOMPARE(m_runner.calls.at(1), QStringList { "reboot" });
+}
+
+// "No" ends the question: a later question of another asker answered "Yes" does not reboot.
+void tst_CuR207Setup::calibrationThenNoReboot()
+{
+    build(QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"), &m_runner);
+    calibrate();
+    QTest::mouseClick(m_dialog->findChild<QAbstractButton *>(QStringLiteral("cancel_btn")), Qt::LeftButton);
+    m_dialog->showMessage(QStringLiteral("Another question?"), QStringLiteral("q"));
+    QTest::mouseClick(m_dialog->findChild<QAbstractButton *>(QStringLiteral("ok_btn")), Qt::LeftButton);
+    QCOMPARE(m_runner.calls.size(), 1);
+}
+
+// Without the program the window comes back at once and nothing is asked.
+void tst_CuR207Setup::calibrationProgramMissing()
+{
+    FailingRunner failing;
+    build(QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"), &failing);
+    display()->setCalibrateTouchScreen(1);
+    QVERIFY(m_window->isHidden());
+    QTRY_COMPARE_WITH_TIMEOUT(failing.calls.size(), 1, 2000);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_dialog->isHidden());
+    // The runner ends with this case.
+    m_window.reset();
+    m_runnerOverride.reset();
+}
+
+QTEST_MAIN(tst_CuR207Setup)
+#include "tst_cur207setup.moc"
