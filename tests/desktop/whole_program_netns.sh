@@ -41,7 +41,7 @@ fi
 mkdir -p "$pictures"
 pictures=$(realpath "$pictures")
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-desktop.XXXXXX")
-mkdir -p "$work/run" "$work/screen"
+mkdir -p "$work/run" "$work/peer" "$work/screen"
 pids=()
 
 cleanup() {
@@ -171,7 +171,8 @@ main() {
     echo "   DISPLAY=$DISPLAY"
 
     step "junction-box peer"
-    "$peer" --interval 200 >"$work/peer.log" 2>&1 &
+    # In a folder of its own: its copy of the setup looks for settings files where it runs.
+    (cd "$work/peer" && exec "$peer" --interval 200) >"$work/peer.log" 2>&1 &
     pids+=($!)
     wait_for 10 peer_printed LISTENING || fail "the peer did not start: $(cat "$work/peer.log")"
 
