@@ -41,8 +41,13 @@
 #include "nmea/sentences/HandlerSrp.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
 #include "ui/BaseScreen.h"
+#include "ui/BrightnessSliderWrapper.h"
 #include "ui/CommunicationInformationTable.h"
+#include "ui/LongPressMenuScreen.h"
 #include "ui/NetworkSelectWidget.h"
+#include "ui/SetupLongPressScreen.h"
+#include "ui/runtime/RuntimeScreens.h"
+#include "ui/setup/SetupScreens.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -232,7 +237,24 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
     wiring.connectTime();
 
     // The main window.
-    m_mainWindow = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr);
+    // The screens above the widget library are handed to the window while it is built.
+    BaseScreen::Parts parts;
+    parts.setupScreens = [](QWidget *parent) { return new SetupScreens(parent); };
+    parts.runtimeScreens = [](QWidget *parent) { return new RuntimeScreens(parent); };
+    parts.longPressMenu = [](QWidget *parent) { return new LongPressMenuScreen(parent); };
+    parts.setupLongPressMenu = [](QWidget *parent) { return new SetupLongPressScreen(parent); };
+    parts.standbySlider = [](BaseScreen *window) {
+        const BaseScreen::StandbySliderWidgets widgets = window->standbySliderWidgets();
+        auto *wrapper = new BrightnessSliderWrapper(widgets.slider, widgets.increaseButton,
+            widgets.decreaseButton, widgets.valueLabel, false, window->standbySliderHolder(), true);
+        BaseScreen::StandbySlider slider;
+        slider.wrapper = wrapper;
+        slider.setValue = [wrapper](int value) { wrapper->setSliderValue(value, true, false); };
+        slider.show = [wrapper]() { wrapper->showSlider(); };
+        return slider;
+    };
+    m_mainWindow
+        = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr, parts);
     m_mainWindow->communicationInformationTable()->setCommunicationForwardingController(
         m_forwardingController);
     m_mainWindow->applyNormalBrightness();

@@ -48,6 +48,12 @@ void tst_SimpleGenericSetup::rows_data()
         << QStringList() << QStringList { "VTG", "THS" }
         << QStringList { "InputEnabled", "Baud", "VBW", "VLW", "ROT", "HDT", "GGA", "GLL", "GSA", "GSV" };
     QTest::newRow("order of one") << QStringList { "Baud" } << QStringList() << QStringList { "Baud" };
+    // The second and third serial ports' pages: an excluded entry ahead of the only one asked for.
+    QTest::newRow("serial port 2 page")
+        << QStringList { "Baud" } << QStringList { "InputEnabled", "GSA", "GSV" } << QStringList { "Baud" };
+    QTest::newRow("network port page")
+        << QStringList() << QStringList { "InputEnabled", "Baud" }
+        << QStringList { "VBW", "VTG", "VLW", "ROT", "THS", "HDT", "GGA", "GLL", "GSA", "GSV" };
     QTest::newRow("order reversed") << QStringList { "GLL", "GGA", "Baud" } << QStringList()
                                     << QStringList { "GLL", "GGA", "Baud" };
     // An excluded name ahead of others in class order once pushed later rows to negative or shared places.
