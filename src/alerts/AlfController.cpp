@@ -16,7 +16,7 @@ namespace {
 const int maxAlfSequence = 9;
 const int maxAlcSequence = 99;
 const int addressLength = 5;
-const int sfiLength = 6;
+const int alfSfiLength = 6;
 
 QString categoryLetter(int category)
 {
@@ -232,7 +232,7 @@ void AlfController::handleAcm(QString msg_body, QString source)
         m_acmRecord->setHandled(true);
         return;
     }
-    if (!source.isEmpty() && source.size() != sfiLength) {
+    if (!source.isEmpty() && source.size() != alfSfiLength) {
         refuseCommand(QStringLiteral("sender SFI of %1 characters").arg(source.size()));
         m_acmRecord->setHandled(true);
         return;

@@ -14,7 +14,7 @@ const int s_alertStateType = qRegisterMetaType<AlertState>("AlertState");
 const int s_alertCategoryType = qRegisterMetaType<AlertCategory>("AlertCategory");
 
 const int maxRevision = 99;
-const int maxInstance = 999999;
+const int highestAlertInstance = 999999;
 const int maxEscalationCounter = 9;
 
 int state(AlertState value)
@@ -326,7 +326,8 @@ void BasicAlert::newOccurrence()
     m_alrChangePresent = true;
     m_silencedInPeriod = false;
     m_silenceDeferralUsed = false;
-    m_alertInstance = m_alertInstance >= maxInstance || m_alertInstance < 0 ? 1 : m_alertInstance + 1;
+    m_alertInstance
+        = m_alertInstance >= highestAlertInstance || m_alertInstance < 0 ? 1 : m_alertInstance + 1;
     m_alertPriority = m_defaultPriority;
     activate();
 }

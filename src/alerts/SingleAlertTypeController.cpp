@@ -14,7 +14,7 @@
 
 namespace {
 
-const int maxInstance = 999999;
+const int maxAlertInstance = 999999;
 
 // Field 2: a text that is no integer gives 0, the alert without an identifier.
 int identifierField(const QStringList &fields)
@@ -33,7 +33,7 @@ int instanceField(const QStringList &fields)
         return 0;
     bool ok = false;
     const int instance = fields.at(6).toInt(&ok);
-    if (!ok || instance < 0 || instance > maxInstance) {
+    if (!ok || instance < 0 || instance > maxAlertInstance) {
         qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ": initial instance"
                  << logExcerpt(fields.at(6)) << "is no number from 0 to 999999, 0 taken";
         return 0;

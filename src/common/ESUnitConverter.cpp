@@ -26,7 +26,7 @@ constexpr double kPi = 3.141592653589793;
 
 constexpr int kMissingCode = INT_MAX;
 
-[[noreturn]] void fail(const char *text)
+[[noreturn]] void failConversion(const char *text)
 {
     qDebug() << text;
     throw text;
@@ -233,7 +233,7 @@ enum_ScalesDepth depthEnumFromString(const QString &text)
         return ScalesDepthFeet;
     if (text == QLatin1String("fm"))
         return ScalesDepthFathoms;
-    fail("Invalid unit string passed to ESUnitConverter::depthEnumFromString()!");
+    failConversion("Invalid unit string passed to ESUnitConverter::depthEnumFromString()!");
 }
 
 enum_ScalesSpeed speedEnumFromString(const QString &text)
@@ -244,7 +244,7 @@ enum_ScalesSpeed speedEnumFromString(const QString &text)
         return ScalesSpeedMetersPerSecond;
     if (text == QLatin1String("mi/h"))
         return ScalesSpeedMilesPerHour;
-    fail("Invalid unit string passed to ESUnitConverter::speedEnumFromString()!");
+    failConversion("Invalid unit string passed to ESUnitConverter::speedEnumFromString()!");
 }
 
 enum_ScalesDistance distanceEnumFromString(const QString &text)
@@ -255,13 +255,13 @@ enum_ScalesDistance distanceEnumFromString(const QString &text)
         return ScalesDistanceKilometers;
     if (text == QLatin1String("mi"))
         return ScalesDistanceMiles;
-    fail("Invalid unit string passed to ESUnitConverter::distanceEnumFromString()!");
+    failConversion("Invalid unit string passed to ESUnitConverter::distanceEnumFromString()!");
 }
 
 float convertDepth(float x, enum_ScalesDepth from, enum_ScalesDepth to)
 {
     if (!inRange(from) || !inRange(to))
-        fail(kDepthEnumError);
+        failConversion(kDepthEnumError);
     if (from == to)
         return x;
     switch (from) {
@@ -272,13 +272,13 @@ float convertDepth(float x, enum_ScalesDepth from, enum_ScalesDepth to)
     case ScalesDepthFathoms:
         return to == ScalesDepthMeters ? fathomsToMeters(x) : fathomsToFeet(x);
     }
-    fail(kDepthEnumError);
+    failConversion(kDepthEnumError);
 }
 
 float convertSpeed(float x, enum_ScalesSpeed from, enum_ScalesSpeed to)
 {
     if (!inRange(from) || !inRange(to))
-        fail(kSpeedEnumError);
+        failConversion(kSpeedEnumError);
     if (from == to)
         return x;
     switch (from) {
@@ -289,13 +289,13 @@ float convertSpeed(float x, enum_ScalesSpeed from, enum_ScalesSpeed to)
     case ScalesSpeedMilesPerHour:
         return to == ScalesSpeedKnots ? milesPerHourToKnots(x) : milesPerHourToMetersPerSecond(x);
     }
-    fail(kSpeedEnumError);
+    failConversion(kSpeedEnumError);
 }
 
 float convertDistance(float x, enum_ScalesDistance from, enum_ScalesDistance to)
 {
     if (!inRange(from) || !inRange(to))
-        fail(kDistanceEnumError);
+        failConversion(kDistanceEnumError);
     if (from == to)
         return x;
     switch (from) {
@@ -306,7 +306,7 @@ float convertDistance(float x, enum_ScalesDistance from, enum_ScalesDistance to)
     case ScalesDistanceMiles:
         return to == ScalesDistanceNauticalMiles ? milesToNauticalMiles(x) : milesToKilometers(x);
     }
-    fail(kDistanceEnumError);
+    failConversion(kDistanceEnumError);
 }
 
 float convertDepth(float x, const QString &from, const QString &to)
@@ -340,7 +340,7 @@ QString depthUnitText(enum_ScalesDepth unit)
     case ScalesDepthFathoms:
         return QStringLiteral("fm");
     }
-    fail(kDepthEnumError);
+    failConversion(kDepthEnumError);
 }
 
 QString speedUnitText(enum_ScalesSpeed unit)
@@ -353,7 +353,7 @@ QString speedUnitText(enum_ScalesSpeed unit)
     case ScalesSpeedMilesPerHour:
         return QStringLiteral("mi/h");
     }
-    fail(kSpeedEnumError);
+    failConversion(kSpeedEnumError);
 }
 
 QString distanceUnitText(enum_ScalesDistance unit)
@@ -366,7 +366,7 @@ QString distanceUnitText(enum_ScalesDistance unit)
     case ScalesDistanceMiles:
         return QStringLiteral("mi");
     }
-    fail(kDistanceEnumError);
+    failConversion(kDistanceEnumError);
 }
 
 QString formatDepth(float x, enum_ScalesDepth from, enum_ScalesDepth to, int decimals, bool withUnit,

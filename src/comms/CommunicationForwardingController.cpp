@@ -12,10 +12,11 @@ namespace {
 
 const QChar entrySeparator = QLatin1Char('|');
 const QChar compactComma = QLatin1Char('<');
-const QLatin1String lineEnd("\r\n");
+const QLatin1String forwardedLineEnd("\r\n");
 // The longest sentence, "$" and CR LF included.
-const int maxSentenceLength = 82;
-const int maxCuPortTextLength = CommunicationForwardingController::maxTextEntries * maxSentenceLength;
+const int maxForwardedSentenceLength = 82;
+const int maxCuPortTextLength
+    = CommunicationForwardingController::maxTextEntries * maxForwardedSentenceLength;
 
 enum Direction { Output = 0, Input = 1 };
 
@@ -108,7 +109,7 @@ void CommunicationForwardingController::bufferEntry(const QString &sentence, int
 {
     QString entry;
     if (m_information && m_information->DataFormat() == 1) {
-        entry = sentence.endsWith(lineEnd) ? sentence.left(sentence.size() - 2) : sentence;
+        entry = sentence.endsWith(forwardedLineEnd) ? sentence.left(sentence.size() - 2) : sentence;
     } else {
         const int comma = sentence.indexOf(QLatin1Char(','));
         entry = comma < 0 ? sentence : sentence.left(comma);
@@ -206,8 +207,8 @@ void CommunicationForwardingController::comsInformationChanged(QString coms_info
 QString CommunicationForwardingController::toCompactSentence(const QString &sentence)
 {
     const int size = sentence.size();
-    if (size < 6 || size > maxSentenceLength || !sentence.startsWith(QLatin1Char('$'))
-        || !sentence.endsWith(lineEnd) || sentence.at(size - 5) != QLatin1Char('*'))
+    if (size < 6 || size > maxForwardedSentenceLength || !sentence.startsWith(QLatin1Char('$'))
+        || !sentence.endsWith(forwardedLineEnd) || sentence.at(size - 5) != QLatin1Char('*'))
         return QString();
     QString body = sentence.mid(1, size - 6);
     if (body.contains(compactComma) || body.contains(entrySeparator))
@@ -219,7 +220,7 @@ QString CommunicationForwardingController::toCompactSentence(const QString &sent
 QString CommunicationForwardingController::fromCompactSentence(const QString &compact)
 {
     const int size = compact.size();
-    if (size < 3 || size + 4 > maxSentenceLength || !isHexDigit(compact.at(size - 1))
+    if (size < 3 || size + 4 > maxForwardedSentenceLength || !isHexDigit(compact.at(size - 1))
         || !isHexDigit(compact.at(size - 2)))
         return QString();
     for (const QChar c : compact) {
@@ -230,7 +231,7 @@ QString CommunicationForwardingController::fromCompactSentence(const QString &co
     QString sentence = QLatin1Char('$') + compact;
     sentence.replace(compactComma, QLatin1Char(','));
     sentence.insert(sentence.size() - 2, QLatin1Char('*'));
-    return sentence + lineEnd;
+    return sentence + forwardedLineEnd;
 }
 
 void CommunicationForwardingController::addCuPortMessage(QString msg, int port, bool flush_instantly)

@@ -22,7 +22,7 @@ constexpr int maxQueuedCommands = 64;
 constexpr qint64 lineReadBound = 64 * 1024;
 
 const QByteArray ok = QByteArrayLiteral("$NLCC,OK*2A\r\n");
-const QByteArray fail = QByteArrayLiteral("$NLCC,FAIL*2C\r\n");
+const QByteArray failAnswer = QByteArrayLiteral("$NLCC,FAIL*2C\r\n");
 const QByteArray measurementHeader = QByteArrayLiteral("$NLRD");
 const QString singlePingChannel0 = QStringLiteral("$NLTT,0,00000*02\r\n");
 const QString singlePingChannel1 = QStringLiteral("$NLTT,0,00001*03\r\n");
@@ -212,10 +212,10 @@ bool EchosounderSerialReader::evaluateResponse()
         markCommunicationFixed();
         return true;
     }
-    if (m_responseBuffer.contains(fail)) {
+    if (m_responseBuffer.contains(failAnswer)) {
         m_lastCommandOk = false;
-        emit receivedMessage(fail);
-        m_responseBuffer.remove(0, m_responseBuffer.indexOf('$') + fail.size());
+        emit receivedMessage(failAnswer);
+        m_responseBuffer.remove(0, m_responseBuffer.indexOf('$') + failAnswer.size());
         if (++m_failCount > maxTries) {
             m_failCount = 0;
             emit commandExecutionFailed(m_commandQueue.isEmpty() ? QString() : m_commandQueue.first());

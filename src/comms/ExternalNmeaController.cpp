@@ -23,8 +23,8 @@ namespace {
 
 enum MonitorStatus { Handled = 0, NotHandled = 1, Faulty = 2, Rejected = 3 };
 
-const QLatin1String proprietaryTalker("PQRV");
-const QLatin1String lineEnd("\r\n");
+const QLatin1String externalProprietaryTalker("PQRV");
+const QLatin1String externalLineEnd("\r\n");
 
 // The received text as the logs and the monitor show it: noise in front of the "$" and between the
 // checksum and CR LF cut off (serial lines pick up a few bytes around a sentence).
@@ -36,7 +36,7 @@ QString withoutNoise(const QString &received)
         text.remove(0, dollar);
     const int star = text.indexOf(QLatin1Char('*'));
     if (star >= 0) {
-        const int end = text.indexOf(lineEnd);
+        const int end = text.indexOf(externalLineEnd);
         if (end > star + 3)
             text.remove(star + 3, end - (star + 3));
     }
@@ -145,9 +145,9 @@ void ExternalNmeaController::handleReceivedNmeaList(NmeaGroupInfo nmea_group_inf
         const QString address = comma < 0 ? body : body.left(comma);
         QString talker;
         QString formatter;
-        if (address.startsWith(proprietaryTalker)) {
-            talker = proprietaryTalker;
-            formatter = address.mid(proprietaryTalker.size());
+        if (address.startsWith(externalProprietaryTalker)) {
+            talker = externalProprietaryTalker;
+            formatter = address.mid(externalProprietaryTalker.size());
         } else if (address.size() == 5) {
             talker = address.left(2);
             formatter = address.mid(2);

@@ -5,7 +5,7 @@
 namespace {
 
 const int talkerLength = 2;
-const int sfiLength = 6;
+const int heartbeatSfiLength = 6;
 
 } // namespace
 
@@ -27,7 +27,8 @@ int HeartbeatReceiver::invalidHeartbeatCount() const
 
 void HeartbeatReceiver::heartbeatReceived(QString source_talker, QString source_sfi)
 {
-    if (source_talker.size() != talkerLength || (!source_sfi.isEmpty() && source_sfi.size() != sfiLength)) {
+    if (source_talker.size() != talkerLength
+        || (!source_sfi.isEmpty() && source_sfi.size() != heartbeatSfiLength)) {
         ++m_invalidHeartbeatCount;
         // Only the lengths are logged: the texts come from outside and may be of any size.
         qDebug() << "Heartbeat refused: talker of" << source_talker.size() << "characters, SFI of"

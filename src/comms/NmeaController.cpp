@@ -13,7 +13,7 @@
 namespace {
 
 const QLatin1String networkAdministrationType("SRP");
-const QLatin1String proprietaryTalker("PQRV");
+const QLatin1String routedProprietaryTalker("PQRV");
 
 // The name the standby filter knows a received sentence by: the sub-sentence of a "PQRV" address, the
 // formatter of a five-character address; empty for any other address, which the filter leaves alone.
@@ -25,8 +25,8 @@ QString standbyName(const QString &sentence)
         && sentence.at(end) != QLatin1Char('\n'))
         ++end;
     const QString address = sentence.mid(1, end - 1);
-    if (address.startsWith(proprietaryTalker))
-        return address.mid(proprietaryTalker.size());
+    if (address.startsWith(routedProprietaryTalker))
+        return address.mid(routedProprietaryTalker.size());
     if (address.size() == 5)
         return address.mid(2);
     return QString();

@@ -10,7 +10,7 @@ namespace {
 // Every data sentence is cut so that it is exactly 82 characters long when its piece is full:
 // "$" + formatter + "," + piece + "*" + checksum + CR LF = 75 + 7 characters.
 const int addressAndPieceLength = 75;
-const QLatin1String lineEnd("\r\n");
+const QLatin1String sentenceEnd("\r\n");
 
 // The piece of one received data sentence, or false when the sentence is not a data sentence: it must
 // begin with "$", end with "*", two characters and CR LF, and have an address followed by ",".
@@ -20,7 +20,7 @@ bool pieceOfSentence(const QString &sentence, QString *address, QString *piece)
     const int shortest = 1 + 1 + 1 + 3 + 2;
     if (sentence.size() < shortest || sentence.size() > NmeaParserClass::maxSentenceLength)
         return false;
-    if (!sentence.startsWith(QLatin1Char('$')) || !sentence.endsWith(lineEnd))
+    if (!sentence.startsWith(QLatin1Char('$')) || !sentence.endsWith(sentenceEnd))
         return false;
     // The checksum field is the last three characters before CR LF.
     const int star = sentence.size() - 2 - 3;

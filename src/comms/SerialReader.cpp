@@ -9,7 +9,7 @@
 namespace {
 
 // An NMEA 0183 sentence is at most 82 characters, "$" and CR LF included.
-constexpr int maxSentenceLength = 82;
+constexpr int maxSerialSentenceLength = 82;
 // Unread bytes the serial driver keeps for a reader; beyond it the line is not read until the reader
 // takes what is there (in polling mode nobody may, and the input must not grow without limit).
 constexpr qint64 defaultReadBufferBound = 4096;
@@ -260,10 +260,10 @@ void SerialReader::readAllLines()
         // Without a line feed no line can end here. 82 waiting bytes are more than any sentence: they
         // are thrown away, all but a sentence start at their end, which the next bytes may complete
         // (junk on the line must not take the following sentence with it).
-        if (m_port->bytesAvailable() >= maxSentenceLength) {
+        if (m_port->bytesAvailable() >= maxSerialSentenceLength) {
             const QByteArray waiting = m_port->readAll();
             const int start = qMax(waiting.lastIndexOf('$'), waiting.lastIndexOf('!'));
-            const bool keepTail = start >= 0 && waiting.size() - start < maxSentenceLength
+            const bool keepTail = start >= 0 && waiting.size() - start < maxSerialSentenceLength
                 && waiting.indexOf('\0', start) < 0;
             m_lineBuffer = keepTail ? QString::fromLatin1(waiting.mid(start)) : QString();
             ++m_discardedInput;
@@ -312,7 +312,7 @@ void SerialReader::frameText(const QString &text)
             emit lineReceived(line, m_portNumber);
     }
     m_lineBuffer.remove(0, pos);
-    if (m_lineBuffer.size() > maxSentenceLength) {
+    if (m_lineBuffer.size() > maxSerialSentenceLength) {
         m_lineBuffer.clear();
         ++m_discardedInput;
     }

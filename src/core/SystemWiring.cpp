@@ -45,12 +45,12 @@
 
 namespace {
 
-ESSetup *setupRoot()
+ESSetup *wiredSetupRoot()
 {
     return ESDataClass::instance()->setup();
 }
 
-CU_R207_Setup *displaySetup()
+CU_R207_Setup *wiredDisplaySetup()
 {
     return ESDataClass::instance()->localSetup()->DisplaySetup();
 }
@@ -173,7 +173,7 @@ void SystemWiring::connectAddressColour()
 void SystemWiring::connectSounderTest()
 {
     CentralBaseClass *system = &m_system;
-    QObject::connect(displaySetup(), &CU_R207_Setup::SounderTestChanged, system, [system](int value) {
+    QObject::connect(wiredDisplaySetup(), &CU_R207_Setup::SounderTestChanged, system, [system](int value) {
         GpioContainer *gpio = system->hardware()->gpioContainer();
         if (value != 0)
             gpio->sounderTestOn();
@@ -184,7 +184,7 @@ void SystemWiring::connectSounderTest()
 
 void SystemWiring::connectDisplayNetworkSettings()
 {
-    CU_R207_Setup *display = displaySetup();
+    CU_R207_Setup *display = wiredDisplaySetup();
     EthInterfaceData *interfaceData = m_system.m_ethernetInterfaces->interfaceData();
     QObject::connect(display, &CU_R207_Setup::IPChanged, interfaceData, &EthInterfaceData::setIP);
     QObject::connect(display, &CU_R207_Setup::MacAddressChanged, interfaceData, &EthInterfaceData::setMAC);
@@ -192,7 +192,7 @@ void SystemWiring::connectDisplayNetworkSettings()
     display->setMacAddress(interfaceData->mac());
     if (!BuildConfiguration::instance()->isSoftwareCu)
         return;
-    ESCommunicationsSetup *ports = setupRoot()->CommunicationsSetup();
+    ESCommunicationsSetup *ports = wiredSetupRoot()->CommunicationsSetup();
     const QList<ESPortSetup *> setups = { ports->AdditionalNmeaPort1Setup(),
         ports->AdditionalNmeaPort2Setup(), ports->AdditionalNmeaPort3Setup() };
     NmeaPorts *serialPorts = m_system.m_nmeaPorts;
@@ -209,8 +209,8 @@ void SystemWiring::connectDisplayNetworkSettings()
 
 void SystemWiring::connectJunctionBoxCommands()
 {
-    CU_R207_Setup *display = displaySetup();
-    ESTQ55Setup *junctionBox = setupRoot()->TQ55Setup();
+    CU_R207_Setup *display = wiredDisplaySetup();
+    ESTQ55Setup *junctionBox = wiredSetupRoot()->TQ55Setup();
     if (followsJunctionBoxGroup(BuildConfiguration::instance())) {
         QObject::connect(display, &CU_R207_Setup::GroupChanged, m_system.m_groupDebounceTimer,
             QOverload<>::of(&QTimer::start));
@@ -299,7 +299,7 @@ void SystemWiring::connectAlertsAndBuzzer()
 
     AlarmWidget *alarmPanel = system->mainWindow()->alarmWidget();
     QObject::connect(alarmPanel, &AlarmWidget::ackAlerts, system, &CentralBaseClass::ackAlertsFromDisplay);
-    QObject::connect(displaySetup(), &CU_R207_Setup::AlarmSounderChanged, system,
+    QObject::connect(wiredDisplaySetup(), &CU_R207_Setup::AlarmSounderChanged, system,
         &CentralBaseClass::setAlarmBuzzerRequiredState);
     QObject::connect(alerts, &ES_Alerts::dataReceivedFromCommunication, system,
         &CentralBaseClass::setAlarmBuzzerRequiredState);
@@ -323,7 +323,7 @@ void SystemWiring::connectDeepAlertRules()
     auto *deep = qobject_cast<ValuePropertyInfo *>(sharedDescription("AlertDeep", "AlertSetup"));
     if (!deep)
         return;
-    ESAlertSetup *alertSetup = setupRoot()->AlertSetup();
+    ESAlertSetup *alertSetup = wiredSetupRoot()->AlertSetup();
     const auto showOff = [deep](double value) { deep->setAlternativeTextShown(value == 0.0); };
     showOff(alertSetup->AlertDeep());
     QObject::connect(alertSetup, &ESAlertSetup::AlertDeepChanged, &m_system, showOff);
@@ -341,9 +341,9 @@ void SystemWiring::connectTouchBeep()
 
 void SystemWiring::connectSfiChanges()
 {
-    QObject::connect(displaySetup(), &CU_R207_Setup::LocalSFIChanged, &m_system,
+    QObject::connect(wiredDisplaySetup(), &CU_R207_Setup::LocalSFIChanged, &m_system,
         &CentralBaseClass::displayLocalSfiChanged);
-    QObject::connect(setupRoot()->TQ55Setup(), &ESTQ55Setup::LocalSFIChanged, &m_system,
+    QObject::connect(wiredSetupRoot()->TQ55Setup(), &ESTQ55Setup::LocalSFIChanged, &m_system,
         &CentralBaseClass::jbLocalSfiChanged);
 }
 

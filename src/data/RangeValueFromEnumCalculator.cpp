@@ -15,9 +15,9 @@ const int rangeIndexOfMaxRange[] = { 6, 10, 12, 22, 23, 24, 25, 26 };
 const int maxRangeCount = int(sizeof(rangeIndexOfMaxRange) / sizeof(rangeIndexOfMaxRange[0]));
 const int fallbackMaxRangeIndex = 3;
 
-enum Unit { Meters, Feet, Fathoms };
+enum RangeUnit { Meters, Feet, Fathoms };
 
-Unit unitOf(int unit)
+RangeUnit rangeUnitOf(int unit)
 {
     return unit == 0 ? Meters : unit == 1 ? Feet : Fathoms;
 }
@@ -69,7 +69,7 @@ RangeValueFromEnumCalculator::StepTexts RangeValueFromEnumCalculator::describedS
 
 float RangeValueFromEnumCalculator::rangeValue(int index, int unit) const
 {
-    const Unit u = unitOf(unit);
+    const RangeUnit u = rangeUnitOf(unit);
     const QList<float> &list = u == Meters ? m_meters : u == Feet ? m_feet : m_fathoms;
     if (index < 0 || index >= list.size()) {
         qDebug() << "RangeValueFromEnumCalculator: range index out of range:" << index;
@@ -81,7 +81,7 @@ float RangeValueFromEnumCalculator::rangeValue(int index, int unit) const
 float RangeValueFromEnumCalculator::rangeInMeters(int index, int unit) const
 {
     const float value = rangeValue(index, unit);
-    switch (unitOf(unit)) {
+    switch (rangeUnitOf(unit)) {
     case Meters:
         return value;
     case Feet:
@@ -95,7 +95,7 @@ float RangeValueFromEnumCalculator::rangeInMeters(int index, int unit) const
 float RangeValueFromEnumCalculator::rangeInFeet(int index, int unit) const
 {
     const float value = rangeValue(index, unit);
-    switch (unitOf(unit)) {
+    switch (rangeUnitOf(unit)) {
     case Meters:
         return metersToFeet(value);
     case Feet:
@@ -109,7 +109,7 @@ float RangeValueFromEnumCalculator::rangeInFeet(int index, int unit) const
 float RangeValueFromEnumCalculator::rangeInFathoms(int index, int unit) const
 {
     const float value = rangeValue(index, unit);
-    switch (unitOf(unit)) {
+    switch (rangeUnitOf(unit)) {
     case Meters:
         return metersToFathoms(value);
     case Feet:

@@ -1,7 +1,7 @@
 #include "nmea/NmeaMessage.h"
 
-#include "common/LogText.h"
 #include "common/ClassInformation.h"
+#include "common/LogText.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/ValidatedProperty.h"
 
@@ -25,7 +25,7 @@ const int maximumSentenceLength = 82;
 
 // Reads "low;high" (further parts ignored). False when there are fewer than two parts or either does not
 // read as a number.
-bool readBounds(const QString &text, double *low, double *high)
+bool readFieldBounds(const QString &text, double *low, double *high)
 {
     const QVector<QStringRef> parts = text.splitRef(QLatin1Char(';'));
     if (parts.size() < 2)
@@ -133,12 +133,12 @@ ValidatorPlan readValidator(const QString &type, const QString &validatorText)
     if (validatorText.isEmpty())
         return plan;
     if (type == QLatin1String("float")) {
-        if (!readBounds(validatorText, &plan.low, &plan.high))
+        if (!readFieldBounds(validatorText, &plan.low, &plan.high))
             descriptionError("QValidator *NmeaMessage::createValidator: classinfo error : ", validatorText,
                 "QValidator *NmeaMessage::createValidator: classinfo error!");
         plan.kind = ValidatorPlan::Double;
     } else if (type == QLatin1String("int")) {
-        if (!readBounds(validatorText, &plan.low, &plan.high))
+        if (!readFieldBounds(validatorText, &plan.low, &plan.high))
             descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
                 "QValidator *NmeaMessage::createValidator: classinfo error!");
         plan.kind = ValidatorPlan::Int;

@@ -4,7 +4,7 @@
 
 namespace {
 
-const QLatin1String proprietaryTalker("PQRV");
+const QLatin1String pooledProprietaryTalker("PQRV");
 
 } // namespace
 
@@ -32,7 +32,7 @@ NmeaMessage *NmeaMessagePool::take(const QString &talker, const QString &formatt
 {
     if (m_enabled) {
         // The registry is chosen by the talker, as NmeaMessage::create chooses it.
-        FreeList *list = freeList(talker == proprietaryTalker, formatter, talker);
+        FreeList *list = freeList(talker == pooledProprietaryTalker, formatter, talker);
         if (list && !list->messages.isEmpty()) {
             --m_freeCount;
             return list->messages.takeLast();
@@ -54,7 +54,7 @@ void NmeaMessagePool::give(NmeaMessage *message)
     // whose class filed there is another one (a class that does not keep its talker) is not reused.
     const QString talker = message->talker();
     const QString formatter = message->formatter();
-    const bool proprietary = talker == proprietaryTalker;
+    const bool proprietary = talker == pooledProprietaryTalker;
     FreeList *list = freeList(proprietary, formatter, talker);
     if (!list) {
         // The class that take() builds for this key decides, once per key.

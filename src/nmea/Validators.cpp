@@ -18,13 +18,13 @@ const char *const speedTexts[] = { "kn", "m/s", "mi/h" };
 const char *const depthTexts[] = { "m", "ft", "fm" };
 const char *const distanceTexts[] = { "NM", "Km", "Mi" };
 
-struct Unit
+struct ConversionUnit
 {
     Quantity quantity = Quantity::None;
     int index = -1;
 };
 
-Unit unitOf(const QString &text)
+ConversionUnit conversionUnitOf(const QString &text)
 {
     const struct
     {
@@ -44,15 +44,15 @@ Unit unitOf(const QString &text)
 // Whether the pair is one the limit table converts: two known units of one quantity.
 bool isConvertiblePair(const QString &from, const QString &to)
 {
-    const Unit fromUnit = unitOf(from);
-    const Unit toUnit = unitOf(to);
+    const ConversionUnit fromUnit = conversionUnitOf(from);
+    const ConversionUnit toUnit = conversionUnitOf(to);
     return fromUnit.quantity != Quantity::None && fromUnit.quantity == toUnit.quantity;
 }
 
 float convertUnits(float value, const QString &from, const QString &to)
 {
-    const Unit fromUnit = unitOf(from);
-    const Unit toUnit = unitOf(to);
+    const ConversionUnit fromUnit = conversionUnitOf(from);
+    const ConversionUnit toUnit = conversionUnitOf(to);
     if (fromUnit.quantity == Quantity::None || fromUnit.quantity != toUnit.quantity)
         return value;
     switch (fromUnit.quantity) {
@@ -416,8 +416,8 @@ namespace {
 // The bounds of a numeric kind: the count is judged first when it is too small, the bounds are read min
 // first, and a count that is too large is judged last. Null when all is well, else the fault.
 template <typename Number, typename Parse>
-const char *readBounds(const QStringList &parameters, int mostParameters, const char *countFault, Parse parse,
-    Number *bottom, Number *top)
+const char *readValidatorBounds(const QStringList &parameters, int mostParameters, const char *countFault,
+    Parse parse, Number *bottom, Number *top)
 {
     if (parameters.size() < 2)
         return countFault;
@@ -459,7 +459,7 @@ Validator *Validator::fromDescription(const QString &text, const QStringList *ta
         const QLocale c = QLocale::c();
         double bottom = 0.0;
         double top = 0.0;
-        if (const char *wrong = readBounds(
+        if (const char *wrong = readValidatorBounds(
                 parameters, 4, "wrong float validator parameters",
                 [&c](const QString &number, bool *ok) { return c.toDouble(number, ok); }, &bottom, &top))
             return refuse(wrong);
@@ -476,7 +476,7 @@ Validator *Validator::fromDescription(const QString &text, const QStringList *ta
     if (has("uint")) {
         uint bottom = 0;
         uint top = 0;
-        if (const char *wrong = readBounds(
+        if (const char *wrong = readValidatorBounds(
                 parameters, 3, "wrong uint validator parameters",
                 [](const QString &number, bool *ok) { return number.toUInt(ok, 10); }, &bottom, &top))
             return refuse(wrong);
@@ -485,7 +485,7 @@ Validator *Validator::fromDescription(const QString &text, const QStringList *ta
     if (has("int")) {
         int bottom = 0;
         int top = 0;
-        if (const char *wrong = readBounds(
+        if (const char *wrong = readValidatorBounds(
                 parameters, 3, "wrong int validator parameters",
                 [](const QString &number, bool *ok) { return number.toInt(ok, 10); }, &bottom, &top))
             return refuse(wrong);

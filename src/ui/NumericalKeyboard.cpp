@@ -6,7 +6,12 @@
 
 namespace {
 
-enum FunctionKey { Backspace = 0, Cancel = 1, Enter = 2, SwitchPage = 3 };
+enum NumericalKey {
+    NumericalBackspace = 0,
+    NumericalCancel = 1,
+    NumericalEnter = 2,
+    NumericalSwitchPage = 3
+};
 
 } // namespace
 
@@ -53,16 +58,16 @@ void NumericalKeyboard::slotNumKeyClicked(QAbstractButton *key)
 void NumericalKeyboard::slotFuncKeyClicked(QAbstractButton *key)
 {
     switch (functionKeys()->id(key)) {
-    case Backspace:
+    case NumericalBackspace:
         typeBackspace();
         break;
-    case Cancel:
+    case NumericalCancel:
         typeCancel();
         break;
-    case Enter:
+    case NumericalEnter:
         typeEnter();
         break;
-    case SwitchPage:
+    case NumericalSwitchPage:
         typeSwitchPage();
         break;
     }

@@ -2,20 +2,20 @@
 
 namespace {
 
-double scaleX = 1.0;
-double scaleY = 1.0;
+double runtimeScaleX = 1.0;
+double runtimeScaleY = 1.0;
 double scaleAll = 1.0;
 
 } // namespace
 
 double runtimeScreenScaleX()
 {
-    return scaleX;
+    return runtimeScaleX;
 }
 
 double runtimeScreenScaleY()
 {
-    return scaleY;
+    return runtimeScaleY;
 }
 
 double runtimeScreenScale()
@@ -25,12 +25,12 @@ double runtimeScreenScale()
 
 void setRuntimeScreenScaleX(double scale)
 {
-    scaleX = scale;
+    runtimeScaleX = scale;
 }
 
 void setRuntimeScreenScaleY(double scale)
 {
-    scaleY = scale;
+    runtimeScaleY = scale;
 }
 
 void setRuntimeScreenScale(double scale)

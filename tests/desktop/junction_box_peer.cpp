@@ -3,7 +3,9 @@
 // acknowledges every settings datagram the unit sends for acknowledgement, and once paired sends runtime
 // values as single changes every --interval ms; after --invalid-after sends it sends the same values marked
 // invalid instead. Every sentence it receives from the unit is printed as "RX <sentence>", and "PAIRED" once
-// the unit has acknowledged the whole setup, so that a script can follow the exchange on standard output.
+// the unit has acknowledged the whole setup, so that a script can follow the exchange on standard output;
+// the settings texts the unit sends are printed whole as "TEXT <text>". A runtime value the unit changes (a
+// trip reset) is taken over and sent from then on.
 //
 // Only inside a private network namespace: it refuses to start when any interface but the loopback is up.
 
@@ -22,15 +24,17 @@
 
 namespace {
 
-// The runtime values sent when none are given: speeds through the water and over ground, the distance
-// counters and the heading, the kind of values the runtime pages show first.
+// The runtime values sent when none are given: the five values page A shows with the default settings
+// (SOG, Lat, Lon, Heading, ROT), the speed through the water and the distance counters.
 const char *const defaultValues[] = {
-    "SpeedSTWLog=12.3",
-    "SpeedSOGGpsTra=11.8",
     "SpeedGPS=11.8",
+    "PositionNS=5430.123N",
+    "PositionEW=01012.456E",
+    "Heading=87.5",
+    "ROT=2.5",
+    "SpeedSTWLog=12.3",
     "Trip=4.56",
     "Total=1234.5",
-    "Heading=87.5",
 };
 
 void printLine(const QString &line)
@@ -83,6 +87,31 @@ private:
                 if (line.sentence.startsWith(QLatin1String("$PQRVPAIR,")))
                     answerPair(line);
             }
+            takeSettingsText(datagram);
+        }
+    }
+
+    // The settings text a datagram's "PQRVAVG" sentences carry together, printed as "TEXT <text>". A runtime
+    // value the unit changed (the trip reset) is taken over, as a junction box does, and sent from then on.
+    void takeSettingsText(const JunctionBoxPeer::Datagram &datagram)
+    {
+        const QLatin1String formatter("$PQRVAVG,");
+        QString text;
+        for (const JunctionBoxPeer::Line &line : datagram.lines) {
+            if (line.sentence.startsWith(formatter))
+                text += line.sentence.mid(formatter.size()).section(QLatin1Char('*'), 0, 0);
+        }
+        if (text.isEmpty() || text == QLatin1String("ackmessage"))
+            return;
+        printLine(QStringLiteral("TEXT ") + text);
+        const QLatin1String runtimeChange("Type_Runtime,SingleProperty,ESRuntime,");
+        if (!text.startsWith(runtimeChange))
+            return;
+        const QString change = text.mid(runtimeChange.size());
+        const QString name = change.section(QLatin1Char('='), 0, 0) + QLatin1Char('=');
+        for (QString &value : m_options.values) {
+            if (value.startsWith(name))
+                value = change;
         }
     }
 
@@ -95,8 +124,8 @@ private:
         if (fields.size() < 4 || fields.at(2) != m_options.ownSfi)
             return;
         m_unitSfi = fields.at(1);
-        m_peer.sendSentence(QStringLiteral("PQRVSFIACK,%1,%2,PAIR,%3")
-                                .arg(m_options.ownSfi, m_unitSfi, fields.at(3)));
+        m_peer.sendSentence(
+            QStringLiteral("PQRVSFIACK,%1,%2,PAIR,%3").arg(m_options.ownSfi, m_unitSfi, fields.at(3)));
         const QStringList keys
             = m_peer.sendSettingsText(m_setup.serialize(), m_unitSfi, QStringLiteral("pqrvsetup"));
         for (const QString &key : keys)
@@ -128,8 +157,8 @@ private:
             return;
         }
         for (const QString &value : m_options.values) {
-            m_peer.sendSettingsText(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,") + value, m_unitSfi,
-                QStringLiteral("pqrvruntime"));
+            m_peer.sendSettingsText(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,") + value,
+                m_unitSfi, QStringLiteral("pqrvruntime"));
         }
     }
 
@@ -151,15 +180,15 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A junction box answering the display unit on the loopback"));
+    parser.setApplicationDescription(
+        QStringLiteral("A junction box answering the display unit on the loopback"));
     parser.addHelpOption();
-    const QCommandLineOption ownSfi(QStringLiteral("sfi"), QStringLiteral("Own SFI."), QStringLiteral("sfi"),
-        QStringLiteral("GN1001"));
+    const QCommandLineOption ownSfi(
+        QStringLiteral("sfi"), QStringLiteral("Own SFI."), QStringLiteral("sfi"), QStringLiteral("GN1001"));
     const QCommandLineOption group(QStringLiteral("group"), QStringLiteral("Transmission group address."),
         QStringLiteral("address"), QStringLiteral("239.192.0.3"));
-    const QCommandLineOption port(
-        QStringLiteral("port"), QStringLiteral("Transmission group port."), QStringLiteral("port"),
-        QStringLiteral("60003"));
+    const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Transmission group port."),
+        QStringLiteral("port"), QStringLiteral("60003"));
     const QCommandLineOption interval(QStringLiteral("interval"),
         QStringLiteral("Milliseconds between runtime sends."), QStringLiteral("ms"), QStringLiteral("500"));
     const QCommandLineOption invalidAfter(QStringLiteral("invalid-after"),
@@ -191,19 +220,22 @@ int main(int argc, char *argv[])
             options.values.append(QLatin1String(text));
     }
     if (!portOk || !intervalOk || options.intervalMs <= 0 || !invalidOk || options.invalidAfter < 0) {
-        std::fprintf(stderr, "junction_box_peer: --port, --interval and --invalid-after take positive numbers\n");
+        std::fprintf(
+            stderr, "junction_box_peer: --port, --interval and --invalid-after take positive numbers\n");
         return 2;
     }
     for (const QString &text : qAsConst(options.values)) {
         if (!text.contains(QLatin1Char('=')) || text.contains(QLatin1Char(','))) {
-            std::fprintf(stderr, "junction_box_peer: a value is Name=value without commas: %s\n", qPrintable(text));
+            std::fprintf(
+                stderr, "junction_box_peer: a value is Name=value without commas: %s\n", qPrintable(text));
             return 2;
         }
     }
 
     PeerProgram program(options);
     if (!program.isBound()) {
-        std::fprintf(stderr, "junction_box_peer: cannot join %s:%u on lo\n", qPrintable(options.group), options.port);
+        std::fprintf(
+            stderr, "junction_box_peer: cannot join %s:%u on lo\n", qPrintable(options.group), options.port);
         return 1;
     }
     printLine(QStringLiteral("LISTENING"));

@@ -41,7 +41,7 @@ fi
 mkdir -p "$pictures"
 pictures=$(realpath "$pictures")
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-desktop.XXXXXX")
-mkdir -p "$work/run" "$work/screen"
+mkdir -p "$work/run" "$work/peer" "$work/screen"
 pids=()
 
 cleanup() {
@@ -171,7 +171,8 @@ main() {
     echo "   DISPLAY=$DISPLAY"
 
     step "junction-box peer"
-    "$peer" --interval 200 >"$work/peer.log" 2>&1 &
+    # In a folder of its own: its copy of the setup looks for settings files where it runs.
+    (cd "$work/peer" && exec "$peer" --interval 200) >"$work/peer.log" 2>&1 &
     pids+=($!)
     wait_for 10 peer_printed LISTENING || fail "the peer did not start: $(cat "$work/peer.log")"
 
@@ -212,6 +213,24 @@ main() {
     sleep 1 # a few runtime sends
     picture 03-main-window-paired
     echo "   main window: $(region 0 0 780 460)"
+    # Page A: the five side buttons in a column at the right, the shared controls below them.
+    echo "   side buttons: $(region 630 31 170 320)"
+    [ "$(distinct_colours 630 31 170 320)" -ge 3 ] || fail "the side buttons of page A are blank"
+    echo "   shared controls: $(region 630 351 170 120)"
+    [ "$(distinct_colours 630 351 170 120)" -ge 3 ] || fail "the brightness and navigation controls are blank"
+    program_alive
+
+    step "setup menu"
+    # A short press on "Config" (the title bar's first button) opens the setup menu.
+    local before
+    before=$(region 0 31 628 410)
+    press "$main_window" 55 15
+    picture 04-setup-menu
+    echo "   setup side: $(region 0 31 628 410)"
+    [ "$(region 0 31 628 410)" != "$before" ] || fail "\"Config\" left the screen as it was"
+    # The menu: a column of light and mid-grey buttons at the right.
+    echo "   menu: $(region 400 34 380 440)"
+    [ "$(count_colour 400 34 380 440 '#cecece' 24)" -ge 20000 ] || fail "no setup menu buttons at the right"
     program_alive
 
     step "done"

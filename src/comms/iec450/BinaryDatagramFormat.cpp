@@ -3,14 +3,14 @@
 #include <QRegularExpression>
 
 namespace {
-const int headerLength = 38;
+const int fixedHeaderLength = 38;
 const int version = 2;
 const int maxDatagramSize = 1460;
 } // namespace
 
 int binaryHeaderLength()
 {
-    return headerLength;
+    return fixedHeaderLength;
 }
 
 int binaryVersion()
@@ -25,7 +25,7 @@ int maxBinaryDatagramSize()
 
 int maxBinaryPayloadSize()
 {
-    return maxDatagramSize - headerLength;
+    return maxDatagramSize - fixedHeaderLength;
 }
 
 QByteArray toBigEndian(qint32 value, int width)

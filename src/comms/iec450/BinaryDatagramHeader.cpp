@@ -5,7 +5,7 @@
 namespace {
 
 const int tokenLength = 5;
-const int sfiLength = 6;
+const int headerSfiLength = 6;
 const int prefixLength = 28;
 
 // Offsets of the header fields.
@@ -43,8 +43,8 @@ BinaryDatagramHeader::BinaryDatagramHeader(qint32 block_id, qint32 max_sequence,
     int channel, int device, const QString &destination_sfi, const QString &token, int type)
     : m_blockId(block_id)
     , m_maxSequence(max_sequence)
-    , m_sourceSfi(source_sfi.left(sfiLength))
-    , m_destinationSfi(destination_sfi.left(sfiLength))
+    , m_sourceSfi(source_sfi.left(headerSfiLength))
+    , m_destinationSfi(destination_sfi.left(headerSfiLength))
     , m_token(token.left(tokenLength))
     , m_type(type)
     , m_device(device)
@@ -56,8 +56,8 @@ BinaryDatagramHeader::BinaryDatagramHeader(qint32 block_id, qint32 max_sequence,
 BinaryDatagramHeader::BinaryDatagramHeader(const QByteArray &datagram)
     : m_blockId(readBigEndian(datagram, blockIdOffset, 4))
     , m_maxSequence(readBigEndian(datagram, maxSequenceOffset, 4))
-    , m_sourceSfi(readText(datagram, sourceOffset, sfiLength))
-    , m_destinationSfi(readText(datagram, destinationOffset, sfiLength))
+    , m_sourceSfi(readText(datagram, sourceOffset, headerSfiLength))
+    , m_destinationSfi(readText(datagram, destinationOffset, headerSfiLength))
     , m_token(readText(datagram, 0, tokenLength))
     , m_type(readBigEndian(datagram, typeOffset, 2))
     , m_device(readBigEndian(datagram, deviceOffset, 1))
@@ -85,13 +85,13 @@ void BinaryDatagramHeader::setMaxSequence(qint32 max_sequence)
 
 void BinaryDatagramHeader::setSourceSfi(const QString &source_sfi)
 {
-    m_sourceSfi = source_sfi.left(sfiLength);
+    m_sourceSfi = source_sfi.left(headerSfiLength);
     buildPrefix();
 }
 
 void BinaryDatagramHeader::setDestinationSfi(const QString &destination_sfi)
 {
-    m_destinationSfi = destination_sfi.left(sfiLength);
+    m_destinationSfi = destination_sfi.left(headerSfiLength);
     buildPrefix();
 }
 
@@ -120,8 +120,8 @@ void BinaryDatagramHeader::buildPrefix()
     prefix.append('\0');
     prefix.append(toBigEndian(binaryVersion(), 2));
     prefix.append(toBigEndian(binaryHeaderLength(), 2));
-    prefix.append(fixedWidth(m_sourceSfi, sfiLength));
-    prefix.append(fixedWidth(m_destinationSfi, sfiLength));
+    prefix.append(fixedWidth(m_sourceSfi, headerSfiLength));
+    prefix.append(fixedWidth(m_destinationSfi, headerSfiLength));
     prefix.append(toBigEndian(m_type, 2));
     prefix.append(toBigEndian(m_blockId, 4));
     m_prefix = prefix;

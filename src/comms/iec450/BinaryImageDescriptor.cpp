@@ -8,7 +8,7 @@ const int dataTypeLengthOffset = 12;
 const int dataTypeOffset = 13;
 
 // Latin-1 text up to its first NUL byte.
-QString textUpToNul(const QByteArray &bytes)
+QString descriptorTextUpToNul(const QByteArray &bytes)
 {
     const int nul = bytes.indexOf('\0');
     return QString::fromLatin1(nul >= 0 ? bytes.left(nul) : bytes);
@@ -49,10 +49,10 @@ BinaryImageDescriptor::BinaryImageDescriptor(const QByteArray &bytes)
     , m_code(readBigEndian(bytes, 10, 2))
     , m_bytes(bytes)
 {
-    m_dataType = textUpToNul(bytes.mid(dataTypeOffset, m_dataTypeLength));
+    m_dataType = descriptorTextUpToNul(bytes.mid(dataTypeOffset, m_dataTypeLength));
     m_informationLength = readBigEndian(bytes, dataTypeOffset + m_dataTypeLength, 2);
     // The information length does not bound the text: it runs to its NUL or to the end of the bytes.
-    m_information = textUpToNul(bytes.mid(fixedLength + m_dataTypeLength));
+    m_information = descriptorTextUpToNul(bytes.mid(fixedLength + m_dataTypeLength));
 }
 
 bool BinaryImageDescriptor::isWellFormed(const QByteArray &bytes)

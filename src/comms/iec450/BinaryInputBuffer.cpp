@@ -13,10 +13,10 @@
 
 namespace {
 
-const int imageDataType = 1;
+const int expectedImageDataType = 1;
 
 // The datagram as the error records show it: Latin-1 text up to its first NUL byte.
-QString datagramText(const QByteArray &datagram)
+QString binaryDatagramText(const QByteArray &datagram)
 {
     const int nul = datagram.indexOf('\0');
     return QString::fromLatin1(nul >= 0 ? datagram.left(nul) : datagram);
@@ -27,7 +27,7 @@ void countError(BinaryOverUdpErrorType code, const QByteArray &datagram)
 {
     ErrorLogger::instance()->logBinaryError(code);
     if (CommunicationsLogging *logging = CommunicationsLogging::instance())
-        logging->inputErrorLogger()->logUdpDatagramErrorToFile(code, datagramText(datagram));
+        logging->inputErrorLogger()->logUdpDatagramErrorToFile(code, binaryDatagramText(datagram));
 }
 
 } // namespace
@@ -52,11 +52,11 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
     if (datagram.size() < binaryHeaderLength() || datagram.size() > maxBinaryDatagramSize()
         || header.isInvalid()) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong HEADER of binary datagram: " << logExcerpt(datagramText(datagram));
+        qDebug() << "Wrong HEADER of binary datagram: " << logExcerpt(binaryDatagramText(datagram));
         return;
     }
     if (!ListOfSfisOnNetwork::instance()->connectedSfis().contains(header.sourceSfi())
-        || header.type() != imageDataType)
+        || header.type() != expectedImageDataType)
         return;
 
     const qint32 sequence = BinaryDatagramHeader::sequenceNumber(datagram);
@@ -107,7 +107,7 @@ bool BinaryInputBuffer::isAcceptableFirstDatagram(const QByteArray &datagram, qi
     const QByteArray afterHeader = datagram.mid(binaryHeaderLength());
     if (!BinaryImageDescriptor::isWellFormed(afterHeader)) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong descriptor of binary image: " << logExcerpt(datagramText(datagram));
+        qDebug() << "Wrong descriptor of binary image: " << logExcerpt(binaryDatagramText(datagram));
         return false;
     }
     const BinaryImageDescriptor descriptor(afterHeader.left(readBigEndian(afterHeader, 0, 4)));

@@ -24,7 +24,7 @@ namespace {
 
 const int bufferPeriodMs = 1000;
 const int maxGroupId = 99;
-const int maxLineCount = 999;
+const int maxSentLineCount = 999;
 const int transmissionGroupKeys = 17;
 
 int nextInCycle(int value, int cycle)
@@ -85,7 +85,7 @@ int NmeaOverUdpController::groupNumberOf(MessageType type) const
 int NmeaOverUdpController::nextLineCount(MessageType type)
 {
     const int key = groupNumberOf(type);
-    m_currentLineCount = nextInCycle(m_lineCounters.value(key, 0), maxLineCount);
+    m_currentLineCount = nextInCycle(m_lineCounters.value(key, 0), maxSentLineCount);
     m_lineCounters.insert(key, m_currentLineCount);
     return m_currentLineCount;
 }
@@ -117,7 +117,7 @@ void NmeaOverUdpController::packUdp(QStringList messages, MessageType message_is
     const int key = groupNumberOf(type);
     const int groupId = nextInCycle(m_groupId, maxGroupId);
     const int count = messages.size();
-    if (count > maxLineCount) {
+    if (count > maxSentLineCount) {
         // Positions and line counts of one group must be unique within their range of 1 to 999.
         ++m_refusedGroups;
         qDebug().noquote() << QStringLiteral("Group of %1 sentences is too large; not sent").arg(count);
@@ -127,7 +127,7 @@ void NmeaOverUdpController::packUdp(QStringList messages, MessageType message_is
     QByteArrayList lines;
     int lineCount = m_lineCounters.value(key, 0);
     for (int position = 1; position <= count; ++position) {
-        lineCount = nextInCycle(lineCount, maxLineCount);
+        lineCount = nextInCycle(lineCount, maxSentLineCount);
         const QString tag
             = UdpParserClass::buildTagBlock(source, dest_sfi, position, count, text_tag, groupId, lineCount);
         // What is sent is Latin-1, one byte per character; the checksum counts the same bytes.

@@ -9,9 +9,9 @@
 namespace {
 
 const char header[] = "UdPbC";
-const int headerLength = 5;
+const int sentenceDatagramHeaderLength = 5;
 const int sfiLength = 6;
-const int maxLineCount = 999;
+const int maxReceivedLineCount = 999;
 const int maxGroupSize = 999;
 // Longest group id read from a g: parameter; the unit writes 1 to 99.
 const int maxGroupIdDigits = 6;
@@ -103,7 +103,7 @@ int lineCheck(const TagScan &scan, const QString &tag_block, bool log)
         return -3;
     }
     const int count = decimalValue(value);
-    if (count < 1 || count > maxLineCount) {
+    if (count < 1 || count > maxReceivedLineCount) {
         logFailure(log, "Line number inside tag is out of range (1 - 999): ", tag_block);
         return -4;
     }
@@ -218,9 +218,9 @@ QByteArray linePrefix(const QByteArray &datagram)
 {
     if (!datagram.startsWith(header))
         return QByteArray();
-    if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
-        return datagram.left(headerLength + 1);
-    return datagram.left(headerLength);
+    if (datagram.size() > sentenceDatagramHeaderLength && datagram.at(sentenceDatagramHeaderLength) == '\0')
+        return datagram.left(sentenceDatagramHeaderLength + 1);
+    return datagram.left(sentenceDatagramHeaderLength);
 }
 
 } // namespace
@@ -232,7 +232,7 @@ QString UdpParserClass::headerText()
 
 QByteArray UdpParserClass::headerBytes()
 {
-    return QByteArray(header, headerLength + 1);
+    return QByteArray(header, sentenceDatagramHeaderLength + 1);
 }
 
 UdpParserClass::TagScan UdpParserClass::scanTagBlock(const QString &tag_block)
@@ -294,8 +294,9 @@ UdpParserClass::Reading UdpParserClass::read(const QByteArray &datagram)
     // The intake hands on datagrams with and without the NUL byte of the header; lines alone pass too.
     int start = 0;
     if (datagram.startsWith(header)) {
-        start = headerLength;
-        if (datagram.size() > headerLength && datagram.at(headerLength) == '\0')
+        start = sentenceDatagramHeaderLength;
+        if (datagram.size() > sentenceDatagramHeaderLength
+            && datagram.at(sentenceDatagramHeaderLength) == '\0')
             ++start;
     } else if (!datagram.startsWith('\\')) {
         reading.result = LinesBadHeader;
@@ -703,8 +704,8 @@ QByteArray UdpParserClass::addDestination(const QByteArray &datagram, const QStr
 
 void UdpParserClass::prependHeader(QByteArray &datagram, const QString &header_text)
 {
-    QByteArray prefix(headerLength + 1, '\0');
-    for (int i = 0; i < headerLength && i < header_text.length(); ++i) {
+    QByteArray prefix(sentenceDatagramHeaderLength + 1, '\0');
+    for (int i = 0; i < sentenceDatagramHeaderLength && i < header_text.length(); ++i) {
         const ushort code = header_text.at(i).unicode();
         prefix[i] = code > 0xff ? '\0' : static_cast<char>(code);
     }

@@ -17,27 +17,27 @@
 
 namespace {
 
-const int headerLength = 5; // "UdPbC"; the NUL byte follows
-const int udpPort = 3;
+const int datagramHeaderLength = 5; // "UdPbC"; the NUL byte follows
+const int monitoredUdpPort = 3;
 // The source whose datagrams every unit takes, whatever it sends.
 const char alwaysAcceptedSource[] = "ZQ1111";
 // Pending datagrams thrown away at the first reading after init; bounds that loop.
 const int maxDatagramsDiscarded = 4096;
 
 // Latin-1 text of the bytes up to the first NUL.
-QString textUpToNul(const QByteArray &bytes)
+QString receivedTextUpToNul(const QByteArray &bytes)
 {
     const int nul = bytes.indexOf('\0');
     return QString::fromLatin1(nul >= 0 ? bytes.left(nul) : bytes);
 }
 
 // The text of a datagram as its records show it: the NUL byte of the header left out, up to the next NUL.
-QString datagramText(const QByteArray &datagram)
+QString receivedDatagramText(const QByteArray &datagram)
 {
     QByteArray withoutNul = datagram;
-    if (withoutNul.size() > headerLength && withoutNul.at(headerLength) == '\0')
-        withoutNul.remove(headerLength, 1);
-    return textUpToNul(withoutNul);
+    if (withoutNul.size() > datagramHeaderLength && withoutNul.at(datagramHeaderLength) == '\0')
+        withoutNul.remove(datagramHeaderLength, 1);
+    return receivedTextUpToNul(withoutNul);
 }
 
 bool containsIgnoringCase(const QStringList &list, const QString &text)
@@ -200,14 +200,14 @@ void socketInterface::processDatagram(const QByteArray &datagram, bool from_inte
                  << UdpParserClass::maxDatagramSize << ")!";
         return;
     }
-    if (datagram.size() > headerLength && datagram.at(headerLength) != '\0') {
-        countError(DatagramHeaderError, textUpToNul(datagram));
+    if (datagram.size() > datagramHeaderLength && datagram.at(datagramHeaderLength) != '\0') {
+        countError(DatagramHeaderError, receivedTextUpToNul(datagram));
         return;
     }
     // The header's five characters, none of them NUL, are the first five bytes.
     static const QByteArray header = UdpParserClass::headerText().toLatin1();
     if (!datagram.startsWith(header)) {
-        countError(DatagramHeaderError, datagramText(datagram));
+        countError(DatagramHeaderError, receivedDatagramText(datagram));
         return;
     }
     // Read once: the line checks, the filter and (through the kept record) the reassembly all use this
@@ -277,11 +277,11 @@ bool socketInterface::filterDatagram(const UdpParserClass::Reading &reading, con
         else if (reading.text.contains(QLatin1Char('$')))
             drop = isSentenceTypeRejected(reading.text);
         else
-            drop = isSentenceTypeRejected(datagramText(datagram)); // recorded whole, header included
+            drop = isSentenceTypeRejected(receivedDatagramText(datagram)); // recorded whole, header included
     }
 
     // Proprietary data between units is shown only when it involves the test source.
-    if (drop && m_forwardingController && m_forwardingController->isInputMonitored(udpPort)
+    if (drop && m_forwardingController && m_forwardingController->isInputMonitored(monitoredUdpPort)
         && (!internal || datagram.contains(alwaysAcceptedSource)))
         forwardToMonitor(datagram);
     return drop;
@@ -289,7 +289,7 @@ bool socketInterface::filterDatagram(const UdpParserClass::Reading &reading, con
 
 bool socketInterface::filterDatagramLines(QByteArray &datagram)
 {
-    const QStringList parts = textUpToNul(datagram).split(QLatin1String("\r\n"));
+    const QStringList parts = receivedTextUpToNul(datagram).split(QLatin1String("\r\n"));
     QStringList kept;
     for (const QString &part : parts) {
         if (!part.isEmpty() && !filterDatagram(part.toLatin1(), false, false))
@@ -305,7 +305,7 @@ bool socketInterface::isSentenceTypeRejected(const QString &text)
 {
     const int dollar = text.indexOf(QLatin1Char('$'));
     if (dollar < 0) {
-        m_errorLogger->logNmeaError(NmeaFramingError, udpPort);
+        m_errorLogger->logNmeaError(NmeaFramingError, monitoredUdpPort);
         m_lastErrorCode = UdpSentenceError;
         recordError(UdpSentenceError, text);
         return true;
@@ -331,7 +331,8 @@ void socketInterface::forwardToMonitor(const QByteArray &datagram)
     const int lineEnd = fromDollar.indexOf("\r\n");
     if (lineEnd < 0)
         return;
-    m_forwardingController->addCommunicationInformation(textUpToNul(fromDollar.left(lineEnd + 2)), 1, true);
+    m_forwardingController->addCommunicationInformation(
+        receivedTextUpToNul(fromDollar.left(lineEnd + 2)), 1, true);
 }
 
 void socketInterface::countError(int code)

@@ -46,7 +46,7 @@ MsgHbt::MsgHbt(const QString &talker)
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgAck>(QStringLiteral("ACK"))
+const bool s_alertSentencesRegistered = registerStandardMessage<MsgAck>(QStringLiteral("ACK"))
     && registerStandardMessage<MsgAcn>(QStringLiteral("ACN"))
     && registerStandardMessage<MsgAlc>(QStringLiteral("ALC"))
     && registerStandardMessage<MsgAlf>(QStringLiteral("ALF"))

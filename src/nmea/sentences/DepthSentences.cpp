@@ -73,7 +73,7 @@ void MsgXdr::resetToDefaults()
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgDbt>(QStringLiteral("DBT"))
+const bool s_depthSentencesRegistered = registerStandardMessage<MsgDbt>(QStringLiteral("DBT"))
     && registerStandardMessage<MsgDbs>(QStringLiteral("DBS"))
     && registerStandardMessage<MsgDbk>(QStringLiteral("DBK"))
     && registerStandardMessage<MsgDpt>(QStringLiteral("DPT"))

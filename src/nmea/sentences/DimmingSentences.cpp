@@ -10,6 +10,6 @@ MsgDdc::MsgDdc(const QString &talker)
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgDdc>(QStringLiteral("DDC"));
+const bool s_dimmingSentencesRegistered = registerStandardMessage<MsgDdc>(QStringLiteral("DDC"));
 
 } // namespace

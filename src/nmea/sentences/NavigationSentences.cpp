@@ -64,7 +64,7 @@ MsgVlw::MsgVlw(const QString &talker)
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgGga>(QStringLiteral("GGA"))
+const bool s_navigationSentencesRegistered = registerStandardMessage<MsgGga>(QStringLiteral("GGA"))
     && registerStandardMessage<MsgGll>(QStringLiteral("GLL"))
     && registerStandardMessage<MsgVtg>(QStringLiteral("VTG"))
     && registerStandardMessage<MsgHdt>(QStringLiteral("HDT"))

@@ -10,6 +10,6 @@ MsgSrp::MsgSrp(const QString &talker)
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgSrp>(QStringLiteral("SRP"));
+const bool s_networkAddressSentencesRegistered = registerStandardMessage<MsgSrp>(QStringLiteral("SRP"));
 
 } // namespace

@@ -155,7 +155,7 @@ MsgPqrvDpt::MsgPqrvDpt(const QString &talker)
 
 namespace {
 
-const bool s_registered = registerProprietaryMessage<MsgPqrvPair>(QStringLiteral("PAIR"))
+const bool s_pqrvSentencesRegistered = registerProprietaryMessage<MsgPqrvPair>(QStringLiteral("PAIR"))
     && registerProprietaryMessage<MsgPqrvSfiAck>(QStringLiteral("SFIACK"))
     && registerProprietaryMessage<MsgPqrvSfiChange>(QStringLiteral("SFICHANGE"))
     && registerProprietaryMessage<MsgPqrvDevStart>(QStringLiteral("DEVSTART"))

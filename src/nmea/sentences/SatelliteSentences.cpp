@@ -69,7 +69,7 @@ QList<int> MsgGsv::satellites()
 
 namespace {
 
-const bool s_registered = registerStandardMessage<MsgGsa>(QStringLiteral("GSA"))
+const bool s_satelliteSentencesRegistered = registerStandardMessage<MsgGsa>(QStringLiteral("GSA"))
     && registerStandardMessage<MsgGst>(QStringLiteral("GST"))
     && registerStandardMessage<MsgGsv>(QStringLiteral("GSV"));
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-const int valuesPerSatellite = 5;
+const int valuesPerDrawnSatellite = 5;
 
 QPen plotPen(const QColor &color, qreal width, Qt::PenStyle style)
 {
@@ -50,7 +50,7 @@ void drawRadarSatellite::paintEvent(QPaintEvent *event)
     drawBackground();
     // Only complete groups of five: the satellite page never passes anything else, and a partial
     // group would be read past the end of the list.
-    for (int i = 0; i + valuesPerSatellite <= m_satellites.size(); i += valuesPerSatellite)
+    for (int i = 0; i + valuesPerDrawnSatellite <= m_satellites.size(); i += valuesPerDrawnSatellite)
         drawSatellite(m_satellites.at(i), float(m_satellites.at(i + 1)), float(m_satellites.at(i + 2)),
             float(m_satellites.at(i + 3)));
 }

@@ -13,13 +13,13 @@ namespace {
 
 const int rowWidth = 291;
 const int rowHeight = 64;
-const int buttonX = 165;
-const int buttonYOffset = 10;
-const int buttonWidth = 100;
-const int buttonHeight = 40;
-const int labelIndent = 10;
+const int choiceButtonX = 165;
+const int choiceButtonYOffset = 10;
+const int choiceButtonWidth = 100;
+const int choiceButtonHeight = 40;
+const int choiceLabelIndent = 10;
 const double captionPointSize = 14;
-const double buttonPointSize = 11;
+const double choiceButtonPointSize = 11;
 const QString lightRowStyle = QStringLiteral("background-color:rgb(206, 206, 206);");
 const QString darkRowStyle = QStringLiteral("background-color:rgb(149, 149, 149);");
 const QString on = QStringLiteral("ON");
@@ -37,17 +37,18 @@ MultipleChoiceSetup::MultipleChoiceSetup(QWidget *parent)
         auto *label = new QLabel(this);
         label->setGeometry(0, rowHeight * row, rowWidth, rowHeight);
         label->setBaseSize(rowWidth, rowHeight);
-        label->setIndent(labelIndent);
+        label->setIndent(choiceLabelIndent);
         QFont captionFont = label->font();
         captionFont.setPointSizeF(captionPointSize);
         label->setFont(captionFont);
         label->setStyleSheet(row % 2 == 0 ? darkRowStyle : lightRowStyle);
 
         auto *button = new QPushButton(this);
-        button->setGeometry(buttonX, rowHeight * row + buttonYOffset, buttonWidth, buttonHeight);
-        button->setBaseSize(buttonWidth, buttonHeight);
+        button->setGeometry(
+            choiceButtonX, rowHeight * row + choiceButtonYOffset, choiceButtonWidth, choiceButtonHeight);
+        button->setBaseSize(choiceButtonWidth, choiceButtonHeight);
         QFont buttonFont = button->font();
-        buttonFont.setPointSizeF(buttonPointSize);
+        buttonFont.setPointSizeF(choiceButtonPointSize);
         button->setFont(buttonFont);
         m_group->addButton(button);
 
