@@ -7,6 +7,7 @@ packages=(
     qtbase5-dev qtbase5-dev-tools libqt5serialport5-dev
     fonts-dejavu-core
     iproute2 util-linux socat
+    xvfb xdotool python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -43,6 +43,7 @@
 #include "ui/BaseScreen.h"
 #include "ui/CommunicationInformationTable.h"
 #include "ui/NetworkSelectWidget.h"
+#include "ui/runtime/RuntimeScreens.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -232,7 +233,11 @@ void CentralBaseClass::constructCentralBaseClass(QString intrfaceName)
     wiring.connectTime();
 
     // The main window.
-    m_mainWindow = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr);
+    // The screens above the widget library are handed to the window while it is built.
+    BaseScreen::Parts parts;
+    parts.runtimeScreens = [](QWidget *parent) { return new RuntimeScreens(parent); };
+    m_mainWindow
+        = std::make_unique<BaseScreen>(data->alerts(), m_hardware->dimmingController(), nullptr, parts);
     m_mainWindow->communicationInformationTable()->setCommunicationForwardingController(
         m_forwardingController);
     m_mainWindow->applyNormalBrightness();

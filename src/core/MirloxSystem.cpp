@@ -82,6 +82,11 @@ void MirloxSystem::constructCentralBaseClass(QString intrfaceName)
     }
 }
 
+void MirloxSystem::reinitializeRuntimePages()
+{
+    mainWindow()->reinitializeRuntimePages();
+}
+
 QList<int> MirloxSystem::getInvalidGroupIndexes()
 {
     // Of MISC;TGTD;SATD;NAVD;VDRD;RCOM;TIME;PROP only SATD, RCOM and PROP may be chosen.

@@ -18,6 +18,10 @@ public:
 public slots:
     void constructCentralBaseClass(QString intrfaceName) override;
     QList<int> getInvalidGroupIndexes() override;
+
+protected:
+    // The runtime pages bind to their page settings once the settings have announced their values.
+    void reinitializeRuntimePages() override;
 };
 
 #endif // MIRLOXSYSTEM_H

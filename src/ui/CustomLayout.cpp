@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QScroller>
 #include <QScrollerProperties>
+#include <QStackedWidget>
 #include <QStyle>
 
 namespace {
@@ -139,6 +140,11 @@ void CustomLayout::collectChildren()
         if (widget->accessibleDescription() == excludeAll)
             continue;
         widget->setFocusPolicy(Qt::NoFocus);
+        // A stack sizes its pages only when it is first laid out, which may come after this: until then a
+        // page has the default size of a new widget. Its design size is the stack's inside.
+        if (auto *stack = qobject_cast<QStackedWidget *>(widget->parentWidget());
+            stack && stack->indexOf(widget) >= 0)
+            widget->resize(stack->contentsRect().size());
         widget->setBaseSize(widget->size());
         m_widgets.append(widget);
         m_designPositions.append(widget->pos());

@@ -1,0 +1,220 @@
+#!/usr/bin/env bash
+# The whole program as a user meets it, on a virtual X display inside a private network namespace:
+# the display unit is started as it is installed, its network selection is pressed with xdotool
+# ("lo", "Confirm"), and it pairs with a junction-box peer program (junction_box_peer) over multicast on
+# the namespace's own loopback. The script checks what it can see (windows, pixels of the pictures,
+# sentences the unit sent as the peer prints them) and leaves pictures of every step in PICTURE_DIR.
+#
+# usage: whole_program_netns.sh TESSARY_PROGRAM JUNCTION_BOX_PEER PICTURE_DIR
+#
+# A step is one line in main() below: press a point of a window, wait for a sentence, take a picture,
+# check a region's colours. New checks (the runtime pages, the setup menu) are new lines there.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+if [ $# -ne 3 ]; then
+    echo "usage: $0 TESSARY_PROGRAM JUNCTION_BOX_PEER PICTURE_DIR" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+peer=$(realpath "$2")
+pictures=$3
+
+# ---------------------------------------------------------------------------------------------------
+# Into a network namespace of our own: only its loopback exists, with multicast routed to it. The
+# machine's interfaces are out of reach from here on. Needs root or unprivileged user namespaces.
+if [ "${TESSARY_WHOLE_PROGRAM_NETNS:-}" != "inside" ]; then
+    userns=""
+    [ "$(id -u)" -ne 0 ] && userns="--map-root-user"
+    exec unshare --net $userns -- env TESSARY_WHOLE_PROGRAM_NETNS=inside sh -c '
+        ip link set lo up &&
+        ip link set lo multicast on &&
+        ip route add 224.0.0.0/4 dev lo &&
+        exec "$@"' sh "$0" "$@"
+fi
+links=$(ip -o link show | awk -F': ' '{print $2}' | sed 's/@.*//' | sort | tr '\n' ' ')
+if [ "$links" != "lo " ]; then
+    echo "FAIL: not alone in a network namespace (links: $links)" >&2
+    exit 1
+fi
+
+mkdir -p "$pictures"
+pictures=$(realpath "$pictures")
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-desktop.XXXXXX")
+mkdir -p "$work/run" "$work/screen"
+pids=()
+
+cleanup() {
+    local status=$?
+    # Only the processes this script started, newest first.
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    if [ "$status" -ne 0 ]; then
+        echo "---- program output (last lines)"; tail -n 40 "$work/program.log" 2>/dev/null || true
+        echo "---- peer output (last lines)"; tail -n 40 "$work/peer.log" 2>/dev/null || true
+    fi
+    cp "$work/program.log" "$work/peer.log" "$pictures/" 2>/dev/null || true
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+step() {
+    echo "-- $*"
+}
+
+# ---------------------------------------------------------------------------------------------------
+# Helpers of the steps.
+
+# wait_for SECONDS COMMAND...: runs the command every 100 ms until it succeeds; fails after the time.
+wait_for() {
+    local limit=$(($1 * 10)); shift
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -ge "$limit" ] && return 1
+        sleep 0.1
+    done
+}
+
+# window NAME_PATTERN [SECONDS]: the id of the visible window whose title matches, waited for.
+window() {
+    local pattern=$1 seconds=${2:-20}
+    wait_for "$seconds" xdotool search --onlyvisible --name "$pattern" || fail "no window \"$pattern\""
+    xdotool search --onlyvisible --name "$pattern" | head -n 1
+}
+
+# geometry WINDOW: "X Y WIDTH HEIGHT" of the window on the screen.
+geometry() {
+    local X Y WIDTH HEIGHT WINDOW SCREEN
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# press WINDOW X Y: a click (press and release) at a point of the window.
+press() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+# long_press WINDOW X Y MILLISECONDS: the button held down for the time.
+long_press() {
+    xdotool mousemove --window "$1" "$2" "$3" mousedown 1
+    sleep "$(awk "BEGIN { print $4 / 1000 }")"
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+# picture NAME: the whole screen as PICTURE_DIR/NAME.png. The pointer is moved to the screen's
+# bottom-right corner first, out of the way of what the picture and the region checks look at.
+picture() {
+    xdotool mousemove 799 479
+    sleep 0.5 # the last paint reaches the frame buffer
+    python3 "$here/screen_picture.py" save "$work/screen/Xvfb_screen0" "$pictures/$1.png" >/dev/null
+    echo "   picture $pictures/$1.png"
+}
+
+# region X Y W H: the colours of a screen rectangle ("distinct=.. dominant=#.. share=.. mean=#..").
+region() {
+    python3 "$here/screen_picture.py" region "$work/screen/Xvfb_screen0" "$@"
+}
+
+# count_colour X Y W H #RRGGBB TOLERANCE: how many pixels of the rectangle have about the colour.
+count_colour() {
+    python3 "$here/screen_picture.py" count "$work/screen/Xvfb_screen0" "$@"
+}
+
+# distinct_colours X Y W H: the number of distinct colours of the rectangle.
+distinct_colours() {
+    region "$@" | sed 's/^distinct=\([0-9]*\).*/\1/'
+}
+
+# peer_saw REGEX: the peer received a sentence matching the extended regular expression.
+peer_saw() {
+    grep -Eq "^RX $1" "$work/peer.log"
+}
+
+peer_printed() {
+    grep -qx "$1" "$work/peer.log"
+}
+
+expect_sentence() {
+    local pattern=$1 seconds=${2:-10}
+    wait_for "$seconds" peer_saw "$pattern" || fail "the unit sent no sentence matching $pattern"
+    echo "   unit sent: $(grep -Em1 "^RX $pattern" "$work/peer.log" | cut -c4-)"
+}
+
+program_alive() {
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended (see program.log)"
+}
+
+# ---------------------------------------------------------------------------------------------------
+main() {
+    step "virtual display"
+    exec 3>"$work/display"
+    Xvfb -displayfd 3 -screen 0 800x480x24 -fbdir "$work/screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    exec 3>&-
+    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    export DISPLAY=":$(head -n 1 "$work/display")"
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+    echo "   DISPLAY=$DISPLAY"
+
+    step "junction-box peer"
+    "$peer" --interval 200 >"$work/peer.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 peer_printed LISTENING || fail "the peer did not start: $(cat "$work/peer.log")"
+
+    step "display unit"
+    (cd "$work/run" && exec "$program") >"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+
+    step "network selection"
+    local dialog
+    dialog=$(window "Network Selection")
+    picture 01-network-selection
+    read -r dx dy dw dh <<<"$(geometry "$dialog")"
+    [ "$dw" -ge 200 ] && [ "$dh" -ge 120 ] || fail "the network selection is ${dw}x${dh}"
+    # The interface list, the button and the label: drawn, not a blank window.
+    [ "$(distinct_colours $((dx + 20)) $((dy + 50)) 200 30)" -ge 3 ] || fail "the interface list is blank"
+    [ "$(distinct_colours $((dx + 20)) $((dy + 90)) 100 30)" -ge 3 ] || fail "\"Confirm\" is blank"
+    # The list opens and "lo" (the only interface here) is chosen from it; then "Confirm".
+    press "$dialog" 120 65
+    picture 02-interface-list
+    press "$dialog" 120 65
+    press "$dialog" 70 105
+
+    step "main window"
+    local main_window
+    main_window=$(window "^Korvane Tessary - " 60)
+    echo "   title: $(xdotool getwindowname "$main_window")"
+    read -r mx my mw mh <<<"$(geometry "$main_window")"
+    echo "   geometry: ${mw}x${mh}+${mx}+${my}"
+    # The main window fills the screen; the network selection is gone.
+    [ "$mx $my $mw $mh" = "0 0 800 480" ] || fail "the main window is not the whole screen"
+    ! xdotool search --onlyvisible --name "Network Selection" >/dev/null || fail "the network selection stayed open"
+    wait_for 30 peer_printed PAIRED || fail "the unit did not pair with the peer"
+    program_alive
+    expect_sentence '\$PQRVDEVSTART,'
+    expect_sentence '\$PQRVPAIR,[A-Z0-9]+,GN1001,'
+    expect_sentence '\$PQRVAVG,ackmessage'
+    sleep 1 # a few runtime sends
+    picture 03-main-window-paired
+    echo "   main window: $(region 0 0 780 460)"
+    program_alive
+
+    step "done"
+}
+
+main

@@ -1,0 +1,353 @@
+// The runtime side in the main window: page A at start with its title, the side information that slides
+// away and comes back on a press, navigation over the pages switched on, the return to the page left,
+// presses held on the pages (the backlight raised to the alarm level, never under the brightness
+// controls), the preview scaling, and pictures at 800 x 480 and 1024 x 600.
+
+#include "data/ESDataClass.h"
+#include "data/ESLocalSetup.h"
+#include "data/ESRuntimeScreenSetup.h"
+#include "data/ES_Alerts.h"
+#include "hardware/DimmingController.h"
+#include "info/ESDataInfoClass.h"
+#include "ui/BaseScreen.h"
+#include "ui/RuntimeScreenButton.h"
+#include "ui/RuntimeScreenScale.h"
+#include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimePressFilter.h"
+#include "ui/runtime/RuntimeScreens.h"
+
+#include "ScreenPictures.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QtTest>
+
+#include <optional>
+
+class tst_RuntimeScreens : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startOnPageA();
+    void sideInformation_data();
+    void sideInformation();
+    void hiddenSideButtonTakesNoTap();
+    void navigation_data();
+    void navigation();
+    void returnsToPageLeft();
+    void pressHold_data();
+    void pressHold();
+    void previewScaling();
+    void pictures();
+
+private:
+    template <typename T = QWidget> T *child(const QString &name) const
+    {
+        return m_window->findChild<T *>(name);
+    }
+    ESRuntimeScreenSetup *settings(QChar letter) const
+    {
+        ESLocalSetup *local = ESDataClass::instance()->localSetup();
+        return letter == QLatin1Char('A') ? local->RuntimeScreenSetupA()
+            : letter == QLatin1Char('B')  ? local->RuntimeScreenSetupB()
+            : letter == QLatin1Char('C')  ? local->RuntimeScreenSetupC()
+                                          : local->RuntimeScreenSetupD();
+    }
+    QStackedWidget *pages() const { return m_screens->getStackedEsRuntime(); }
+    void resizeWindow(const QSize &size)
+    {
+        m_window->resize(size);
+        QTRY_COMPARE(child(QStringLiteral("custom_layout"))->size(), size);
+    }
+
+    std::optional<ESDataInfoClass::TestOverride> m_descriptions;
+    DimmingController *m_dimming = nullptr;
+    BaseScreen *m_window = nullptr;
+    RuntimeScreens *m_screens = nullptr;
+};
+
+void tst_RuntimeScreens::init()
+{
+    for (QChar letter : QStringLiteral("ABCD")) {
+        settings(letter)->setInformation(0);
+        settings(letter)->setShowPage(0);
+    }
+    m_descriptions.emplace();
+    m_dimming = new DimmingController;
+    BaseScreen::Parts parts;
+    parts.runtimeScreens = [this](QWidget *parent) { return m_screens = new RuntimeScreens(parent); };
+    m_window = new BaseScreen(ESDataClass::instance()->alerts(), m_dimming, nullptr, parts);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    ThemeColorSingleton::instance()->setColorPalette(Green);
+}
+
+void tst_RuntimeScreens::cleanup()
+{
+    if (m_window->size() != QSize(800, 480))
+        resizeWindow(QSize(800, 480));
+    delete m_window;
+    delete m_dimming;
+    m_descriptions.reset();
+    for (QChar letter : QStringLiteral("ABCD")) {
+        settings(letter)->setInformation(0);
+        settings(letter)->setShowPage(0);
+    }
+}
+
+void tst_RuntimeScreens::startOnPageA()
+{
+    QCOMPARE(m_window->runtimeScreens(), m_screens);
+    QCOMPARE(m_screens->objectName(), QStringLiteral("runtime_screens"));
+    QCOMPARE(pages()->currentIndex(), 0);
+    QCOMPARE(child<QLabel>(QStringLiteral("title_label_right"))->text(), QStringLiteral("Page A"));
+    QVERIFY(m_screens->isSideInfoShown());
+    QVERIFY(m_screens->isAutoHideTimerActive());
+    QCOMPARE(m_screens->sideInfoInterval(), 5000);
+    QCOMPARE(m_screens->pressFilter()->holdInterval(), 1500);
+    QCOMPARE(m_screens->sideInfoWidth(), 170);
+    QVERIFY(!m_screens->isBottomInfoShown());
+    for (const QString &bar : { QStringLiteral("es_rt_BottomBar1_RuntimeScreenSetupA_btn_1"),
+             QStringLiteral("es_rt_BottomBar3_RuntimeScreenSetupD_btn_4") })
+        QVERIFY(child(bar)->isHidden());
+    QCOMPARE(child(QStringLiteral("es_rt_BottomBar1_RuntimeScreenSetupC_btn_3"))->accessibleDescription(),
+        QStringLiteral("ON"));
+    QVERIFY(child(QStringLiteral("brightness_slider"))->isHidden());
+    QVERIFY(child(QStringLiteral("es_rt_Information5_RuntimeScreenSetupA_btn_1"))->isVisible());
+    QCOMPARE(child(QStringLiteral("es_runtime_holder_1"))->width(), 628);
+    for (const QString &arrow : { QStringLiteral("arrow_left"), QStringLiteral("arrow_right") }) {
+        auto *picture = m_screens->findChild<QLabel *>(arrow);
+        QVERIFY(!picture->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(picture->testAttribute(Qt::WA_TransparentForMouseEvents));
+    }
+}
+
+void tst_RuntimeScreens::sideInformation_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("information");
+    QTest::addColumn<bool>("hides");
+
+    QTest::newRow("page A slides") << 0 << 1 << true;
+    QTest::newRow("page A fixed") << 0 << 0 << false;
+    QTest::newRow("page C slides") << 2 << 1 << true;
+    QTest::newRow("page D keeps it") << 3 << 1 << false;
+}
+
+// With the time shortened to 300 ms: a sliding page hides its side information (the value area takes the
+// whole width), a press brings it back and restarts the time.
+void tst_RuntimeScreens::sideInformation()
+{
+    QFETCH(int, page);
+    QFETCH(int, information);
+    QFETCH(bool, hides);
+
+    settings(QLatin1Char("ABCD"[page]))->setInformation(information);
+    m_screens->setSideInfoInterval(300);
+    pages()->setCurrentIndex(page);
+    QVERIFY(m_screens->isAutoHideTimerActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_screens->isAutoHideTimerActive(), 2000);
+    QCOMPARE(m_screens->isSideInfoShown(), !hides);
+    if (!hides)
+        return;
+    QWidget *area = child(QStringLiteral("es_runtime_holder_%1").arg(page + 1));
+    QCOMPARE(area->width(), 800);
+
+    QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(100, 100));
+    QVERIFY(m_screens->isSideInfoShown());
+    QCOMPARE(area->width(), 628);
+    QVERIFY(m_screens->isAutoHideTimerActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_screens->isSideInfoShown(), 2000);
+}
+
+// While the side information is hidden the first tap only brings it back; the second presses the button.
+void tst_RuntimeScreens::hiddenSideButtonTakesNoTap()
+{
+    settings(QLatin1Char('A'))->setInformation(1);
+    m_screens->setSideInfoInterval(300);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_screens->isSideInfoShown(), 2000);
+    auto *button = child<RuntimeScreenButton>(QStringLiteral("es_rt_Information2_RuntimeScreenSetupA_btn_1"));
+    QSignalSpy pressed(button, &RuntimeScreenButton::buttonPressed);
+    // The widened value area lies over the button.
+    const QPoint spot = button->mapTo(m_window, button->rect().center());
+    QVERIFY(!button->isAncestorOf(m_window->childAt(spot)));
+
+    auto *single = button->findChild<QPushButton *>(QStringLiteral("single_btn"));
+    QTest::mouseClick(single, Qt::LeftButton);
+    QVERIFY(m_screens->isSideInfoShown());
+    QCOMPARE(pressed.count(), 0);
+    QTest::mouseClick(single, Qt::LeftButton);
+    QCOMPARE(pressed.count(), 1);
+}
+
+void tst_RuntimeScreens::navigation_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("pagesOff");
+    QTest::addColumn<int>("to");
+
+    QTest::newRow("right") << 0 << "navigate_right_button"
+                           << "" << 1;
+    QTest::newRow("right from D over A") << 3 << "navigate_right_button"
+                                         << "A" << 1;
+    QTest::newRow("left from A wraps") << 0 << "navigate_left_button"
+                                       << "" << 3;
+    QTest::newRow("left over C and B") << 3 << "navigate_left_button"
+                                       << "BC" << 0;
+    QTest::newRow("all others off") << 2 << "navigate_right_button"
+                                    << "ABD" << 2;
+}
+
+void tst_RuntimeScreens::navigation()
+{
+    QFETCH(int, from);
+    QFETCH(QString, button);
+    QFETCH(QString, pagesOff);
+    QFETCH(int, to);
+
+    for (QChar letter : pagesOff)
+        settings(letter)->setShowPage(1);
+    pages()->setCurrentIndex(from);
+    QSignalSpy titles(m_screens, &RuntimeScreens::signalRightTitleLabelText);
+    QTest::mouseClick(child(button), Qt::LeftButton);
+    QCOMPARE(pages()->currentIndex(), to);
+    if (to != from) {
+        QCOMPARE(titles.count(), 1);
+        QCOMPARE(titles.first().first().toString(), QStringLiteral("Page %1").arg(QLatin1Char("ABCD"[to])));
+        QCOMPARE(
+            child<QLabel>(QStringLiteral("title_label_right"))->text(), titles.first().first().toString());
+    }
+}
+
+void tst_RuntimeScreens::returnsToPageLeft()
+{
+    auto *config = child<QPushButton>(QStringLiteral("config_button"));
+    pages()->setCurrentIndex(2);
+    QTest::mouseClick(config, Qt::LeftButton);
+    QVERIFY(!m_screens->isVisible());
+    QVERIFY(!m_screens->isAutoHideTimerActive());
+    QCOMPARE(m_screens->getLastPageIndex(), 2);
+    QSignalSpy titles(m_screens, &RuntimeScreens::signalRightTitleLabelText);
+    QTest::mouseClick(config, Qt::LeftButton);
+    QVERIFY(m_screens->isVisible());
+    QCOMPARE(pages()->currentIndex(), 2);
+    QVERIFY(titles.count() >= 1);
+    QCOMPARE(titles.last().first().toString(), QStringLiteral("Page C"));
+    QCOMPARE(child<QLabel>(QStringLiteral("title_label_right"))->text(), QStringLiteral("Page C"));
+    QVERIFY(m_screens->isSideInfoShown());
+    QVERIFY(m_screens->isAutoHideTimerActive());
+}
+
+void tst_RuntimeScreens::pressHold_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("raises");
+
+    QTest::newRow("value area") << "es_runtime_holder_1" << true;
+    QTest::newRow("side button") << "es_rt_Information1_RuntimeScreenSetupA_btn_1" << true;
+    QTest::newRow("brighter button") << "brightness_inc_button" << false;
+    QTest::newRow("dimmer button") << "brightness_red_button" << false;
+    QTest::newRow("brightness slider") << "brightness_slider" << false;
+}
+
+// Held 300 ms (shortened from 1500 ms) a press raises a dim backlight to the alarm level and reports 15 %;
+// on the brightness controls the hold is theirs and never starts.
+void tst_RuntimeScreens::pressHold()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, raises);
+
+    m_screens->pressFilter()->setHoldInterval(300);
+    m_window->storeBrightness(10, false);
+    QSignalSpy reported(m_window, &BaseScreen::brightnessManuallyChangedToAlarmLevel);
+    QWidget *widget = child(target);
+    widget->show();
+    widget->raise();
+
+    QTest::mousePress(widget, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(m_screens->pressFilter()->isHoldTimerActive(), raises);
+    if (raises) {
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->normalBrightness(), 40, 2000);
+        QCOMPARE(m_dimming->brightness(), 40);
+        QCOMPARE(reported.count(), 1);
+        QCOMPARE(reported.first().first().toInt(), 15);
+    }
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!m_screens->pressFilter()->isHoldTimerActive());
+    if (!raises)
+        QCOMPARE(m_window->normalBrightness(), 10);
+
+    // A press released before the hold time raises nothing.
+    m_window->storeBrightness(10, false);
+    QTest::mouseClick(child(QStringLiteral("es_runtime_holder_1")), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!m_screens->pressFilter()->isHoldTimerActive());
+    QCOMPARE(m_window->normalBrightness(), 10);
+}
+
+// Moved into the runtime-page setup's preview everything shrinks to 0.625 across and 0.75 down, no title
+// is announced and the side information stays; moved back it grows to its size again.
+void tst_RuntimeScreens::previewScaling()
+{
+    QWidget preview;
+    preview.setAccessibleDescription(QStringLiteral("Runtime Setup Screen"));
+    preview.resize(500, 335);
+    preview.show();
+    QWidget *button = child(QStringLiteral("es_rt_Information2_RuntimeScreenSetupA_btn_1"));
+    const QRect full = button->geometry();
+    QCOMPARE(full, QRect(630, 64, 170, 63));
+    QSignalSpy titles(m_screens, &RuntimeScreens::signalRightTitleLabelText);
+
+    m_screens->setShownInSetupPreview(true);
+    m_screens->moveIntoContainer(&preview);
+    m_screens->show();
+    QCOMPARE(runtimeScreenScaleX(), 0.625);
+    QCOMPARE(runtimeScreenScaleY(), 0.75);
+    QCOMPARE(runtimeScreenScale(), 0.625);
+    QCOMPARE(button->geometry(), QRect(394, 48, 106, 47));
+    QCOMPARE(titles.count(), 0);
+    QVERIFY(!m_screens->isAutoHideTimerActive());
+
+    auto *stack = child<QStackedWidget>(QStringLiteral("stacked_basescreen"));
+    m_screens->moveIntoContainer(stack);
+    stack->insertWidget(1, m_screens);
+    m_screens->setShownInSetupPreview(false);
+    QCOMPARE(runtimeScreenScaleX(), 1.0);
+    QCOMPARE(button->geometry(), full);
+}
+
+// The runtime side with its side information, and with the side information hidden, at both sizes.
+void tst_RuntimeScreens::pictures()
+{
+    settings(QLatin1Char('A'))->setInformation(1);
+    m_screens->setSideInfoInterval(300);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        m_screens->showSideInfoAndRestartTimer();
+        const QString suffix = QStringLiteral("_%1x%2").arg(size.width()).arg(size.height());
+        const QImage shown = ScreenPictures::save(m_window, QStringLiteral("side_information") + suffix);
+        // The side buttons stand whole at the right edge.
+        const QRect sideButtons(int(630 * size.width() / 800.0), int(34 * size.height() / 480.0) + 5,
+            size.width() - int(630 * size.width() / 800.0) - 1, int(300 * size.height() / 480.0));
+        QVERIFY(ScreenPictures::pixelsNear(shown, sideButtons, QColor(82, 225, 96), 40) > 200);
+        // The grey bands behind the brightness and navigation buttons stand at the lower right.
+        const double sx = size.width() / 800.0;
+        const double sy = size.height() / 480.0;
+        const QRect bands(int(630 * sx), int((34 + 320) * sy), int(170 * sx), int(120 * sy));
+        QVERIFY(ScreenPictures::pixelsNear(shown, bands, QColor(93, 93, 93), 6)
+            > bands.width() * bands.height() / 4);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_screens->isSideInfoShown(), 2000);
+        const QImage hidden
+            = ScreenPictures::save(m_window, QStringLiteral("side_information_hidden") + suffix);
+        QCOMPARE(ScreenPictures::pixelsNear(hidden, bands, QColor(93, 93, 93), 6), 0);
+    }
+}
+
+QTEST_MAIN(tst_RuntimeScreens)
+#include "tst_runtimescreens.moc"
