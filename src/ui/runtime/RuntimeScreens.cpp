@@ -10,6 +10,8 @@
 #include "ui/RuntimeScreenButton.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimeDockingWidget.h"
+#include "ui/runtime/RuntimeHeadingScreen.h"
 #include "ui/runtime/RuntimePressFilter.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 
@@ -152,11 +154,8 @@ void RuntimeScreens::initializeScreensData()
 {
     m_ui->es_runtime_A->initializeScreenData();
     m_ui->es_runtime_B->initializeScreenData();
-    // The heading page binds its page letter the same way once it stands here; the docking page binds
-    // itself.
-    QWidget *heading = m_ui->es_runtime_D;
-    if (heading->metaObject()->indexOfMethod("initializeScreenData()") >= 0)
-        QMetaObject::invokeMethod(heading, "initializeScreenData");
+    // The docking page binds itself when it is built.
+    m_ui->es_runtime_D->initializeScreenData();
 }
 
 int RuntimeScreens::sideInfoWidth() const

@@ -13,6 +13,8 @@
 #include "ui/RuntimeScreenButton.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimeDockingWidget.h"
+#include "ui/runtime/RuntimeHeadingScreen.h"
 #include "ui/runtime/RuntimePressFilter.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
@@ -38,6 +40,7 @@ private slots:
 
     void startOnPageA();
     void fourLinePagesBound();
+    void dockingAndHeadingPages();
     void sideInformation_data();
     void sideInformation();
     void hiddenSideButtonTakesNoTap();
@@ -149,6 +152,45 @@ void tst_RuntimeScreens::fourLinePagesBound()
     QVERIFY(pageA->lines().first()->isVisible());
     // The page fills its value area beside the side information.
     QCOMPARE(pageA->width(), 628);
+}
+
+// Page C is the docking page, page D the heading page (its page letter bound with the four-line pages);
+// the right button walks from page A over B to both, and each fills its value area when shown.
+void tst_RuntimeScreens::dockingAndHeadingPages()
+{
+    m_window->reinitializeRuntimePages();
+    auto *docking = child<RuntimeDockingWidget>(QStringLiteral("es_runtime_C"));
+    auto *heading = child<RuntimeHeadingScreen>(QStringLiteral("es_runtime_D"));
+    QVERIFY(docking);
+    QVERIFY(heading);
+    QCOMPARE(heading->pageLetter(), QStringLiteral("D"));
+    QCOMPARE(heading->rows().size(), 3);
+
+    const struct
+    {
+        QWidget *page;
+        const char *title;
+        int areaWidth;
+    } steps[] = { { docking, "Page C", 628 }, { heading, "Page D", 628 } };
+    auto *right = child(QStringLiteral("navigate_right_button"));
+    QTest::mouseClick(right, Qt::LeftButton);
+    QCOMPARE(pages()->currentIndex(), 1);
+    for (const auto &step : steps) {
+        QTest::mouseClick(right, Qt::LeftButton);
+        QCOMPARE(pages()->currentWidget(), step.page->parentWidget()->parentWidget());
+        QVERIFY(step.page->isVisible());
+        QCOMPARE(child<QLabel>(QStringLiteral("title_label_right"))->text(), QLatin1String(step.title));
+        QCOMPARE(step.page->parentWidget()->width(), step.areaWidth);
+        QCOMPARE(step.page->size(), step.page->parentWidget()->size());
+    }
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        const QString suffix = QStringLiteral("_%1x%2").arg(size.width()).arg(size.height());
+        pages()->setCurrentIndex(2);
+        ScreenPictures::save(m_window, QStringLiteral("page_C_docking") + suffix);
+        pages()->setCurrentIndex(3);
+        ScreenPictures::save(m_window, QStringLiteral("page_D_heading") + suffix);
+    }
 }
 
 void tst_RuntimeScreens::sideInformation_data()
