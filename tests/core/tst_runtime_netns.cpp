@@ -1,0 +1,360 @@
+// Runtime values end to end: the display's system object started as the program starts it, paired with a
+// junction-box peer of this test on the loopback of a private network namespace. The peer sends runtime
+// values as the unit receives them (settings texts in runtime data datagrams); they appear on page A of the
+// real main window, on its value lines (bound by the page's local "RuntimeData" settings) and on its side
+// information buttons, with their units and in their colour class's colour; a value that goes invalid
+// shows "-/-" in the low-integrity colour. The same is checked on pictures of the main window, which are
+// saved at two sizes.
+
+#include "JunctionBoxPeer.h"
+#include "NetnsGuard.h"
+#include "ScreenPictures.h"
+#include "StartedSystem.h"
+
+#include "comms/iec450/NmeaOutputBuffer.h"
+#include "comms/iec450/NmeaOverUdpController.h"
+#include "comms/iec450/Udp61162450Controller.h"
+#include "core/MirloxSystem.h"
+#include "data/ESSetup.h"
+#include "data/RuntimeColorStore.h"
+#include "data/SerializationController.h"
+#include "info/ESDataInfoClass.h"
+#include "info/EnumPropertyInfo.h"
+#include "info/RuntimeEnumPropertyInfo.h"
+#include "info/RuntimePropertyInfo.h"
+#include "nmea/NmeaHandlerContainer.h"
+#include "nmea/sentences/PqrvPairingHandlers.h"
+#include "ui/AbstractButtonInfo.h"
+#include "ui/BaseScreen.h"
+#include "ui/ButtonInfoContainer.h"
+#include "ui/RuntimeModelInterface.h"
+#include "ui/RuntimeScreenButton.h"
+#include "ui/runtime/RuntimeDisplayableData.h"
+#include "ui/runtime/RuntimeWidget_new.h"
+#include "ui/runtime/SingleLineDisplayWidget.h"
+
+#include <QLabel>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+const char displaySfi[] = "GN1000";
+const char junctionBoxSfi[] = "GN1001";
+// The default transmission group SATD.
+const char groupAddress[] = "239.192.0.3";
+const quint16 groupPort = 60003;
+const int fastRepeatMs = 50;
+
+QLabel *label(QWidget *widget, const char *name)
+{
+    return widget->findChild<QLabel *>(QLatin1String(name));
+}
+QString styleColour(QLabel *label)
+{
+    return label->styleSheet().mid(QStringLiteral("color : ").size());
+}
+// What a person reads on a label that may hold rich text (italic units).
+QString plainText(QLabel *label)
+{
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+RuntimePropertyInfo *description(const QString &name)
+{
+    return qobject_cast<RuntimePropertyInfo *>(ESDataInfoClass::instance()->runtimePropertyInfo(name));
+}
+QColor classColour(const QString &name)
+{
+    return RuntimeColorStore::instance()->colorFor(description(name)->colorClass());
+}
+// Whether the colour store holds the current palette's colours: without them every class gives the
+// store's fallback colour and valid and doubtful values look alike.
+bool storeHasPalette(const QString &name)
+{
+    return classColour(name) != RuntimeColorStore::instance()->fallbackColor();
+}
+const char noPalette[] = "the palette does not reach the colour store at start-up: every class gives the fallback";
+QColor lowIntegrityColour()
+{
+    return RuntimeColorStore::instance()->colorFor(QStringLiteral("LOW_integrity"));
+}
+
+} // namespace
+
+class tst_RuntimeNetns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void receivedValuesOnPageA_data();
+    void receivedValuesOnPageA();
+    void invalidValuesOnPageA_data();
+    void invalidValuesOnPageA();
+    void valueLineOnThePicture();
+
+private:
+    void pairWithPeer();
+    void sendRuntime(const QString &text);
+    // Page A of the main window, on screen.
+    RuntimeWidget_new *pageA() const;
+    // Chooses the value for page A's value line and side information button of the same number.
+    void show(int line, const QString &name);
+    RuntimeScreenButton *sideButton(int line) const;
+
+    std::unique_ptr<JunctionBoxPeer> m_peer;
+    std::optional<StartedSystem> m_started;
+    BaseScreen *m_window = nullptr;
+};
+
+void tst_RuntimeNetns::initTestCase()
+{
+    if (!NetnsGuard::isIsolated())
+        QSKIP(qPrintable(NetnsGuard::reason()));
+}
+
+void tst_RuntimeNetns::init()
+{
+    m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
+    QVERIFY(m_peer->isBound());
+    m_started.emplace([]() {
+        NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
+        qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
+            ->setRepeatInterval(fastRepeatMs);
+    });
+    QVERIFY(m_started->isStarted());
+    MirloxSystem *system = m_started->get();
+    system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
+    m_window = system->mainWindow();
+    m_window->resize(800, 480);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    pairWithPeer();
+    QTRY_VERIFY(pageA() && pageA()->isVisible());
+}
+
+void tst_RuntimeNetns::cleanup()
+{
+    m_window = nullptr;
+    m_started.reset();
+    m_peer.reset();
+}
+
+void tst_RuntimeNetns::pairWithPeer()
+{
+    const QString pair
+        = QStringLiteral("$PQRVPAIR,%1,%2,P*").arg(QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
+    QTRY_VERIFY(m_peer->countStartingWith(pair) >= 1);
+    m_peer->sendSentence(QStringLiteral("PQRVSFIACK,%1,%2,PAIR,P")
+                             .arg(QLatin1String(junctionBoxSfi), QLatin1String(displaySfi)));
+    QSignalSpy accepted(
+        SerializationController::instance(), &SerializationController::finishedDeserializingCompleteSetup);
+    ESSetup junctionBoxSetup(nullptr, QStringLiteral("ESSetup"));
+    m_peer->sendSettingsText(junctionBoxSetup.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
+    QTRY_COMPARE(accepted.count(), 1);
+    QVERIFY(SerializationController::instance()->isLinkUp());
+}
+
+void tst_RuntimeNetns::sendRuntime(const QString &text)
+{
+    m_peer->sendSettingsText(text, QLatin1String(displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
+}
+
+RuntimeWidget_new *tst_RuntimeNetns::pageA() const
+{
+    return m_window->findChild<RuntimeWidget_new *>(QStringLiteral("es_runtime_A"));
+}
+
+RuntimeScreenButton *tst_RuntimeNetns::sideButton(int line) const
+{
+    return m_window->findChild<RuntimeScreenButton *>(
+        QStringLiteral("es_rt_Information%1_RuntimeScreenSetupA_btn_1").arg(line));
+}
+
+void tst_RuntimeNetns::show(int line, const QString &name)
+{
+    // The page's own local setting, as its setup page changes it.
+    auto *choice = qobject_cast<EnumPropertyInfo *>(ESDataInfoClass::instance()->setupPropertyInfo(
+        QStringLiteral("ls"), QStringLiteral("RuntimeData%1").arg(line), QStringLiteral("RuntimeScreenSetupA")));
+    QVERIFY(choice);
+    QVERIFY2(choice->indexOfValue(name) >= 0, qPrintable(name + QLatin1String(" not in ") + choice->selectableValues().join(QLatin1Char(' '))));
+    choice->setCurrentValue(name);
+    QCOMPARE(pageA()->lines().at(line - 1)->displayableData()->propertyInfo(), description(name));
+
+    RuntimeScreenButton *button = sideButton(line);
+    QVERIFY(button);
+    AbstractButtonInfo *binding = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
+    QVERIFY(binding);
+    binding->choice()->setCurrentValue(name);
+    QCOMPARE(binding->propertyInfo(), description(name));
+}
+
+void tst_RuntimeNetns::receivedValuesOnPageA_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<QString>("lineTitle");
+    QTest::addColumn<QString>("lineText");
+    QTest::addColumn<QString>("buttonText");
+
+    // A speed with its unit in the title; one decimal.
+    QTest::newRow("speed over ground") << 1 << "SpeedGPS"
+                                       << "12" << "SOG kn" << "12.0" << "12.0";
+    // The distances: the total with one decimal, the trip with two.
+    QTest::newRow("total distance") << 2 << "Total"
+                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6";
+    QTest::newRow("trip distance") << 3 << "Trip"
+                                   << "3.456" << "Trip NM" << "3.46" << "3.46";
+    // Rounded to the shown decimals, on another line.
+    QTest::newRow("speed rounded down to zero") << 2 << "SpeedGPS"
+                                                << "0.04" << "SOG kn" << "0.0" << "0.0";
+}
+
+void tst_RuntimeNetns::receivedValuesOnPageA()
+{
+    QFETCH(int, line);
+    QFETCH(QString, name);
+    QFETCH(QString, sent);
+    QFETCH(QString, lineTitle);
+    QFETCH(QString, lineText);
+    QFETCH(QString, buttonText);
+    show(line, name);
+    SingleLineDisplayWidget *row = pageA()->lines().at(line - 1);
+    QVERIFY(row->isVisible());
+    RuntimeScreenButton *button = sideButton(line);
+
+    sendRuntime(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,%1=%2").arg(name, sent));
+
+    QTRY_COMPARE(label(row, "valueLabel")->text(), lineText);
+    QCOMPARE(label(row, "titleLabel")->text(), lineTitle);
+    QCOMPARE(styleColour(label(row, "valueLabel")), classColour(name).name());
+    QCOMPARE(styleColour(label(row, "titleLabel")), classColour(name).name());
+    QTRY_COMPARE(plainText(label(button, "value_label")), buttonText);
+    QCOMPARE(label(button, "value_label")->property("integrityOk").toBool(), true);
+}
+
+void tst_RuntimeNetns::invalidValuesOnPageA_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("valid");
+    QTest::addColumn<QString>("invalid");
+    QTest::addColumn<QString>("lineText");
+    QTest::addColumn<QString>("buttonText");
+
+    // A single change without a value: the value is lost.
+    QTest::newRow("single change without value")
+        << "Trip"
+        << "Type_Runtime,SingleProperty,ESRuntime,Trip=2.5"
+        << "Type_Runtime,SingleProperty,ESRuntime,Trip="
+        << "-/-"
+        << "-/-";
+    // The whole runtime text, its item marked not valid by the sender and without a value.
+    QTest::newRow("whole text, item not valid")
+        << "SpeedGPS"
+        << "Type_Runtime,SpeedGPS=4.2=T"
+        << "Type_Runtime,SpeedGPS==F"
+        << "-/-"
+        << "-/-";
+    // A value whose sender has no integrity for it: shown, in the low-integrity colour.
+    QTest::newRow("value without integrity")
+        << "Total"
+        << "Type_Runtime,Total=10=T"
+        << "Type_Runtime,Total=11=F"
+        << "11.0"
+        << "11.0";
+}
+
+void tst_RuntimeNetns::invalidValuesOnPageA()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, valid);
+    QFETCH(QString, invalid);
+    QFETCH(QString, lineText);
+    QFETCH(QString, buttonText);
+    show(1, name);
+    SingleLineDisplayWidget *row = pageA()->lines().at(0);
+    RuntimeScreenButton *button = sideButton(1);
+    QLabel *value = label(row, "valueLabel");
+
+    sendRuntime(valid);
+    QTRY_VERIFY(value->text() != QLatin1String("-/-"));
+    QCOMPARE(styleColour(value), classColour(name).name());
+    if (!storeHasPalette(name))
+        QEXPECT_FAIL("", noPalette, Continue);
+    QVERIFY(classColour(name) != lowIntegrityColour());
+
+    sendRuntime(invalid);
+    QTRY_COMPARE(value->text(), lineText);
+    QCOMPARE(styleColour(value), lowIntegrityColour().name());
+    QCOMPARE(styleColour(label(row, "titleLabel")), lowIntegrityColour().name());
+    QTRY_COMPARE(plainText(label(button, "value_label")).section(QLatin1Char(' '), 0, 0), buttonText);
+    QCOMPARE(label(button, "value_label")->property("integrityOk").toBool(), false);
+    QCOMPARE(label(button, "text_label")->property("integrityOk").toBool(), false);
+}
+
+void tst_RuntimeNetns::valueLineOnThePicture()
+{
+    const QString name = QStringLiteral("Trip");
+    show(1, name);
+    SingleLineDisplayWidget *row = pageA()->lines().at(0);
+    QLabel *value = label(row, "valueLabel");
+    const QColor validColour = classColour(name);
+    const QColor lowColour = lowIntegrityColour();
+
+    struct Size
+    {
+        QSize size;
+        QString suffix;
+    };
+    const QList<Size> sizes { { QSize(800, 480), QStringLiteral("800x480") },
+        { QSize(1280, 800), QStringLiteral("1280x800") } };
+    for (const Size &size : sizes) {
+        m_window->resize(size.size);
+        QTRY_COMPARE(m_window->size(), size.size);
+        sendRuntime(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,Trip=12.34"));
+        QTRY_COMPARE(value->text(), QStringLiteral("12.34"));
+        QTest::qWait(50);
+        const QRect rect(value->mapTo(m_window, QPoint(0, 0)), value->size());
+        QVERIFY(rect.intersects(m_window->rect()));
+        const QImage valid = ScreenPictures::save(m_window, QStringLiteral("trip_valid_") + size.suffix);
+        QCOMPARE(valid.size() / valid.devicePixelRatio(), size.size);
+
+        sendRuntime(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,Trip="));
+        QTRY_COMPARE(value->text(), QStringLiteral("-/-"));
+        QTest::qWait(50);
+        const QImage invalid = ScreenPictures::save(m_window, QStringLiteral("trip_invalid_") + size.suffix);
+
+        const int validBefore = ScreenPictures::pixelsNear(valid, rect, validColour);
+        const int lowBefore = ScreenPictures::pixelsNear(valid, rect, lowColour);
+        const int validAfter = ScreenPictures::pixelsNear(invalid, rect, validColour);
+        const int lowAfter = ScreenPictures::pixelsNear(invalid, rect, lowColour);
+        const QByteArray counts = QStringLiteral("%1: valid colour %2 -> %3, low-integrity colour %4 -> %5")
+                                      .arg(size.suffix)
+                                      .arg(validBefore)
+                                      .arg(validAfter)
+                                      .arg(lowBefore)
+                                      .arg(lowAfter)
+                                      .toLatin1();
+        // The digits are drawn in the class colour, "-/-" in the low-integrity colour.
+        QVERIFY2(validBefore > 20, counts.constData());
+        if (!storeHasPalette(name))
+            QEXPECT_FAIL("", noPalette, Continue);
+        QVERIFY2(lowBefore == 0, counts.constData());
+        if (!storeHasPalette(name))
+            QEXPECT_FAIL("", noPalette, Continue);
+        QVERIFY2(validAfter == 0, counts.constData());
+        QVERIFY2(lowAfter > 10, counts.constData());
+        qInfo("%s", counts.constData());
+    }
+}
+
+QTEST_MAIN(tst_RuntimeNetns)
+#include "tst_runtime_netns.moc"
