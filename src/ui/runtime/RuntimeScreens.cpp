@@ -6,6 +6,7 @@
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
 #include "ui/BaseScreen.h"
+#include "ui/BrightnessSliderWrapper.h"
 #include "ui/CustomLayout.h"
 #include "ui/RuntimeScreenButton.h"
 #include "ui/RuntimeScreenScale.h"
@@ -57,6 +58,10 @@ RuntimeScreens::RuntimeScreens(QWidget *parent)
     m_narrowSize = m_ui->es_runtime_holder_1->size();
     m_autoHideTimer.setSingleShot(true);
     m_autoHideTimer.setInterval(sideInfoMs);
+    // The brightness buttons show the slider and its value while they are used; both hide again after a
+    // while without activity.
+    m_brightnessWrapper = new BrightnessSliderWrapper(m_ui->brightness_slider, m_ui->brightness_inc_button,
+        m_ui->brightness_red_button, m_ui->brightness_value_label, false, this, false);
     for (int system = 0; system < m_ui->stacked_systems->count(); ++system) {
         auto *runtime = m_ui->stacked_systems->widget(system)->findChild<QStackedWidget *>();
         m_pageEnabled.append(QList<bool>());

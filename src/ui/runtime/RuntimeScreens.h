@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class BrightnessSliderWrapper;
 class QStackedWidget;
 class RuntimePressFilter;
 
@@ -101,6 +102,7 @@ private:
     bool parentIsStack() const;
     void bindSettings();
 
+    BrightnessSliderWrapper *m_brightnessWrapper = nullptr;
     QTimer m_autoHideTimer;
     bool m_sideInfoShown = true;
     bool m_informationFixed[3] = { true, true, true };

@@ -2,6 +2,7 @@
 
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
+#include "data/RuntimeColorStore.h"
 #include "ui/BrightnessSliderWrapper.h"
 #include "ui/ThemeColorSingleton.h"
 
@@ -18,6 +19,13 @@ bool toPalette(int index, enum_ColorPalette *palette)
         return false;
     *palette = static_cast<enum_ColorPalette>(index);
     return true;
+}
+
+// Runtime values are drawn in the colours of the theme's current palette.
+void followThemeInValueColors()
+{
+    RuntimeColorStore::instance()->setColorPreset(
+        CustomColorDefinitions::getColorName(ThemeColorSingleton::instance()->colorPalette()));
 }
 
 // The letter of a preset button by its object name.
@@ -68,6 +76,7 @@ DimmingSetupScreen::DimmingSetupScreen(QWidget *parent)
         &DimmingSetupScreen::remoteSetupForColorChanged);
     connect(m_remote, &RemoteDimmingSetup::BrightnessPercentageChanged, this,
         &DimmingSetupScreen::remoteSetupForBrightnessPercentageChanged);
+    followThemeInValueColors();
 }
 
 DimmingSetupScreen::~DimmingSetupScreen()
@@ -129,6 +138,7 @@ void DimmingSetupScreen::applyPaletteOf(const LocalDimmingSetup *preset)
     ThemeColorSingleton *theme = ThemeColorSingleton::instance();
     theme->setPreviewColorPalette(value);
     theme->setColorPalette(value);
+    followThemeInValueColors();
 }
 
 void DimmingSetupScreen::selectEditedPreset(const QString &text)
@@ -160,6 +170,8 @@ void DimmingSetupScreen::hideEvent(QHideEvent *event)
     if (const LocalDimmingSetup *dimming = presetNamed(m_remote->DimmingPreset()))
         m_wrapper->setSliderValue(dimming->Brightness(), true, false);
     applyPaletteOf(presetNamed(m_remote->ColorPalette()));
+    followThemeInValueColors();
+    RuntimeColorStore::instance()->setDimmingPreset(m_remote->DimmingPreset());
     m_wrapper->updateSetupValue();
     QWidget::hideEvent(event);
 }

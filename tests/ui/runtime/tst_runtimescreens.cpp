@@ -6,6 +6,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESRuntimeScreenSetup.h"
+#include "data/RemoteDimmingSetup.h"
 #include "data/ES_Alerts.h"
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
@@ -49,6 +50,8 @@ private slots:
     void returnsToPageLeft();
     void pressHold_data();
     void pressHold();
+    void brightnessButtons_data();
+    void brightnessButtons();
     void previewScaling();
     void pictures();
 
@@ -346,14 +349,62 @@ void tst_RuntimeScreens::pressHold()
     }
     QTest::mouseRelease(widget, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!m_screens->pressFilter()->isHoldTimerActive());
+    // The brightness controls change the brightness themselves (a step, or the slider's jump to the
+    // press), but never report the alarm level.
     if (!raises)
-        QCOMPARE(m_window->normalBrightness(), 10);
+        QCOMPARE(reported.count(), 0);
 
     // A press released before the hold time raises nothing.
     m_window->storeBrightness(10, false);
     QTest::mouseClick(child(QStringLiteral("es_runtime_holder_1")), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(!m_screens->pressFilter()->isHoldTimerActive());
     QCOMPARE(m_window->normalBrightness(), 10);
+}
+
+void tst_RuntimeScreens::brightnessButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("brighter") << "brightness_inc_button" << 100 << 101;
+    QTest::newRow("dimmer") << "brightness_red_button" << 100 << 99;
+    QTest::newRow("brighter at full") << "brightness_inc_button" << 255 << 255;
+}
+
+// A tap on a brightness button steps the display's brightness by one through the main window and shows
+// the slider and its value, which hide again 2.4 s after the last activity; held, the button repeats.
+void tst_RuntimeScreens::brightnessButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(int, start);
+    QFETCH(int, expected);
+
+    RemoteDimmingSetup *remote = ESDataClass::instance()->localSetup()->DimmingSetup();
+    const QString preset = remote->DimmingPreset();
+    const QString palette = remote->ColorPalette();
+    m_window->storeBrightness(start, false);
+    auto *slider = child<QSlider>(QStringLiteral("brightness_slider"));
+    auto *label = child<QLabel>(QStringLiteral("brightness_value_label"));
+    QVERIFY(slider->isHidden());
+
+    QTest::mouseClick(child(button), Qt::LeftButton);
+    QCOMPARE(m_window->normalBrightness(), expected);
+    QCOMPARE(m_dimming->brightness(), expected);
+    QVERIFY(slider->isVisible());
+    QVERIFY(label->isVisible());
+    QCOMPARE(slider->value(), expected);
+    QCOMPARE(label->text(), QString::number(int(expected / 2.56)) + QLatin1Char('%'));
+    QTRY_VERIFY_WITH_TIMEOUT(slider->isHidden(), 4000);
+    QVERIFY(label->isHidden());
+
+    if (expected != 255) {
+        QTest::mousePress(child(button), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(m_window->normalBrightness() - expected) > 3, 2000);
+        QTest::mouseRelease(child(button), Qt::LeftButton);
+    }
+    remote->setDimmingPreset(preset);
+    remote->setColorPalette(palette);
 }
 
 // Moved into the runtime-page setup's preview everything shrinks to 0.625 across and 0.75 down, no title

@@ -8,6 +8,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ES_Alerts.h"
+#include "data/RuntimeColorStore.h"
 #include "hardware/DimmingController.h"
 #include "ui/BaseScreen.h"
 #include "ui/BrightnessSliderWrapper.h"
@@ -41,6 +42,7 @@ private slots:
     void firstRemoteColorChangeIgnored();
     void remotePresetFollowedOnlyWhileHidden();
     void unknownPresetChangesNothing();
+    void valueColorsFollowPalette();
     void pictures();
 
 private:
@@ -293,6 +295,34 @@ void tst_DimmingSetupScreen::unknownPresetChangesNothing()
     const QList<int> expected { 230, 120, 60, 20 };
     for (int i = 0; i < all.size(); ++i)
         QCOMPARE(all.at(i)->Brightness(), expected.at(i));
+}
+
+// The runtime values are drawn in the colours of the theme palette: from the page's start, after leaving
+// it, and after a remote palette change.
+void tst_DimmingSetupScreen::valueColorsFollowPalette()
+{
+    delete m_page;
+    RuntimeColorStore store;
+    RuntimeColorStore::TestOverride useStore(&store);
+    QCOMPARE(store.colorFor(QStringLiteral("SOG")), store.fallbackColor());
+    m_page = new DimmingSetupScreen(m_window->findChild<QWidget *>(QStringLiteral("custom_layout")));
+    m_page->hide();
+    QCOMPARE(store.colorPreset(), QStringLiteral("Green"));
+    QCOMPARE(store.colorFor(QStringLiteral("SOG")), QColor(0x33, 0xba, 0x38));
+
+    remote()->setDimmingPreset(QStringLiteral("N"));
+    remote()->setColorPalette(QStringLiteral("N"));
+    showPage();
+    m_page->hide();
+    QCOMPARE(store.colorPreset(), QStringLiteral("Yellow"));
+    QCOMPARE(store.dimmingPreset(), QStringLiteral("N"));
+    QCOMPARE(store.colorFor(QStringLiteral("STW")), QColor(0x70, 0x91, 0xff));
+
+    remote()->setColorPalette(QStringLiteral("D"));
+    QCOMPARE(store.colorPreset(), QStringLiteral("Bright_Green"));
+    QCOMPARE(store.colorFor(QStringLiteral("SOG")), QColor(0x63, 0xff, 0x4b));
+    delete m_page;
+    m_page = nullptr;
 }
 
 void tst_DimmingSetupScreen::pictures()
