@@ -11,8 +11,8 @@
 //    when the widget that shows it receives its first paint event after its text changed (an event filter
 //    stops the clock); a press counts as arrived when the peer's socket has delivered the settings text.
 //  - processor time: the junction-box peer program runs as a child process (so its work is not counted) and
-//    sends one runtime value every 100 ms once paired; the unit's own user and system time over the run are
-//    read with getrusage.
+//    sends one runtime value every 100 ms once paired, once the same value throughout and once a value that
+//    changes on every send; the unit's own user and system time over each run are read with getrusage.
 //
 // The system joins multicast groups on the chosen interface, so the bench runs inside a private network
 // namespace whose loopback is the only interface. Started outside one, it starts itself again through
@@ -345,8 +345,9 @@ int latencyRun(int argc, char *argv[])
     return 0;
 }
 
-// Processor time of the unit while a peer program streams runtime values.
-int cpuRun(int argc, char *argv[], int seconds, const QString &peerProgram)
+// Processor time of the unit while a peer program streams runtime values: the same heading on every send,
+// or (varying) a heading that changes on every send, so that each one is also repainted on page A.
+int cpuRun(int argc, char *argv[], int seconds, const QString &peerProgram, bool varying)
 {
     qInstallMessageHandler(quietDebugOutput);
     QApplication application(argc, argv);
@@ -357,9 +358,11 @@ int cpuRun(int argc, char *argv[], int seconds, const QString &peerProgram)
     }
     QProcess peer;
     peer.setProcessChannelMode(QProcess::SeparateChannels);
-    peer.start(peerProgram,
-        { QStringLiteral("--interval"), QStringLiteral("100"), QStringLiteral("--value"),
-            QStringLiteral("Heading=87.5") });
+    QStringList peerArguments { QStringLiteral("--interval"), QStringLiteral("100"),
+        QStringLiteral("--value"), QStringLiteral("Heading=87.5") };
+    if (varying)
+        peerArguments << QStringLiteral("--vary");
+    peer.start(peerProgram, peerArguments);
     QByteArray output;
     const bool paired = waitUntil(
         [&]() {
@@ -386,9 +389,9 @@ int cpuRun(int argc, char *argv[], int seconds, const QString &peerProgram)
     const double user = secondsOf(after.ru_utime) - secondsOf(before.ru_utime);
     const double kernel = secondsOf(after.ru_stime) - secondsOf(before.ru_stime);
     std::printf(
-        "processor time receiving 10 runtime values/s for %.0f s: user %.2f s + system %.2f s = %.2f %% "
+        "processor time receiving 10 runtime values/s (%s) for %.0f s: user %.2f s + system %.2f s = %.2f %% "
         "of one processor\n",
-        wall, user, kernel, 100.0 * (user + kernel) / wall);
+        varying ? "each a change" : "the same value", wall, user, kernel, 100.0 * (user + kernel) / wall);
     std::fflush(stdout);
     peer.kill();
     peer.waitForFinished(3000);
@@ -419,8 +422,10 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], latencyMark) == 0)
         return latencyRun(argc, argv);
-    if (argc > 3 && std::strcmp(argv[1], cpuMark) == 0)
-        return cpuRun(argc, argv, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]));
+    if (argc > 4 && std::strcmp(argv[1], cpuMark) == 0) {
+        return cpuRun(argc, argv, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]),
+            std::strcmp(argv[4], "vary") == 0);
+    }
     const bool inside = argc > 1 && std::strcmp(argv[1], insideMark) == 0;
     if (!inside)
         return reexecuteInNamespace(argc, argv);
@@ -438,9 +443,12 @@ int main(int argc, char *argv[])
     std::fflush(stdout);
     bool ok = runPart({ QLatin1String(latencyMark) }, 600000);
     std::fflush(stdout);
-    ok = runPart(
-             { QLatin1String(cpuMark), QString::number(seconds), QStringLiteral(TESSARY_JUNCTION_BOX_PEER) },
-             (seconds + 120) * 1000)
-        && ok;
+    for (const char *values : { "same", "vary" }) {
+        ok = runPart({ QLatin1String(cpuMark), QString::number(seconds),
+                         QStringLiteral(TESSARY_JUNCTION_BOX_PEER), QLatin1String(values) },
+                 (seconds + 120) * 1000)
+            && ok;
+        std::fflush(stdout);
+    }
     return ok ? 0 : 1;
 }

@@ -54,6 +54,7 @@ public:
         quint16 port = 0;
         int intervalMs = 0;
         int invalidAfter = 0; // 0: the values stay valid
+        bool vary = false; // numbers change by a tenth on each send, so that every send is a change
         QStringList values; // "Name=value"
     };
 
@@ -157,9 +158,20 @@ private:
             return;
         }
         for (const QString &value : m_options.values) {
-            m_peer.sendSettingsText(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,") + value,
+            m_peer.sendSettingsText(QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,") + varied(value),
                 m_unitSfi, QStringLiteral("pqrvruntime"));
         }
+    }
+
+    // "Name=number" with the number raised by a tenth per send, in a cycle of ten; other values as given.
+    QString varied(const QString &value) const
+    {
+        bool number = false;
+        const double given = value.section(QLatin1Char('='), 1).toDouble(&number);
+        if (!m_options.vary || !number)
+            return value;
+        return value.section(QLatin1Char('='), 0, 0) + QLatin1Char('=')
+            + QString::number(given + 0.1 * (m_sends % 10), 'f', 1);
     }
 
     Options m_options;
@@ -197,7 +209,9 @@ int main(int argc, char *argv[])
     const QCommandLineOption value(QStringLiteral("value"),
         QStringLiteral("A runtime value Name=value to send (repeatable; replaces the defaults)."),
         QStringLiteral("Name=value"));
-    parser.addOptions({ ownSfi, group, port, interval, invalidAfter, value });
+    const QCommandLineOption vary(
+        QStringLiteral("vary"), QStringLiteral("Change numeric values by a tenth on each send."));
+    parser.addOptions({ ownSfi, group, port, interval, invalidAfter, value, vary });
     parser.process(application);
 
     if (!NetnsGuard::isIsolated()) {
@@ -215,6 +229,7 @@ int main(int argc, char *argv[])
     options.intervalMs = parser.value(interval).toInt(&intervalOk);
     options.invalidAfter = parser.value(invalidAfter).toInt(&invalidOk);
     options.values = parser.values(value);
+    options.vary = parser.isSet(vary);
     if (options.values.isEmpty()) {
         for (const char *text : defaultValues)
             options.values.append(QLatin1String(text));
