@@ -69,6 +69,8 @@ RuntimeScreenButton::RuntimeScreenButton(QWidget *parent)
     reloadUpAndDownArrowIcons(Bright_Green);
     m_ui->arrow_down->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui->arrow_up->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // The labels lie above the buttons and let every press through to the button below.
+    m_ui->text_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_ui->value_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     connect(ThemeColorSingleton::instance(), &ThemeColorSingleton::colorChanged, this,
@@ -94,12 +96,20 @@ void RuntimeScreenButton::setSingleButtonMode(bool single)
         m_ui->down_btn->hide();
         m_ui->single_btn->show();
         m_ui->single_btn->raise();
+        // The title stays above the button: raising the button alone hid the value's name.
+        m_ui->text_label->raise();
         m_ui->value_label->show();
         m_ui->value_label->raise();
         return;
     }
-    for (QWidget *widget : { static_cast<QWidget *>(m_ui->up_btn), static_cast<QWidget *>(m_ui->down_btn),
-             static_cast<QWidget *>(m_ui->arrow_down), static_cast<QWidget *>(m_ui->arrow_up) }) {
+    for (QWidget *widget : { static_cast<QWidget *>(m_ui->up_btn), static_cast<QWidget *>(m_ui->down_btn) }) {
+        widget->show();
+        widget->raise();
+    }
+    // The labels above the buttons, the arrows above all.
+    m_ui->text_label->raise();
+    m_ui->value_label->raise();
+    for (QWidget *widget : { static_cast<QWidget *>(m_ui->arrow_down), static_cast<QWidget *>(m_ui->arrow_up) }) {
         widget->show();
         widget->raise();
     }

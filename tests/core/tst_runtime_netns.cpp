@@ -204,18 +204,19 @@ void tst_RuntimeNetns::receivedValuesOnPageA_data()
     QTest::addColumn<QString>("lineTitle");
     QTest::addColumn<QString>("lineText");
     QTest::addColumn<QString>("buttonText");
+    QTest::addColumn<QString>("buttonTitle");
 
     // A speed with its unit in the title; one decimal.
     QTest::newRow("speed over ground") << 1 << "SpeedGPS"
-                                       << "12" << "SOG kn" << "12.0" << "12.0";
+                                       << "12" << "SOG kn" << "12.0" << "12.0" << "SOG";
     // The distances: the total with one decimal, the trip with two.
     QTest::newRow("total distance") << 2 << "Total"
-                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6";
+                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6" << "Total";
     QTest::newRow("trip distance") << 3 << "Trip"
-                                   << "3.456" << "Trip NM" << "3.46" << "3.46";
+                                   << "3.456" << "Trip NM" << "3.46" << "3.46" << "Trip";
     // Rounded to the shown decimals, on another line.
     QTest::newRow("speed rounded down to zero") << 2 << "SpeedGPS"
-                                                << "0.04" << "SOG kn" << "0.0" << "0.0";
+                                                << "0.04" << "SOG kn" << "0.0" << "0.0" << "SOG";
 }
 
 void tst_RuntimeNetns::receivedValuesOnPageA()
@@ -226,6 +227,7 @@ void tst_RuntimeNetns::receivedValuesOnPageA()
     QFETCH(QString, lineTitle);
     QFETCH(QString, lineText);
     QFETCH(QString, buttonText);
+    QFETCH(QString, buttonTitle);
     show(line, name);
     SingleLineDisplayWidget *row = pageA()->lines().at(line - 1);
     QVERIFY(row->isVisible());
@@ -239,6 +241,10 @@ void tst_RuntimeNetns::receivedValuesOnPageA()
     QCOMPARE(styleColour(label(row, "titleLabel")), classColour(name).name());
     QTRY_COMPARE(plainText(label(button, "value_label")), buttonText);
     QCOMPARE(label(button, "value_label")->property("integrityOk").toBool(), true);
+    // The side button names the value above it.
+    QLabel *titleLabel = label(button, "text_label");
+    QVERIFY(titleLabel->isVisible());
+    QCOMPARE(plainText(titleLabel).trimmed(), buttonTitle);
 }
 
 void tst_RuntimeNetns::invalidValuesOnPageA_data()
@@ -353,6 +359,15 @@ void tst_RuntimeNetns::valueLineOnThePicture()
         QVERIFY2(validAfter == 0, counts.constData());
         QVERIFY2(lowAfter > 10, counts.constData());
         qInfo("%s", counts.constData());
+
+        // The side button's title is drawn above its button: in the orange of a doubtful value, at the
+        // top of the button, over the value.
+        RuntimeScreenButton *button = sideButton(1);
+        QLabel *buttonTitle = label(button, "text_label");
+        const QRect titleBand(button->mapTo(m_window, QPoint(0, 0)),
+            QSize(button->width(), QFontMetrics(buttonTitle->font()).height()));
+        const int titlePixels = ScreenPictures::pixelsNear(invalid, titleBand, QColor(255, 158, 0));
+        QVERIFY2(titlePixels > 10, qPrintable(QString::number(titlePixels)));
     }
 }
 
