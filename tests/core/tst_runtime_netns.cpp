@@ -78,7 +78,6 @@ bool storeHasPalette(const QString &name)
 {
     return classColour(name) != RuntimeColorStore::instance()->fallbackColor();
 }
-const char noPalette[] = "the palette does not reach the colour store at start-up: every class gives the fallback";
 QColor lowIntegrityColour()
 {
     return RuntimeColorStore::instance()->colorFor(QStringLiteral("LOW_integrity"));
@@ -293,8 +292,7 @@ void tst_RuntimeNetns::invalidValuesOnPageA()
     sendRuntime(valid);
     QTRY_VERIFY(value->text() != QLatin1String("-/-"));
     QCOMPARE(styleColour(value), classColour(name).name());
-    if (!storeHasPalette(name))
-        QEXPECT_FAIL("", noPalette, Continue);
+    QVERIFY2(storeHasPalette(name), "the palette reached the colour store at start-up");
     QVERIFY(classColour(name) != lowIntegrityColour());
 
     sendRuntime(invalid);
@@ -351,12 +349,10 @@ void tst_RuntimeNetns::valueLineOnThePicture()
                                       .toLatin1();
         // The digits are drawn in the class colour, "-/-" in the low-integrity colour.
         QVERIFY2(validBefore > 20, counts.constData());
-        if (!storeHasPalette(name))
-            QEXPECT_FAIL("", noPalette, Continue);
         QVERIFY2(lowBefore == 0, counts.constData());
-        if (!storeHasPalette(name))
-            QEXPECT_FAIL("", noPalette, Continue);
-        QVERIFY2(validAfter == 0, counts.constData());
+        // A few pixels of the class colour may belong to neighbours that reach into the rectangle; the
+        // digits themselves are gone.
+        QVERIFY2(validAfter * 50 < validBefore, counts.constData());
         QVERIFY2(lowAfter > 10, counts.constData());
         qInfo("%s", counts.constData());
 
