@@ -19,7 +19,9 @@ void SliderPressFilter::setSlider(QAbstractSlider *slider)
 
 bool SliderPressFilter::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_slider && watched == m_slider && event->type() == QEvent::MouseButtonPress)
+    // The event type first: the slider sends events while it is being destroyed, when it is no longer a
+    // slider and the guard may not be read as one.
+    if (event->type() == QEvent::MouseButtonPress && m_slider && watched == m_slider)
         return jumpToPressedPosition(static_cast<QMouseEvent *>(event));
     return false;
 }
