@@ -415,14 +415,32 @@ void RuntimeScreens::moveIntoContainer(QWidget *container)
         fx = 1.6;
         fy = 4.0 / 3.0;
     }
+    const bool intoPreview = container->accessibleDescription() == previewDescription;
+    // Back from the preview: every widget gets exactly the geometry and font it had before, so that
+    // rounding cannot make the pages drift over repeated visits; widgets made meanwhile grow by the
+    // inverse factors.
+    QHash<QWidget *, SavedGeometry> saved;
+    if (!intoPreview)
+        saved.swap(m_fullGeometries);
     const QList<QWidget *> descendants = findChildren<QWidget *>();
     for (QWidget *widget : descendants) {
         if (widget->accessibleDescription() == QLatin1String("ExcludeFromCL"))
             continue;
+        QFont font = widget->font();
+        const auto restored = saved.constFind(widget);
+        if (restored != saved.constEnd() && restored->widget == widget) {
+            widget->setGeometry(restored->geometry);
+            if (restored->pixelSize > 0) {
+                font.setPixelSize(restored->pixelSize);
+                widget->setFont(font);
+            }
+            continue;
+        }
         const QRect g = widget->geometry();
+        if (intoPreview)
+            m_fullGeometries.insert(widget, { widget, g, font.pixelSize() });
         widget->setGeometry(int(std::round(g.x() * fx)), int(std::round(g.y() * fy)),
             int(std::round(g.width() * fx)), int(std::round(g.height() * fy)));
-        QFont font = widget->font();
         if (font.pixelSize() > 0) {
             font.setPixelSize(int(font.pixelSize() * fx));
             widget->setFont(font);

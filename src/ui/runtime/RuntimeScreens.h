@@ -3,7 +3,10 @@
 
 #include "ui/CustomColorDefinitions.h"
 
+#include <QHash>
 #include <QList>
+#include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
@@ -111,6 +114,14 @@ private:
     QList<QWidget *> m_bottomBarButtons;
     RuntimePressFilter *m_pressFilter = nullptr;
     bool m_shownInSetupPreview = false;
+    // The geometries and font pixel sizes the widgets had before they moved into the preview.
+    struct SavedGeometry
+    {
+        QPointer<QWidget> widget; // null once deleted: its address may be reused
+        QRect geometry;
+        int pixelSize = -1;
+    };
+    QHash<QWidget *, SavedGeometry> m_fullGeometries;
     QSize m_fullSize;
     QSize m_narrowSize;
     QList<QList<bool>> m_pageEnabled;

@@ -275,8 +275,8 @@ void tst_SetupScreens::everySetupButtonIsBound()
     auto screens = shownScreens();
     const ESDataInfoClass *registry = ESDataInfoClass::instance();
     const QList<QPushButton *> buttons = screens->findChildren<QPushButton *>(setupButtonName);
-    // The menu's own pages, the general setup page and the system setup pages together.
-    QCOMPARE(buttons.size(), 70);
+    // The menu's own pages, the general setup page, the runtime-page setup and the system setup pages.
+    QCOMPARE(buttons.size(), 120);
     for (QPushButton *button : buttons) {
         const QStringList parts = button->objectName().split(QLatin1Char('_'));
         SetupPropertyInfo *info = registry->setupPropertyInfo(parts.at(0), parts.at(2), parts.at(3));
