@@ -88,4 +88,8 @@ void RuntimeHeadingScreen::resizeEvent(QResizeEvent *event)
     const int b = qMin(height(), w * 3 / 4);
     ui->horizontalLayout->setStretch(0, b);
     ui->horizontalLayout->setStretch(1, w - b);
+    // The layout has already placed its items for this size with the stretches of the previous size;
+    // place them again with the new ones now, so the split depends on the size alone and not on the
+    // sizes the page had before (a visit to a smaller preview would otherwise move it by a pixel).
+    ui->horizontalLayout->activate();
 }
