@@ -138,6 +138,8 @@ void RuntimeScreens::bindSettings()
             qDebug().noquote() << QStringLiteral("Runtime screen setup missing for page: ") + letter;
             continue;
         }
+        // The stored choice holds from the start, so a page switched off is skipped from the first turn.
+        m_pageEnabled[0][page] = settings->ShowPage() == 0;
         connect(settings, &ESRuntimeScreenSetup::ShowPageChanged, this,
             [this, page](int value) { m_pageEnabled[0][page] = value == 0; });
     }

@@ -47,6 +47,7 @@ private slots:
     void hiddenSideButtonTakesNoTap();
     void navigation_data();
     void navigation();
+    void storedShowPageHoldsFromStart();
     void returnsToPageLeft();
     void pressHold_data();
     void pressHold();
@@ -292,6 +293,25 @@ void tst_RuntimeScreens::navigation()
         QCOMPARE(
             child<QLabel>(QStringLiteral("title_label_right"))->text(), titles.first().first().toString());
     }
+}
+
+// Pages stored as off before the window is built are skipped from the first turn, not only after a
+// change of the setting.
+void tst_RuntimeScreens::storedShowPageHoldsFromStart()
+{
+    delete m_window;
+    settings(QLatin1Char('B'))->setShowPage(1);
+    settings(QLatin1Char('C'))->setShowPage(1);
+    BaseScreen::Parts parts;
+    parts.runtimeScreens = [this](QWidget *parent) { return m_screens = new RuntimeScreens(parent); };
+    m_window = new BaseScreen(ESDataClass::instance()->alerts(), m_dimming, nullptr, parts);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QCOMPARE(pages()->currentIndex(), 0);
+    QTest::mouseClick(child(QStringLiteral("navigate_right_button")), Qt::LeftButton);
+    QCOMPARE(pages()->currentIndex(), 3);
+    QTest::mouseClick(child(QStringLiteral("navigate_left_button")), Qt::LeftButton);
+    QCOMPARE(pages()->currentIndex(), 0);
 }
 
 void tst_RuntimeScreens::returnsToPageLeft()
