@@ -190,7 +190,6 @@ void SetupScreens::esSetupButtonWasClicked(QAbstractButton *button)
         selectDisplay();
         return;
     }
-    m_ui->stacked_systems->setCurrentIndex(m_ui->stacked_setup_menus->currentIndex() + 1);
     QStackedWidget *stack = stackForButton(name);
     QWidget *page = stack->currentWidget();
     for (int i = 0; i < stack->count(); ++i) {
@@ -199,7 +198,11 @@ void SetupScreens::esSetupButtonWasClicked(QAbstractButton *button)
             break;
         }
     }
+    // The page is made current while its page set is still hidden: showing the set first would show
+    // the page that was current before for a moment, and pages act when shown (the satellite page sends
+    // its request, the runtime setup borrows the runtime pages).
     stack->setCurrentWidget(page);
+    m_ui->stacked_systems->setCurrentIndex(m_ui->stacked_setup_menus->currentIndex() + 1);
     emit signalRightTitleLabelText(page ? page->accessibleName() : QString());
 }
 

@@ -77,6 +77,26 @@ QStringList visibleMenu(SetupScreens *screens)
     return captions;
 }
 
+// Records the object names of the watched widgets in the order they are shown.
+class ShowRecorder : public QObject
+{
+public:
+    void watch(const QList<QWidget *> &widgets)
+    {
+        for (QWidget *widget : widgets)
+            widget->installEventFilter(this);
+    }
+    QStringList shown;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            shown.append(watched->objectName());
+        return false;
+    }
+};
+
 } // namespace
 
 class tst_SetupScreens : public QObject
@@ -90,6 +110,8 @@ private slots:
     void menuArrangement();
     void menuButtonOpensPage_data();
     void menuButtonOpensPage();
+    void menuButtonShowsOnlyItsPage_data();
+    void menuButtonShowsOnlyItsPage();
     void alertButtonChangesNothing();
     void everySetupButtonIsBound();
     void boundButtonsFollowTheirValues_data();
@@ -253,6 +275,57 @@ void tst_SetupScreens::menuButtonOpensPage()
     } else {
         QCOMPARE(screens->getStackedSystems()->currentWidget()->objectName(), page);
     }
+}
+
+void tst_SetupScreens::menuButtonShowsOnlyItsPage_data()
+{
+    QTest::addColumn<QString>("openedBefore");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("satelliteRequests");
+
+    // The form leaves the satellite page current: opening another page must not show it on the way.
+    QTest::newRow("first page opened") << "" << "es_es_setup_btn" << "page_es_es_setup" << 0;
+    // The runtime-page setup borrows the runtime pages while shown: no visit on the way either.
+    QTest::newRow("after the runtime-page setup")
+        << "es_runtime_setup_btn" << "es_comms_setup_btn" << "page_es_comms_setup" << 0;
+    QTest::newRow("after the satellite page")
+        << "es_diagnostics_setup_btn" << "es_calibration_setup_btn" << "page_es_calibration_setup" << 0;
+    // The satellite page itself asks once.
+    QTest::newRow("satellite page") << "es_es_setup_btn" << "es_diagnostics_setup_btn"
+                                    << "page_es_diagnostics_setup" << 1;
+}
+
+// A menu button shows its page and no other page of the system setup before it.
+void tst_SetupScreens::menuButtonShowsOnlyItsPage()
+{
+    QFETCH(QString, openedBefore);
+    QFETCH(QString, button);
+    QFETCH(QString, page);
+    QFETCH(int, satelliteRequests);
+
+    auto screens = shownScreens();
+    if (!openedBefore.isEmpty()) {
+        QTest::mouseClick(screens->findChild<QAbstractButton *>(openedBefore), Qt::LeftButton);
+        // Back to the menu, as the window's config button does.
+        screens->getStackedSystems()->setCurrentIndex(0);
+    }
+    QStackedWidget *stack = screens->findChild<EsSetupScreens *>()->getStackedEsSetup();
+    QList<QWidget *> pages;
+    for (int i = 0; i < stack->count(); ++i)
+        pages.append(stack->widget(i));
+    ShowRecorder recorder;
+    recorder.watch(pages);
+    QSignalSpy sent(SerializableClass::signalEmitter(), &SignalEmitter::signalEmitString);
+
+    QTest::mouseClick(screens->findChild<QAbstractButton *>(button), Qt::LeftButton);
+    QCOMPARE(stack->currentWidget()->objectName(), page);
+    QVERIFY(stack->currentWidget()->isVisible());
+    QCOMPARE(recorder.shown, QStringList { page });
+    int requests = 0;
+    for (const QList<QVariant> &text : qAsConst(sent))
+        requests += text.at(0).toString().contains(QLatin1String("ShowFlag")) ? 1 : 0;
+    QCOMPARE(requests, satelliteRequests);
 }
 
 // Shown only on the echo sounders; it opens nothing and announces no title.
