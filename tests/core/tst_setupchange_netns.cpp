@@ -3,9 +3,13 @@
 // setup buttons in the main window bound to the system's own descriptions and driven through the setup
 // controllers with the mouse and the on-screen keyboard. A shared setting arrives at the peer as the
 // single-change text in a setup datagram; a local setting is saved to its "CU_" file and not sent.
+// The setup side of the real window reached through its own buttons: the system reset of the general setup
+// page sends the restart sentences or the restore request, and a setting the junction box sends shows at
+// once on the bound button of the open page.
 
 #include "JunctionBoxPeer.h"
 #include "NetnsGuard.h"
+#include "ScreenPictures.h"
 #include "StartedSystem.h"
 #include "VirtualKeyTyping.h"
 
@@ -25,6 +29,7 @@
 #include "info/SetupPropertyInfo.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
+#include "nmea/sentences/PqrvStandbyHandlers.h"
 #include "ui/BaseScreen.h"
 #include "ui/CustomDialog.h"
 #include "ui/KeyBoardScreen.h"
@@ -38,10 +43,15 @@
 #include "ui/SetupEnumInterface.h"
 #include "ui/SetupLongPressScreen.h"
 #include "ui/SetupValueInterface.h"
+#include "ui/SystemResetDialog.h"
+#include "ui/setup/ESSetupSetupScreen.h"
 
 #include <QFile>
 #include <QPushButton>
 #include <QtTest>
+
+#include <QSet>
+#include <QStackedWidget>
 
 #include <memory>
 #include <optional>
@@ -54,6 +64,7 @@ const char junctionBoxSfi[] = "GN1001";
 const char groupAddress[] = "239.192.0.3";
 const quint16 groupPort = 60003;
 const int fastRepeatMs = 50;
+const int rebootRepeatMs = 40;
 
 // The settings text a setup datagram carries: the data pieces of its "PQRVAVG" sentences joined.
 QString settingsText(const JunctionBoxPeer::Datagram &datagram)
@@ -72,6 +83,13 @@ QString settingsText(const JunctionBoxPeer::Datagram &datagram)
     return text;
 }
 
+// The inside of a picture of a widget, without its border and rounded corners, where the page behind
+// shows through in the window's picture.
+QImage inside(const QImage &picture)
+{
+    return picture.copy(picture.rect().adjusted(6, 6, -6, -6)).convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 class tst_SetupChangeNetns : public QObject
@@ -87,9 +105,24 @@ private slots:
     void sharedChangesReachJunctionBox();
     void localChangeIsSavedNotSent();
     void tripResetFromRuntimePage();
+    void systemResetReachesJunctionBox_data();
+    void systemResetReachesJunctionBox();
+    void restoreRequestedTwiceIsSentTwice();
+    void settingFromJunctionBoxShowsOnOpenPage_data();
+    void settingFromJunctionBoxShowsOnOpenPage();
 
 private:
     void pairWithPeer();
+    // From the runtime side: the config button, then the menu button; the page it opens is shown.
+    QWidget *openSetupPage(const QString &menuButton, const QString &page);
+    // Reset on the general setup page, then the option's button in the dialog it opens.
+    void chooseResetOption(const QString &optionButton);
+    // The received REBOOT sentences, in arrival order.
+    QStringList receivedReboots() const;
+    // The distinct setup datagrams (resends left out) whose settings text is the text.
+    int distinctSetupDatagrams(const QString &text) const;
+    // The window's picture where the widget lies.
+    QImage windowPictureOf(QWidget *widget) const;
     QPushButton *bind(const QString &prefix, const QString &property, const QString &object);
     // The settings texts of every setup datagram the peer received, in arrival order.
     QStringList receivedSetupTexts() const;
@@ -115,11 +148,15 @@ void tst_SetupChangeNetns::init()
         NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
         qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
             ->setRepeatInterval(fastRepeatMs);
+        qobject_cast<HandlerPqrvReboot *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("REBOOT")))
+            ->setRepeatIntervals(rebootRepeatMs, 2 * rebootRepeatMs);
     });
     QVERIFY(m_started->isStarted());
     MirloxSystem *system = m_started->get();
     system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
     m_window = system->mainWindow();
+    m_window->resize(800, 480);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 
     // The controllers took the window's own editors when the system built it.
     m_editor = m_window->keyboardScreen();
@@ -151,6 +188,63 @@ void tst_SetupChangeNetns::pairWithPeer()
     m_peer->sendSettingsText(junctionBoxSetup.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
     QTRY_COMPARE(accepted.count(), 1);
     QVERIFY(SerializationController::instance()->isLinkUp());
+}
+
+QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)
+{
+    auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
+    auto *runtimeSide = m_window->runtimeScreens();
+    if (!config || !runtimeSide || !runtimeSide->isVisible())
+        return nullptr;
+    QTest::mouseClick(config, Qt::LeftButton);
+    auto *menu = m_window->findChild<QPushButton *>(menuButton);
+    if (!menu || !menu->isVisible())
+        return nullptr;
+    QTest::mouseClick(menu, Qt::LeftButton);
+    QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
+    return opened && opened->isVisible() ? opened : nullptr;
+}
+
+void tst_SetupChangeNetns::chooseResetOption(const QString &optionButton)
+{
+    auto *general = m_window->findChild<ESSetupSetupScreen *>();
+    QVERIFY(general && general->isVisible());
+    auto *reset = general->findChild<QPushButton *>(QStringLiteral("reset_btn"));
+    QVERIFY(reset && reset->isVisible());
+    QTest::mouseClick(reset, Qt::LeftButton);
+    QPointer<SystemResetDialog> dialog = general->currentDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->window(), m_window);
+    auto *option = dialog->findChild<QPushButton *>(optionButton);
+    QVERIFY(option && option->isVisible());
+    QTest::mouseClick(option, Qt::LeftButton);
+    QVERIFY(!general->currentDialog());
+    QTRY_VERIFY(!dialog);
+}
+
+QStringList tst_SetupChangeNetns::receivedReboots() const
+{
+    QStringList found;
+    for (const JunctionBoxPeer::Line &line : m_peer->linesStartingWith(QStringLiteral("$PQRVREBOOT,")))
+        found.append(line.sentence);
+    return found;
+}
+
+int tst_SetupChangeNetns::distinctSetupDatagrams(const QString &text) const
+{
+    QSet<QString> keys;
+    for (const JunctionBoxPeer::Datagram &datagram : m_peer->received()) {
+        if (!datagram.lines.isEmpty() && datagram.lines.first().textTag.startsWith(QLatin1String("pqrvsetup"))
+            && settingsText(datagram) == text)
+            keys.insert(datagram.key);
+    }
+    return keys.size();
+}
+
+QImage tst_SetupChangeNetns::windowPictureOf(QWidget *widget) const
+{
+    QCoreApplication::processEvents();
+    return m_window->grab(QRect(widget->mapTo(m_window, QPoint(0, 0)), widget->size())).toImage();
 }
 
 QPushButton *tst_SetupChangeNetns::bind(const QString &prefix, const QString &property, const QString &object)
@@ -272,6 +366,120 @@ void tst_SetupChangeNetns::tripResetFromRuntimePage()
     QTRY_VERIFY(!m_peer->datagramsWith(QString(), QStringLiteral("Trip=0")).isEmpty());
     const QString text = settingsText(m_peer->datagramsWith(QString(), QStringLiteral("Trip=0")).first());
     QCOMPARE(text, QStringLiteral("Type_Runtime,SingleProperty,ESRuntime,Trip=0"));
+}
+
+void tst_SetupChangeNetns::systemResetReachesJunctionBox_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("reboots");
+    QTest::addColumn<QString>("text");
+
+    // Unanswered, the restart request goes out once and is repeated ten times.
+    QTest::newRow("restart") << "restart_btn" << 11 << "";
+    QTest::newRow("restore except IO")
+        << "restore_except_io_btn" << 0 << "Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetupsExceptIO=1";
+    QTest::newRow("restore all") << "restore_all_btn" << 0
+                                 << "Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetups=1";
+    QTest::newRow("cancel") << "cancel_btn" << 0 << "";
+}
+
+// "System Setup" opened through the real menu, Reset pressed and an option chosen in the real dialog: the
+// junction box receives the restart sentences or the restore request, and nothing else of the kind.
+void tst_SetupChangeNetns::systemResetReachesJunctionBox()
+{
+    QFETCH(QString, option);
+    QFETCH(int, reboots);
+    QFETCH(QString, text);
+    pairWithPeer();
+    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    chooseResetOption(option);
+
+    if (reboots > 0)
+        QTRY_COMPARE(receivedReboots().size(), reboots);
+    if (!text.isEmpty())
+        QTRY_COMPARE(distinctSetupDatagrams(text), 1);
+    // Long enough for a further repetition or a stray send to arrive.
+    QTest::qWait(8 * qMax(rebootRepeatMs, fastRepeatMs));
+
+    QString request = JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi)));
+    request.chop(2);
+    QCOMPARE(receivedReboots(), QStringList(QVector<QString>(reboots, request).toList()));
+    for (const JunctionBoxPeer::Line &line : m_peer->linesStartingWith(QStringLiteral("$PQRVREBOOT,")))
+        QCOMPARE(line.source, QLatin1String(displaySfi));
+    const QStringList restores = receivedSetupTexts().filter(QStringLiteral("RestoreAllSetups"));
+    if (text.isEmpty()) {
+        QVERIFY2(restores.isEmpty(), qPrintable(restores.join(QLatin1Char('\n'))));
+    } else {
+        QCOMPARE(QSet<QString>(restores.begin(), restores.end()), QSet<QString> { text });
+        for (const JunctionBoxPeer::Datagram &datagram : m_peer->received()) {
+            if (settingsText(datagram) == text)
+                QCOMPARE(datagram.lines.first().destinations, QStringList { QLatin1String(junctionBoxSfi) });
+        }
+    }
+    // Opening the page showed no other page on the way: the satellite page, current before, sent nothing.
+    QVERIFY(m_peer->datagramsWith(QString(), QStringLiteral("ShowFlag")).isEmpty());
+}
+
+// The junction box may have missed the first request: the second is sent as well, as a datagram of its own.
+void tst_SetupChangeNetns::restoreRequestedTwiceIsSentTwice()
+{
+    pairWithPeer();
+    const QString text = QStringLiteral("Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetups=1");
+    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    chooseResetOption(QStringLiteral("restore_all_btn"));
+    QTRY_COMPARE(distinctSetupDatagrams(text), 1);
+    chooseResetOption(QStringLiteral("restore_all_btn"));
+    QTRY_COMPARE(distinctSetupDatagrams(text), 2);
+    QCOMPARE(ESDataClass::instance()->setup()->TQ55Setup()->RestoreAllSetups(), 1);
+}
+
+void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage_data()
+{
+    QTest::addColumn<QString>("menuButton");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("value") << "es_es_setup_btn" << "page_es_es_setup"
+                           << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselLength=123.4"
+                           << "es_st_VesselLength_OptionsSetup_btn" << "123.4 m";
+    QTest::newRow("choice") << "es_es_setup_btn" << "page_es_es_setup"
+                            << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselImage=2"
+                            << "es_st_VesselImage_OptionsSetup_btn" << "Cruise ";
+    // The depth scale changes the unit of the vessel length shown beside it: 50 m in feet.
+    QTest::newRow("scale of another value") << "es_es_setup_btn" << "page_es_es_setup"
+                                            << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,ScalesDepth=1"
+                                            << "es_st_VesselLength_OptionsSetup_btn" << "164.0 ft";
+    // A port page built by the communications page.
+    QTest::newRow("port setting") << "es_comms_setup_btn" << "page_es_comms_setup"
+                                  << "Type_Setup,SingleProperty,ESSetup,CommunicationsSetup,NmeaPort1Setup,Baud=2"
+                                  << "es_st_Baud_NmeaPort1Setup_btn" << "115200 ";
+}
+
+void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
+{
+    QFETCH(QString, menuButton);
+    QFETCH(QString, page);
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    QFETCH(QString, shown);
+    pairWithPeer();
+    QWidget *opened = openSetupPage(menuButton, page);
+    QVERIFY(opened);
+    auto *bound = opened->findChild<QPushButton *>(button);
+    QVERIFY(bound && bound->isVisible());
+    QVERIFY(bound->text() != shown);
+    const QImage before = windowPictureOf(bound);
+
+    m_peer->sendSettingsText(text, QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
+    QTRY_COMPARE(bound->text(), shown);
+    QVERIFY(opened->isVisible());
+    // The window's picture shows the button as it now draws itself.
+    const QImage after = windowPictureOf(bound);
+    QCOMPARE(inside(after), inside(bound->grab().toImage()));
+    QVERIFY(inside(after) != inside(before));
+    ScreenPictures::save(m_window, QStringLiteral("received-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
 }
 
 QTEST_MAIN(tst_SetupChangeNetns)
