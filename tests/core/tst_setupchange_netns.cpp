@@ -107,6 +107,7 @@ private slots:
     void tripResetFromRuntimePage();
     void systemResetReachesJunctionBox_data();
     void systemResetReachesJunctionBox();
+    void restartAnsweredByJunctionBox();
     void restoreRequestedTwiceIsSentTwice();
     void settingFromJunctionBoxShowsOnOpenPage_data();
     void settingFromJunctionBoxShowsOnOpenPage();
@@ -419,6 +420,37 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
     // Opening the page showed no other page on the way: the satellite page, current before, sent nothing.
     for (const JunctionBoxPeer::Datagram &datagram : m_peer->received())
         QVERIFY2(!settingsText(datagram).contains(QLatin1String("ShowFlag")), qPrintable(settingsText(datagram)));
+}
+
+// The junction box answers the restart request: the display replies once and then repeats its request ten
+// more times at the longer interval, and stops.
+void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
+{
+    pairWithPeer();
+    QCOMPARE(ESDataClass::instance()->localSetup()->DisplaySetup()->PairedSFI(), QLatin1String(junctionBoxSfi));
+    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    chooseResetOption(QStringLiteral("restart_btn"));
+    QTRY_VERIFY(!receivedReboots().isEmpty());
+    m_peer->sendSentence(QStringLiteral("PQRVREBOOT,%1,R").arg(QLatin1String(junctionBoxSfi)));
+
+    auto withoutEnd = [](QString sentence) {
+        sentence.chop(2);
+        return sentence;
+    };
+    const QString request = withoutEnd(JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi))));
+    const QString reply = withoutEnd(JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,R").arg(QLatin1String(displaySfi))));
+    auto afterReply = [&]() { return receivedReboots().mid(receivedReboots().indexOf(reply) + 1); };
+    QTRY_VERIFY(receivedReboots().contains(reply));
+    QTRY_COMPARE(afterReply().size(), 10);
+    QTest::qWait(8 * 2 * rebootRepeatMs);
+
+    const QStringList reboots = receivedReboots();
+    QCOMPARE(reboots.count(reply), 1);
+    const int answeredAt = reboots.indexOf(reply);
+    // Before the answer only requests, at most the unanswered series.
+    QVERIFY(answeredAt >= 1 && answeredAt <= 11);
+    QCOMPARE(reboots.mid(0, answeredAt), QStringList(QVector<QString>(answeredAt, request).toList()));
+    QCOMPARE(afterReply(), QStringList(QVector<QString>(10, request).toList()));
 }
 
 // The junction box may have missed the first request: the second is sent as well, as a datagram of its own.
