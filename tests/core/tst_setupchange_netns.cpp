@@ -22,24 +22,24 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESOptionsSetup.h"
+#include "data/ESRuntime.h"
 #include "data/ESSetup.h"
 #include "data/ESSetupSetup.h"
 #include "data/SerializationController.h"
 #include "info/ESDataInfoClass.h"
+#include "info/RuntimeEnumPropertyInfo.h"
 #include "info/SetupPropertyInfo.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/sentences/PqrvPairingHandlers.h"
 #include "nmea/sentences/PqrvStandbyHandlers.h"
+#include "ui/AbstractButtonInfo.h"
 #include "ui/BaseScreen.h"
+#include "ui/ButtonInfoContainer.h"
 #include "ui/CustomDialog.h"
 #include "ui/KeyBoardScreen.h"
 #include "ui/PasswordWidget.h"
 #include "ui/RuntimeModelInterface.h"
 #include "ui/RuntimeScreenButton.h"
-#include "ui/AbstractButtonInfo.h"
-#include "ui/ButtonInfoContainer.h"
-#include "info/RuntimeEnumPropertyInfo.h"
-#include "data/ESRuntime.h"
 #include "ui/SetupEnumInterface.h"
 #include "ui/SetupLongPressScreen.h"
 #include "ui/SetupValueInterface.h"
@@ -378,7 +378,8 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox_data()
     // Unanswered, the restart request goes out once and is repeated ten times.
     QTest::newRow("restart") << "restart_btn" << 11 << "";
     QTest::newRow("restore except IO")
-        << "restore_except_io_btn" << 0 << "Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetupsExceptIO=1";
+        << "restore_except_io_btn" << 0
+        << "Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetupsExceptIO=1";
     QTest::newRow("restore all") << "restore_all_btn" << 0
                                  << "Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetups=1";
     QTest::newRow("cancel") << "cancel_btn" << 0 << "";
@@ -402,7 +403,8 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
     // Long enough for a further repetition or a stray send to arrive.
     QTest::qWait(8 * qMax(rebootRepeatMs, fastRepeatMs));
 
-    QString request = JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi)));
+    QString request
+        = JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi)));
     request.chop(2);
     QCOMPARE(receivedReboots(), QStringList(QVector<QString>(reboots, request).toList()));
     for (const JunctionBoxPeer::Line &line : m_peer->linesStartingWith(QStringLiteral("$PQRVREBOOT,")))
@@ -419,7 +421,8 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
     }
     // Opening the page showed no other page on the way: the satellite page, current before, sent nothing.
     for (const JunctionBoxPeer::Datagram &datagram : m_peer->received())
-        QVERIFY2(!settingsText(datagram).contains(QLatin1String("ShowFlag")), qPrintable(settingsText(datagram)));
+        QVERIFY2(
+            !settingsText(datagram).contains(QLatin1String("ShowFlag")), qPrintable(settingsText(datagram)));
 }
 
 // The junction box answers the restart request: the display replies once and then repeats its request ten
@@ -427,7 +430,8 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
 void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
 {
     pairWithPeer();
-    QCOMPARE(ESDataClass::instance()->localSetup()->DisplaySetup()->PairedSFI(), QLatin1String(junctionBoxSfi));
+    QCOMPARE(
+        ESDataClass::instance()->localSetup()->DisplaySetup()->PairedSFI(), QLatin1String(junctionBoxSfi));
     QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(QStringLiteral("restart_btn"));
     QTRY_VERIFY(!receivedReboots().isEmpty());
@@ -437,8 +441,10 @@ void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
         sentence.chop(2);
         return sentence;
     };
-    const QString request = withoutEnd(JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi))));
-    const QString reply = withoutEnd(JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,R").arg(QLatin1String(displaySfi))));
+    const QString request = withoutEnd(
+        JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,C").arg(QLatin1String(displaySfi))));
+    const QString reply = withoutEnd(
+        JunctionBoxPeer::sentence(QStringLiteral("PQRVREBOOT,%1,R").arg(QLatin1String(displaySfi))));
     auto afterReply = [&]() { return receivedReboots().mid(receivedReboots().indexOf(reply) + 1); };
     QTRY_VERIFY(receivedReboots().contains(reply));
     QTRY_COMPARE(afterReply().size(), 10);
@@ -474,20 +480,30 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("shown");
 
-    QTest::newRow("value") << "es_es_setup_btn" << "page_es_es_setup"
+    QTest::newRow("value") << "es_es_setup_btn"
+                           << "page_es_es_setup"
                            << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselLength=123.4"
-                           << "es_st_VesselLength_OptionsSetup_btn" << "123.4 m";
-    QTest::newRow("choice") << "es_es_setup_btn" << "page_es_es_setup"
+                           << "es_st_VesselLength_OptionsSetup_btn"
+                           << "123.4 m";
+    QTest::newRow("choice") << "es_es_setup_btn"
+                            << "page_es_es_setup"
                             << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselImage=2"
-                            << "es_st_VesselImage_OptionsSetup_btn" << "Cruise ";
+                            << "es_st_VesselImage_OptionsSetup_btn"
+                            << "Cruise ";
     // The depth scale changes the unit of the vessel length shown beside it: 50 m in feet.
-    QTest::newRow("scale of another value") << "es_es_setup_btn" << "page_es_es_setup"
-                                            << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,ScalesDepth=1"
-                                            << "es_st_VesselLength_OptionsSetup_btn" << "164.0 ft";
+    QTest::newRow("scale of another value")
+        << "es_es_setup_btn"
+        << "page_es_es_setup"
+        << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,ScalesDepth=1"
+        << "es_st_VesselLength_OptionsSetup_btn"
+        << "164.0 ft";
     // A port page built by the communications page.
-    QTest::newRow("port setting") << "es_comms_setup_btn" << "page_es_comms_setup"
-                                  << "Type_Setup,SingleProperty,ESSetup,CommunicationsSetup,NmeaPort1Setup,Baud=2"
-                                  << "es_st_Baud_NmeaPort1Setup_btn" << "115200 ";
+    QTest::newRow("port setting")
+        << "es_comms_setup_btn"
+        << "page_es_comms_setup"
+        << "Type_Setup,SingleProperty,ESSetup,CommunicationsSetup,NmeaPort1Setup,Baud=2"
+        << "es_st_Baud_NmeaPort1Setup_btn"
+        << "115200 ";
 }
 
 void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
@@ -512,7 +528,9 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     const QImage after = windowPictureOf(bound);
     QCOMPARE(inside(after), inside(bound->grab().toImage()));
     QVERIFY(inside(after) != inside(before));
-    ScreenPictures::save(m_window, QStringLiteral("received-") + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+    ScreenPictures::save(m_window,
+        QStringLiteral("received-")
+            + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
 }
 
 QTEST_MAIN(tst_SetupChangeNetns)

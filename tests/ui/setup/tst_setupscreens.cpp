@@ -285,14 +285,19 @@ void tst_SetupScreens::menuButtonShowsOnlyItsPage_data()
     QTest::addColumn<int>("satelliteRequests");
 
     // The form leaves the satellite page current: opening another page must not show it on the way.
-    QTest::newRow("first page opened") << "" << "es_es_setup_btn" << "page_es_es_setup" << 0;
+    QTest::newRow("first page opened") << ""
+                                       << "es_es_setup_btn"
+                                       << "page_es_es_setup" << 0;
     // The runtime-page setup borrows the runtime pages while shown: no visit on the way either.
-    QTest::newRow("after the runtime-page setup")
-        << "es_runtime_setup_btn" << "es_comms_setup_btn" << "page_es_comms_setup" << 0;
-    QTest::newRow("after the satellite page")
-        << "es_diagnostics_setup_btn" << "es_calibration_setup_btn" << "page_es_calibration_setup" << 0;
+    QTest::newRow("after the runtime-page setup") << "es_runtime_setup_btn"
+                                                  << "es_comms_setup_btn"
+                                                  << "page_es_comms_setup" << 0;
+    QTest::newRow("after the satellite page") << "es_diagnostics_setup_btn"
+                                              << "es_calibration_setup_btn"
+                                              << "page_es_calibration_setup" << 0;
     // The satellite page itself asks once.
-    QTest::newRow("satellite page") << "es_es_setup_btn" << "es_diagnostics_setup_btn"
+    QTest::newRow("satellite page") << "es_es_setup_btn"
+                                    << "es_diagnostics_setup_btn"
                                     << "page_es_diagnostics_setup" << 1;
 }
 
