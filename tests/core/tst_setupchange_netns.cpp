@@ -216,6 +216,13 @@ void tst_SetupChangeNetns::chooseResetOption(const QString &optionButton)
     QPointer<SystemResetDialog> dialog = general->currentDialog();
     QVERIFY(dialog && dialog->isVisible());
     QCOMPARE(dialog->window(), m_window);
+    // Over the whole window, and under the dimming overlay, which stays on top.
+    QCOMPARE(dialog->geometry(), dialog->parentWidget()->rect());
+    auto *overlay = m_window->findChild<QWidget *>(QStringLiteral("brightness_widget"));
+    QVERIFY(overlay && overlay->parentWidget() == dialog->parentWidget());
+    const QObjectList siblings = overlay->parentWidget()->children();
+    QVERIFY(siblings.indexOf(overlay) > siblings.indexOf(dialog.data()));
+    ScreenPictures::save(m_window, QStringLiteral("reset-dialog"));
     auto *option = dialog->findChild<QPushButton *>(optionButton);
     QVERIFY(option && option->isVisible());
     QTest::mouseClick(option, Qt::LeftButton);
