@@ -486,31 +486,38 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("shown");
+    // A widget of the page whose picture must change as well, or none.
+    QTest::addColumn<QString>("redrawn");
 
+    // The vessel picture follows the length and the vessel choice at once.
     QTest::newRow("value") << "es_es_setup_btn"
                            << "page_es_es_setup"
                            << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselLength=123.4"
                            << "es_st_VesselLength_OptionsSetup_btn"
-                           << "123.4 m";
+                           << "123.4 m"
+                           << "vesselGeometryWidget";
     QTest::newRow("choice") << "es_es_setup_btn"
                             << "page_es_es_setup"
                             << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselImage=2"
                             << "es_st_VesselImage_OptionsSetup_btn"
-                            << "Cruise ";
+                            << "Cruise "
+                            << "vesselGeometryWidget";
     // The depth scale changes the unit of the vessel length shown beside it: 50 m in feet.
     QTest::newRow("scale of another value")
         << "es_es_setup_btn"
         << "page_es_es_setup"
         << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,ScalesDepth=1"
         << "es_st_VesselLength_OptionsSetup_btn"
-        << "164.0 ft";
+        << "164.0 ft"
+        << "";
     // A port page built by the communications page.
     QTest::newRow("port setting")
         << "es_comms_setup_btn"
         << "page_es_comms_setup"
         << "Type_Setup,SingleProperty,ESSetup,CommunicationsSetup,NmeaPort1Setup,Baud=2"
         << "es_st_Baud_NmeaPort1Setup_btn"
-        << "115200 ";
+        << "115200 "
+        << "";
 }
 
 void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
@@ -520,6 +527,7 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     QFETCH(QString, text);
     QFETCH(QString, button);
     QFETCH(QString, shown);
+    QFETCH(QString, redrawn);
     pairWithPeer();
     QWidget *opened = openSetupPage(menuButton, page);
     QVERIFY(opened);
@@ -527,6 +535,9 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     QVERIFY(bound && bound->isVisible());
     QVERIFY(bound->text() != shown);
     const QImage before = windowPictureOf(bound);
+    QWidget *other = redrawn.isEmpty() ? nullptr : opened->findChild<QWidget *>(redrawn);
+    QVERIFY(redrawn.isEmpty() || (other && other->isVisible()));
+    const QImage otherBefore = other ? windowPictureOf(other) : QImage();
 
     m_peer->sendSettingsText(text, QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
     QTRY_COMPARE(bound->text(), shown);
@@ -535,6 +546,8 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     const QImage after = windowPictureOf(bound);
     QCOMPARE(inside(after), inside(bound->grab().toImage()));
     QVERIFY(inside(after) != inside(before));
+    if (other)
+        QVERIFY(windowPictureOf(other) != otherBefore);
     ScreenPictures::save(m_window,
         QStringLiteral("received-")
             + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
