@@ -111,10 +111,11 @@ private slots:
     void restoreRequestedTwiceIsSentTwice();
     void settingFromJunctionBoxShowsOnOpenPage_data();
     void settingFromJunctionBoxShowsOnOpenPage();
+    void pageAfterRuntimeSetupLeavesRuntimePagesAlone();
 
 private:
     void pairWithPeer();
-    // From the runtime side: the config button, then the menu button; the page it opens is shown.
+    // The menu button (from the runtime side after the config button); the page it opens is shown.
     QWidget *openSetupPage(const QString &menuButton, const QString &page);
     // Reset on the general setup page, then the option's button in the dialog it opens.
     void chooseResetOption(const QString &optionButton);
@@ -194,10 +195,10 @@ void tst_SetupChangeNetns::pairWithPeer()
 QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)
 {
     auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
-    auto *runtimeSide = m_window->runtimeScreens();
-    if (!config || !runtimeSide || !runtimeSide->isVisible())
+    if (!config)
         return nullptr;
-    QTest::mouseClick(config, Qt::LeftButton);
+    if (m_window->runtimeScreens()->isVisible())
+        QTest::mouseClick(config, Qt::LeftButton);
     auto *menu = m_window->findChild<QPushButton *>(menuButton);
     if (!menu || !menu->isVisible())
         return nullptr;
@@ -551,6 +552,38 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     ScreenPictures::save(m_window,
         QStringLiteral("received-")
             + QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
+}
+
+// The runtime-page setup borrows the window's runtime pages while it is shown. Back in the menu, opening
+// another page must not show it again on the way: the runtime pages stay where they are.
+void tst_SetupChangeNetns::pageAfterRuntimeSetupLeavesRuntimePagesAlone()
+{
+    QWidget *runtimePages = m_window->runtimeScreens();
+    QWidget *home = runtimePages->parentWidget();
+    QWidget *preview
+        = openSetupPage(QStringLiteral("es_runtime_setup_btn"), QStringLiteral("page_es_runtime_setup"));
+    QVERIFY(preview);
+    QVERIFY(preview->isAncestorOf(runtimePages));
+    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
+    QTRY_COMPARE(runtimePages->parentWidget(), home);
+    QVERIFY(!preview->isVisible());
+
+    struct ParentChanges : QObject
+    {
+        int count = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            count += event->type() == QEvent::ParentChange ? 1 : 0;
+            return false;
+        }
+    } moves;
+    runtimePages->installEventFilter(&moves);
+    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    QTest::qWait(4 * fastRepeatMs);
+    runtimePages->removeEventFilter(&moves);
+    QCOMPARE(moves.count, 0);
+    QCOMPARE(runtimePages->parentWidget(), home);
+    QVERIFY(!preview->isVisible());
 }
 
 QTEST_MAIN(tst_SetupChangeNetns)
