@@ -119,11 +119,7 @@ private:
     }
     ESRuntimeScreenSetup *settings(QChar letter) const
     {
-        ESLocalSetup *local = ESDataClass::instance()->localSetup();
-        return letter == QLatin1Char('A') ? local->RuntimeScreenSetupA()
-            : letter == QLatin1Char('B')  ? local->RuntimeScreenSetupB()
-            : letter == QLatin1Char('C')  ? local->RuntimeScreenSetupC()
-                                          : local->RuntimeScreenSetupD();
+        return ESDataClass::instance()->localSetup()->runtimeScreenSetup(letter);
     }
     QStackedWidget *mainStack() const { return child<QStackedWidget>(QStringLiteral("stacked_basescreen")); }
     QStackedWidget *rows() const { return m_page->findChild<QStackedWidget *>(QStringLiteral("stacked_es_rt_setup")); }
