@@ -20,6 +20,7 @@
 //
 // usage: bench_screens [--seconds N]   (default 60: the length of the processor-time run)
 
+#include "BenchNamespace.h"
 #include "JunctionBoxPeer.h"
 
 #include "core/MirloxSystem.h"
@@ -55,7 +56,8 @@
 
 namespace {
 
-const char insideMark[] = "--inside-namespace";
+using namespace BenchNamespace;
+
 const char latencyMark[] = "--latency-run";
 const char cpuMark[] = "--cpu-run";
 const char displaySfi[] = "GN1000";
@@ -67,40 +69,6 @@ const int runtimeValues = 200;
 const int setupPresses = 50;
 const int setupReceptions = 50;
 const int waitLimitMs = 10000;
-
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-int reexecuteInNamespace(int argc, char *argv[])
-{
-    std::vector<const char *> args { "unshare", "--net" };
-    if (getuid() != 0)
-        args.push_back("--map-root-user");
-    args.insert(args.end(),
-        { "--", "sh", "-c",
-            "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo && exec "
-            "\"$@\"",
-            "sh", argv[0], insideMark });
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    args.push_back(nullptr);
-    execvp("unshare", const_cast<char *const *>(args.data()));
-    std::perror("bench_screens: cannot start unshare");
-    return 1;
-}
-
-bool onlyLoopbackUp()
-{
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : interfaces) {
-        if (candidate.name() != QLatin1String("lo") && candidate.flags().testFlag(QNetworkInterface::IsUp))
-            return false;
-    }
-    return true;
-}
 
 // Runs the event loop until `done` holds, event by event, so that the moment it first holds is seen as soon
 // as the event that made it hold has been handled. False after the limit.
@@ -426,10 +394,10 @@ int main(int argc, char *argv[])
         return cpuRun(argc, argv, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]),
             std::strcmp(argv[4], "vary") == 0);
     }
-    const bool inside = argc > 1 && std::strcmp(argv[1], insideMark) == 0;
+    const bool inside = isInside(argc, argv);
     if (!inside)
         return reexecuteInNamespace(argc, argv);
-    if (!onlyLoopbackUp()) {
+    if (!foreignInterfacesUp().isEmpty()) {
         std::fprintf(stderr, "bench_screens: an interface other than \"lo\" is up; refusing to run\n");
         return 1;
     }

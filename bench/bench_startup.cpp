@@ -13,6 +13,7 @@
 //
 // usage: bench_startup [RUNS]   (default 7)
 
+#include "BenchNamespace.h"
 #include "core/MirloxSystem.h"
 #include "ui/BaseScreen.h"
 #include "ui/NetworkSelectWidget.h"
@@ -36,43 +37,10 @@
 
 namespace {
 
-const char insideMark[] = "--inside-namespace";
+using namespace BenchNamespace;
+
 const char runMark[] = "--single-run";
 const int settleMs = 3000;
-
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-int reexecuteInNamespace(int argc, char *argv[])
-{
-    std::vector<const char *> args { "unshare", "--net" };
-    if (getuid() != 0)
-        args.push_back("--map-root-user");
-    args.insert(args.end(),
-        { "--", "sh", "-c",
-            "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo && exec "
-            "\"$@\"",
-            "sh", argv[0], insideMark });
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    args.push_back(nullptr);
-    execvp("unshare", const_cast<char *const *>(args.data()));
-    std::perror("bench_startup: cannot start unshare");
-    return 1;
-}
-
-bool onlyLoopbackUp()
-{
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : interfaces) {
-        if (candidate.name() != QLatin1String("lo") && candidate.flags().testFlag(QNetworkInterface::IsUp))
-            return false;
-    }
-    return true;
-}
 
 // A "VmRSS:" style line of /proc/self/status, in kB.
 long statusValueKb(const char *key)
@@ -149,10 +117,10 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], runMark) == 0)
         return singleRun(argc, argv);
-    const bool inside = argc > 1 && std::strcmp(argv[1], insideMark) == 0;
+    const bool inside = isInside(argc, argv);
     if (!inside)
         return reexecuteInNamespace(argc, argv);
-    if (!onlyLoopbackUp()) {
+    if (!foreignInterfacesUp().isEmpty()) {
         std::fprintf(stderr, "bench_startup: an interface other than \"lo\" is up; refusing to run\n");
         return 1;
     }

@@ -25,6 +25,7 @@
 // usage: bench_udp [DATAGRAMS]                  (default 20000 of each kind)
 //        bench_udp --flood [SECONDS [RATE]]     (default 60 s at 50000 datagrams/s)
 
+#include "BenchNamespace.h"
 #include "comms/ListOfSfisOnNetwork.h"
 #include "comms/NmeaController.h"
 #include "comms/NmeaParserClass.h"
@@ -67,7 +68,8 @@
 
 namespace {
 
-const char insideMark[] = "--inside-namespace";
+using namespace BenchNamespace;
+
 const char floodMark[] = "--flood";
 const char flooderMark[] = "--flooder";
 const char groupAddress[] = "239.192.0.3";
@@ -80,41 +82,6 @@ const int window = 64;
 const qint64 waitLimitMs = 10000;
 const int setupChangeIntervalMs = 3000;
 const int acknowledgementLimitMs = 1000;
-
-void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-}
-
-QStringList foreignInterfacesUp()
-{
-    QStringList names;
-    for (const QNetworkInterface &candidate : QNetworkInterface::allInterfaces()) {
-        if (candidate.name() != QLatin1String("lo") && candidate.flags().testFlag(QNetworkInterface::IsUp))
-            names.append(candidate.name());
-    }
-    return names;
-}
-
-// Starts this program again in a new network namespace with a multicast loopback; returns only on failure.
-int reexecuteInNamespace(int argc, char *argv[])
-{
-    std::vector<const char *> args { "unshare", "--net" };
-    if (getuid() != 0)
-        args.push_back("--map-root-user");
-    args.insert(args.end(),
-        { "--", "sh", "-c",
-            "ip link set lo up && ip link set lo multicast on && ip route add 224.0.0.0/4 dev lo && exec "
-            "\"$@\"",
-            "sh", argv[0], insideMark });
-    for (int i = 1; i < argc; ++i)
-        args.push_back(argv[i]);
-    args.push_back(nullptr);
-    execvp("unshare", const_cast<char *const *>(args.data()));
-    std::perror("bench_udp: cannot start unshare");
-    return 1;
-}
 
 QString sentence(const QString &body)
 {
@@ -660,7 +627,7 @@ int runFlood(int seconds, int rate)
 
 int main(int argc, char *argv[])
 {
-    const bool inside = argc > 1 && std::strcmp(argv[1], insideMark) == 0;
+    const bool inside = isInside(argc, argv);
     if (!inside)
         return reexecuteInNamespace(argc, argv);
 

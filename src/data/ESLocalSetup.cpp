@@ -56,3 +56,19 @@ void ESLocalSetup::forceSoftwareVersionDefault()
     }
     m_DisplaySetup->setCalibrateTouchScreen(0);
 }
+
+ESRuntimeScreenSetup *ESLocalSetup::runtimeScreenSetup(QChar letter) const
+{
+    switch (letter.unicode()) {
+    case 'A':
+        return m_RuntimeScreenSetupA;
+    case 'B':
+        return m_RuntimeScreenSetupB;
+    case 'C':
+        return m_RuntimeScreenSetupC;
+    case 'D':
+        return m_RuntimeScreenSetupD;
+    default:
+        return nullptr;
+    }
+}

@@ -31,6 +31,8 @@ public:
     ESRuntimeScreenSetup *RuntimeScreenSetupB() const { return m_RuntimeScreenSetupB; }
     ESRuntimeScreenSetup *RuntimeScreenSetupC() const { return m_RuntimeScreenSetupC; }
     ESRuntimeScreenSetup *RuntimeScreenSetupD() const { return m_RuntimeScreenSetupD; }
+    // The settings of runtime page "A" to "D" by its letter; null for any other letter.
+    ESRuntimeScreenSetup *runtimeScreenSetup(QChar letter) const;
     CU_R207_Setup *DisplaySetup() const { return m_DisplaySetup; }
     ESOtherLocalSettings *OtherLocalSettings() const { return m_OtherLocalSettings; }
     LocalDimmingSetupContainer *DimmingSetupContainer() const { return m_DimmingSetupContainer; }

@@ -6,6 +6,7 @@
 #include "info/EnumPropertyInfo.h"
 #include "info/PropertyInfo.h"
 #include "info/RuntimeEnumPropertyInfo.h"
+#include "info/RuntimePropertyInfo.h"
 #include "info/SetupPropertyInfo.h"
 
 #include <QDebug>
@@ -88,12 +89,26 @@ void AbstractButtonInfo::connectProperty()
     connect(m_propertyInfo, SIGNAL(integrityChanged(bool)), this, SLOT(integrityOfPropertyChanged(bool)));
 }
 
+namespace {
+
+// A value whose description puts its unit into the title shows its text without the unit, so the
+// button's title carries it ("SOG kn"); every other title is the displayed name.
+QString buttonTitle(const PropertyInfo *property)
+{
+    const auto *runtime = qobject_cast<const RuntimePropertyInfo *>(property);
+    if (runtime && runtime->unitInTitle())
+        return runtime->title(true).simplified();
+    return property->displayedName();
+}
+
+} // namespace
+
 void AbstractButtonInfo::showProperty()
 {
     if (!m_button || !m_propertyInfo)
         return;
     m_button->setValueText(m_propertyInfo->text());
-    m_button->setTitleText(m_propertyInfo->displayedName());
+    m_button->setTitleText(buttonTitle(m_propertyInfo));
     m_button->setIntegrityOk(m_propertyInfo->integrityOk());
 }
 
@@ -136,14 +151,18 @@ void AbstractButtonInfo::changePropertyInfo(QString)
 
 void AbstractButtonInfo::changeValue(QString)
 {
-    if (m_button && m_propertyInfo)
-        m_button->setValueText(m_propertyInfo->text());
+    if (!m_button || !m_propertyInfo)
+        return;
+    m_button->setValueText(m_propertyInfo->text());
+    // A change of the speed or distance unit arrives as a new value text: a unit in the title follows it.
+    m_button->setTitleText(buttonTitle(m_propertyInfo));
 }
 
 void AbstractButtonInfo::changeDisplayedName(QString name)
 {
-    if (m_button)
-        m_button->setTitleText(name);
+    if (!m_button)
+        return;
+    m_button->setTitleText(m_propertyInfo ? buttonTitle(m_propertyInfo) : name);
 }
 
 void AbstractButtonInfo::setCurrentButtonConnector(QString connector)

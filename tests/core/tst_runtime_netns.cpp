@@ -207,15 +207,15 @@ void tst_RuntimeNetns::receivedValuesOnPageA_data()
 
     // A speed with its unit in the title; one decimal.
     QTest::newRow("speed over ground") << 1 << "SpeedGPS"
-                                       << "12" << "SOG kn" << "12.0" << "12.0" << "SOG";
+                                       << "12" << "SOG kn" << "12.0" << "12.0" << "SOG kn";
     // The distances: the total with one decimal, the trip with two.
     QTest::newRow("total distance") << 2 << "Total"
-                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6" << "Total";
+                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6" << "Total NM";
     QTest::newRow("trip distance") << 3 << "Trip"
-                                   << "3.456" << "Trip NM" << "3.46" << "3.46" << "Trip";
+                                   << "3.456" << "Trip NM" << "3.46" << "3.46" << "Trip NM";
     // Rounded to the shown decimals, on another line.
     QTest::newRow("speed rounded down to zero") << 2 << "SpeedGPS"
-                                                << "0.04" << "SOG kn" << "0.0" << "0.0" << "SOG";
+                                                << "0.04" << "SOG kn" << "0.0" << "0.0" << "SOG kn";
 }
 
 void tst_RuntimeNetns::receivedValuesOnPageA()
@@ -240,7 +240,7 @@ void tst_RuntimeNetns::receivedValuesOnPageA()
     QCOMPARE(styleColour(label(row, "titleLabel")), classColour(name).name());
     QTRY_COMPARE(plainText(label(button, "value_label")), buttonText);
     QCOMPARE(label(button, "value_label")->property("integrityOk").toBool(), true);
-    // The side button names the value above it.
+    // The side button names the value above it, with the unit its value text leaves out.
     QLabel *titleLabel = label(button, "text_label");
     QVERIFY(titleLabel->isVisible());
     QCOMPARE(plainText(titleLabel).trimmed(), buttonTitle);

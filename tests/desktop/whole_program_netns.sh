@@ -233,6 +233,24 @@ main() {
     [ "$(count_colour 400 34 380 440 '#cecece' 24)" -ge 20000 ] || fail "no setup menu buttons at the right"
     program_alive
 
+    step "runtime-page setup"
+    # The first menu row opens the runtime-page setup: the runtime pages shrunk into a preview at the
+    # left, the rows of page A's settings at the right.
+    press "$main_window" 590 79
+    picture 05-runtime-page-setup
+    echo "   preview: $(region 0 43 501 331)"
+    [ "$(distinct_colours 0 43 501 331)" -ge 3 ] || fail "the runtime preview is blank"
+    echo "   rows: $(region 510 34 270 440)"
+    [ "$(count_colour 510 34 270 440 '#959595' 24)" -ge 5000 ] || fail "no setup rows at the right"
+    # Held for 2 s, "Back" goes straight to the runtime side: the pages are back at full size, the side
+    # buttons where they were before.
+    long_press "$main_window" 55 15 2500
+    picture 06-runtime-side-again
+    echo "   side buttons: $(region 630 31 170 320)"
+    [ "$(distinct_colours 630 31 170 320)" -ge 3 ] || fail "the side buttons of page A did not come back"
+    [ "$(count_colour 400 34 380 440 '#cecece' 24)" -lt 2000 ] || fail "the setup side stayed on the screen"
+    program_alive
+
     step "done"
 }
 

@@ -12,6 +12,7 @@
 #include "data/ESAlertSetup.h"
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
+#include "data/ESOptionsSetup.h"
 #include "data/ESOtherSettings.h"
 #include "data/ESRuntime.h"
 #include "data/ESRuntimeScreenSetup.h"
@@ -221,6 +222,10 @@ void tst_RuntimeControllers::pageButtonsShowTheirChoices()
     ESDataInfoClass *registry = ESDataInfoClass::instance();
     ButtonInfoContainer *bindings = RuntimeModelInterface::instance()->buttonContainer();
     QVERIFY(bindings);
+    // The defaults of page A; a value whose unit goes into the title shows it there.
+    const QStringList titles = { QStringLiteral("SOG kn"), QStringLiteral("Lat"), QStringLiteral("Lon"),
+        QStringLiteral("Heading \u00B0"), QStringLiteral("ROT \u00B0/min") };
+    QCOMPARE(m_pageA.size(), titles.size());
     for (int i = 0; i < m_pageA.size(); ++i) {
         RuntimeScreenButton *button = m_pageA.at(i);
         RuntimeButtonInfo *binding = bindings->runtimeButtonInfo(button);
@@ -233,12 +238,19 @@ void tst_RuntimeControllers::pageButtonsShowTheirChoices()
         QCOMPARE(binding->propertyInfo(), shown);
         QCOMPARE(binding->key(), QStringLiteral("Information%1_RuntimeScreenSetupA").arg(i + 1));
         QCOMPARE(binding->prefix(), QStringLiteral("es"));
-        QCOMPARE(title(button), plain(RuntimeScreenButton::italicTitle(shown->displayedName())));
+        QCOMPARE(title(button).trimmed(), titles.at(i));
         QCOMPARE(value(button), shown->text());
         // A runtime value is shown on the single button.
         QVERIFY(part(button, "single_btn")->isVisible());
         QVERIFY(!part(button, "up_btn")->isVisible());
     }
+    // A unit in the title follows the speed unit.
+    ESOptionsSetup *options = ESDataClass::instance()->setup()->SetupSetup()->OptionsSetup();
+    const int unit = options->ScalesSpeed();
+    options->setScalesSpeed(1);
+    QCOMPARE(title(m_pageA.first()).trimmed(), QStringLiteral("SOG m/s"));
+    options->setScalesSpeed(unit);
+    QCOMPARE(title(m_pageA.first()).trimmed(), QStringLiteral("SOG kn"));
     // The defaults of page A: five different values.
     QStringList names;
     for (RuntimeScreenButton *button : m_pageA)
@@ -272,7 +284,7 @@ void tst_RuntimeControllers::choiceChangeRebindsButton()
     choice->setCurrentValue(QStringLiteral("Trip"));
     PropertyInfo *trip = ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip"));
     QCOMPARE(RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(second)->propertyInfo(), trip);
-    QCOMPARE(title(second), plain(RuntimeScreenButton::italicTitle(trip->displayedName())));
+    QCOMPARE(title(second), QStringLiteral("Trip NM"));
     QVERIFY(part(second, "single_btn")->isVisible());
     // The choice is saved with the page's settings.
     QFile file(pageA()->directory() + pageA()->fileName());
@@ -380,7 +392,7 @@ void tst_RuntimeControllers::menuChoosesAnotherValue()
     PropertyInfo *trip = ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip"));
     QCOMPARE(RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(first)->propertyInfo(), trip);
     QCOMPARE(RuntimeModelInterface::instance()->currentProperty(), trip);
-    QCOMPARE(title(first), plain(RuntimeScreenButton::italicTitle(trip->displayedName())));
+    QCOMPARE(title(first), QStringLiteral("Trip NM"));
     QCOMPARE(pageA()->Information1(), qobject_cast<RuntimeEnumPropertyInfo *>(
         ESDataInfoClass::instance()->setupPropertyInfo(
             QStringLiteral("ls"), QStringLiteral("Information1"), QStringLiteral("RuntimeScreenSetupA")))

@@ -29,23 +29,6 @@ namespace {
 const QString previewDescription = QStringLiteral("Runtime Setup Screen");
 const char *const pageLetters = "ABCD";
 
-ESRuntimeScreenSetup *pageSettings(QChar letter)
-{
-    ESLocalSetup *local = ESDataClass::instance()->localSetup();
-    switch (letter.toLatin1()) {
-    case 'A':
-        return local->RuntimeScreenSetupA();
-    case 'B':
-        return local->RuntimeScreenSetupB();
-    case 'C':
-        return local->RuntimeScreenSetupC();
-    case 'D':
-        return local->RuntimeScreenSetupD();
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 RuntimeScreens::RuntimeScreens(QWidget *parent)
@@ -133,7 +116,7 @@ void RuntimeScreens::bindSettings()
     for (int page = 0; page < pages->count(); ++page) {
         const QString name = pages->widget(page)->objectName();
         const QChar letter = name.isEmpty() ? QChar() : name.back();
-        ESRuntimeScreenSetup *settings = pageSettings(letter);
+        ESRuntimeScreenSetup *settings = ESDataClass::instance()->localSetup()->runtimeScreenSetup(letter);
         if (!settings) {
             qDebug().noquote() << QStringLiteral("Runtime screen setup missing for page: ") + letter;
             continue;

@@ -63,11 +63,7 @@ private:
     }
     ESRuntimeScreenSetup *settings(QChar letter) const
     {
-        ESLocalSetup *local = ESDataClass::instance()->localSetup();
-        return letter == QLatin1Char('A') ? local->RuntimeScreenSetupA()
-            : letter == QLatin1Char('B')  ? local->RuntimeScreenSetupB()
-            : letter == QLatin1Char('C')  ? local->RuntimeScreenSetupC()
-                                          : local->RuntimeScreenSetupD();
+        return ESDataClass::instance()->localSetup()->runtimeScreenSetup(letter);
     }
     QStackedWidget *pages() const { return m_screens->getStackedEsRuntime(); }
     void resizeWindow(const QSize &size)

@@ -14,6 +14,7 @@
 #include "info/EnumPropertyInfo.h"
 #include "ui/BaseScreen.h"
 #include "ui/RuntimeScreenScale.h"
+#include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
@@ -118,11 +119,7 @@ private:
     }
     ESRuntimeScreenSetup *settings(QChar letter) const
     {
-        ESLocalSetup *local = ESDataClass::instance()->localSetup();
-        return letter == QLatin1Char('A') ? local->RuntimeScreenSetupA()
-            : letter == QLatin1Char('B')  ? local->RuntimeScreenSetupB()
-            : letter == QLatin1Char('C')  ? local->RuntimeScreenSetupC()
-                                          : local->RuntimeScreenSetupD();
+        return ESDataClass::instance()->localSetup()->runtimeScreenSetup(letter);
     }
     QStackedWidget *mainStack() const { return child<QStackedWidget>(QStringLiteral("stacked_basescreen")); }
     QStackedWidget *rows() const { return m_page->findChild<QStackedWidget *>(QStringLiteral("stacked_es_rt_setup")); }
@@ -390,6 +387,9 @@ void tst_ESRuntimeSetupScreen::allPagesOffDoesNotLoop()
 // the rows, and the page buttons under it.
 void tst_ESRuntimeSetupScreen::pictures()
 {
+    // As on the unit: the rows bound to their settings and a palette chosen.
+    bindSetupButtons(m_page, ESDataInfoClass::instance());
+    ThemeColorSingleton::instance()->setColorPalette(Green);
     m_window->reinitializeRuntimePages();
     for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
         m_window->resize(size);
