@@ -124,14 +124,10 @@ void tst_RuntimeNetns::init()
 {
     m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
     QVERIFY(m_peer->isBound());
-    m_started.emplace([]() {
-        NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
-        qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
-            ->setRepeatInterval(fastRepeatMs);
-    });
+    m_started.emplace([]() { shortenPairRepeat(fastRepeatMs); });
     QVERIFY(m_started->isStarted());
     MirloxSystem *system = m_started->get();
-    system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
+    shortenResendPeriod(system, fastRepeatMs);
     m_window = system->mainWindow();
     m_window->resize(800, 480);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -148,17 +144,7 @@ void tst_RuntimeNetns::cleanup()
 
 void tst_RuntimeNetns::pairWithPeer()
 {
-    const QString pair
-        = QStringLiteral("$PQRVPAIR,%1,%2,P*").arg(QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
-    QTRY_VERIFY(m_peer->countStartingWith(pair) >= 1);
-    m_peer->sendSentence(QStringLiteral("PQRVSFIACK,%1,%2,PAIR,P")
-                             .arg(QLatin1String(junctionBoxSfi), QLatin1String(displaySfi)));
-    QSignalSpy accepted(
-        SerializationController::instance(), &SerializationController::finishedDeserializingCompleteSetup);
-    ESSetup junctionBoxSetup(nullptr, QStringLiteral("ESSetup"));
-    m_peer->sendSettingsText(junctionBoxSetup.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
-    QTRY_COMPARE(accepted.count(), 1);
-    QVERIFY(SerializationController::instance()->isLinkUp());
+    pairWithJunctionBox(m_peer.get(), QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
 }
 
 void tst_RuntimeNetns::sendRuntime(const QString &text)

@@ -147,15 +147,14 @@ void tst_SetupChangeNetns::init()
     m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
     QVERIFY(m_peer->isBound());
     m_started.emplace([]() {
+        shortenPairRepeat(fastRepeatMs);
         NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
-        qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
-            ->setRepeatInterval(fastRepeatMs);
         qobject_cast<HandlerPqrvReboot *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("REBOOT")))
             ->setRepeatIntervals(rebootRepeatMs, 2 * rebootRepeatMs);
     });
     QVERIFY(m_started->isStarted());
     MirloxSystem *system = m_started->get();
-    system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
+    shortenResendPeriod(system, fastRepeatMs);
     m_window = system->mainWindow();
     m_window->resize(800, 480);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -179,17 +178,7 @@ void tst_SetupChangeNetns::cleanup()
 
 void tst_SetupChangeNetns::pairWithPeer()
 {
-    const QString pair
-        = QStringLiteral("$PQRVPAIR,%1,%2,P*").arg(QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
-    QTRY_VERIFY(m_peer->countStartingWith(pair) >= 1);
-    m_peer->sendSentence(QStringLiteral("PQRVSFIACK,%1,%2,PAIR,P")
-                             .arg(QLatin1String(junctionBoxSfi), QLatin1String(displaySfi)));
-    QSignalSpy accepted(
-        SerializationController::instance(), &SerializationController::finishedDeserializingCompleteSetup);
-    ESSetup junctionBoxSetup(nullptr, QStringLiteral("ESSetup"));
-    m_peer->sendSettingsText(junctionBoxSetup.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
-    QTRY_COMPARE(accepted.count(), 1);
-    QVERIFY(SerializationController::instance()->isLinkUp());
+    pairWithJunctionBox(m_peer.get(), QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
 }
 
 QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)

@@ -98,14 +98,10 @@ void tst_StartupNetns::init()
     m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
     QVERIFY(m_peer->isBound());
 
-    m_started.emplace([]() {
-        NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
-        qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
-            ->setRepeatInterval(fastRepeatMs);
-    });
+    m_started.emplace([]() { shortenPairRepeat(fastRepeatMs); });
     QVERIFY(m_started->isStarted());
     m_system = m_started->get();
-    m_system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(fastRepeatMs);
+    shortenResendPeriod(m_system, fastRepeatMs);
     QVERIFY(m_system->mainWindow()->isVisible());
     QCOMPARE(m_system->mainWindow()->windowTitle(), QStringLiteral("Korvane Tessary - MIRLOX RN4400"));
 

@@ -2,18 +2,26 @@
 #define STARTEDSYSTEM_H
 
 #include "FolderDevice.h"
+#include "JunctionBoxPeer.h"
 #include "FreshInstance.h"
 #include "FreshStores.h"
 
 #include "comms/CommunicationsLogging.h"
+#include "comms/iec450/NmeaOutputBuffer.h"
+#include "comms/iec450/NmeaOverUdpController.h"
+#include "comms/iec450/Udp61162450Controller.h"
 #include "core/MirloxSystem.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
+#include "data/SerializationController.h"
 #include "info/ESDataInfoClass.h"
+#include "nmea/NmeaHandlerContainer.h"
+#include "nmea/sentences/PqrvPairingHandlers.h"
 #include "ui/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <functional>
@@ -83,5 +91,36 @@ private:
     std::unique_ptr<MirloxSystem> m_system;
     bool m_started = false;
 };
+
+// For `beforeStart`: the PAIR request repeated every `ms` instead of every few seconds, so that a case pairs
+// at once.
+inline void shortenPairRepeat(int ms)
+{
+    NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
+    qobject_cast<HandlerPqrvPair *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("PAIR")))
+        ->setRepeatInterval(ms);
+}
+
+// After the start: unacknowledged setup datagrams sent again every `ms`.
+inline void shortenResendPeriod(MirloxSystem *system, int ms)
+{
+    system->udpController()->nmeaOverUdpController()->nmeaOutputBuffer()->setPeriod(ms);
+}
+
+// Pairs a started display with the peer as a junction box does: waits for the display's PAIR request,
+// acknowledges it and sends the complete shared setup (the defaults), which the display must apply and
+// acknowledge with the link up. A caller checks QTest::currentTestFailed() afterwards.
+inline void pairWithJunctionBox(JunctionBoxPeer *peer, const QString &displaySfi, const QString &junctionBoxSfi)
+{
+    const QString pair = QStringLiteral("$PQRVPAIR,%1,%2,P*").arg(displaySfi, junctionBoxSfi);
+    QTRY_VERIFY(peer->countStartingWith(pair) >= 1);
+    peer->sendSentence(QStringLiteral("PQRVSFIACK,%1,%2,PAIR,P").arg(junctionBoxSfi, displaySfi));
+    QSignalSpy accepted(
+        SerializationController::instance(), &SerializationController::finishedDeserializingCompleteSetup);
+    ESSetup junctionBoxSetup(nullptr, QStringLiteral("ESSetup"));
+    peer->sendSettingsText(junctionBoxSetup.serialize(), displaySfi, QStringLiteral("pqrvsetup"));
+    QTRY_COMPARE(accepted.count(), 1);
+    QVERIFY(SerializationController::instance()->isLinkUp());
+}
 
 #endif // STARTEDSYSTEM_H
