@@ -7,6 +7,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-test.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work" || exit 1
 export QT_QPA_PLATFORM=offscreen
+# One watchdog: ctest stops a test after 900 s, so QtTest's own limit of 300 s per test function (too
+# short for a whole recorded log in the sanitized build on a shared processor) is raised to the same.
+export QTEST_FUNCTION_TIMEOUT=${QTEST_FUNCTION_TIMEOUT:-900000}
 case "$mode" in
 plain)
     "$@"
