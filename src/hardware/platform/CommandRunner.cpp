@@ -42,6 +42,15 @@ bool CommandRunner::start(const QString &program, const QStringList &arguments)
     return true;
 }
 
+void CommandRunner::stop(const QString &program)
+{
+    const QList<QProcess *> processes = findChildren<QProcess *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QProcess *process : processes) {
+        if (process->program() == program && process->state() != QProcess::NotRunning)
+            process->kill();
+    }
+}
+
 bool CommandRunner::reboot()
 {
     return start(QStringLiteral("reboot"), QStringList());

@@ -24,6 +24,9 @@ public:
     // when it ends. A program that cannot be started gives one debug line and false.
     virtual bool start(const QString &program, const QStringList &arguments);
 
+    // Kills every running process of the program started by this runner; each gives `finished` with -1.
+    virtual void stop(const QString &program);
+
     // "reboot" without arguments.
     bool reboot();
     // "ts_calibrate" without arguments; the touch-screen calibration runs until the user finishes it.

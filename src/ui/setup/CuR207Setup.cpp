@@ -20,6 +20,8 @@ namespace {
 
 const QString calibrationProgram = QStringLiteral("ts_calibrate");
 const int calibrationStartDelayMs = 500;
+// Touching the calibration points takes a minute at most; a program still running after this is stuck.
+const int calibrationLimitMs = 5 * 60 * 1000;
 
 SetupPropertyInfo *alarmSfi()
 {
@@ -34,6 +36,15 @@ CuR207Setup::CuR207Setup(QWidget *parent)
     , m_ui(new Ui::CuR207Setup)
 {
     m_ui->setupUi(this);
+    m_calibrationLimit.setSingleShot(true);
+    m_calibrationLimit.setInterval(calibrationLimitMs);
+    connect(&m_calibrationLimit, &QTimer::timeout, this, [this]() {
+        CommandRunner *runner = CommandRunner::instance();
+        disconnect(runner, &CommandRunner::finished, this, nullptr);
+        runner->stop(calibrationProgram);
+        calibrationFailed(QStringLiteral("the program did not end within %1 s and was stopped")
+                              .arg(m_calibrationLimit.interval() / 1000.0));
+    });
     const BuildConfiguration *build = BuildConfiguration::instance();
     // No calibration program on a desktop.
     if (build->isWindows)
@@ -118,23 +129,39 @@ void CuR207Setup::CalibrateTouchScreen(int value)
     QTimer::singleShot(calibrationStartDelayMs, this, &CuR207Setup::startCalibration);
 }
 
-// The program takes the whole screen; the window comes back when it ends. A program that cannot be
-// started brings the window back at once, without the question.
+// The program takes the whole screen; the window comes back when it ends. Only a calibration that ended
+// well asks about the reboot: one that cannot be started, fails, crashes or never ends changes nothing a
+// reboot would take over, so the window comes back with a log line instead.
 void CuR207Setup::startCalibration()
 {
     CommandRunner *runner = CommandRunner::instance();
     m_calibrating = true;
-    connect(runner, &CommandRunner::finished, this, [this, runner](const QString &program) {
+    connect(runner, &CommandRunner::finished, this, [this, runner](const QString &program, int exitCode) {
         if (program != calibrationProgram)
             return;
         disconnect(runner, &CommandRunner::finished, this, nullptr);
-        calibrationFinished();
+        m_calibrationLimit.stop();
+        if (exitCode == 0)
+            calibrationFinished();
+        else if (exitCode < 0)
+            calibrationFailed(QStringLiteral("the program crashed"));
+        else
+            calibrationFailed(QStringLiteral("the program ended with code %1").arg(exitCode));
     });
     if (!runner->startTouchCalibration()) {
         disconnect(runner, &CommandRunner::finished, this, nullptr);
-        m_calibrating = false;
-        window()->show();
+        calibrationFailed(QStringLiteral("the program cannot be started"));
+        return;
     }
+    m_calibrationLimit.start();
+}
+
+void CuR207Setup::calibrationFailed(const QString &reason)
+{
+    qWarning().noquote() << QStringLiteral("Touch screen calibration failed: ") + reason;
+    m_calibrationLimit.stop();
+    m_calibrating = false;
+    window()->show();
 }
 
 CustomDialog *CuR207Setup::messageDialog() const

@@ -1,6 +1,7 @@
 #ifndef CUR207SETUPPAGES_H
 #define CUR207SETUPPAGES_H
 
+#include <QTimer>
 #include <QWidget>
 
 class CustomDialog;
@@ -25,6 +26,8 @@ public:
     ~CuR207Setup() override;
 
     QStackedWidget *getStackedWidget() const;
+    // How long the calibration program may run (5 minutes by default; tests shorten it).
+    void setCalibrationTimeLimit(int ms) { m_calibrationLimit.setInterval(ms); }
 
 signals:
     void signalRightTitleLabelText(QString text);
@@ -38,7 +41,9 @@ public slots:
     void nmeaLoopTestChanged(int value);
     // A calibration request of the display's settings (1): while these pages are shown on a panel with a
     // touch screen, the request is cleared and saved, the window hidden and the calibration program
-    // started half a second later; when it ends the window returns and asks whether to reboot.
+    // started half a second later; when it ends the window returns and asks whether to reboot. A program
+    // that cannot be started, fails, crashes or runs longer than the time limit (it is then stopped)
+    // brings the window back with a log line and without the question.
     void CalibrateTouchScreen(int value);
     void startCalibration();
     void calibrationFinished();
@@ -47,12 +52,15 @@ public slots:
 
 private:
     void renameNetworkButtons();
+    // The calibration is over without a result: the window comes back and the reason is logged.
+    void calibrationFailed(const QString &reason);
     // The main window's shared question box, or null outside the window.
     CustomDialog *messageDialog() const;
 
     Ui::CuR207Setup *m_ui;
     // Whether the calibration program runs.
     bool m_calibrating = false;
+    QTimer m_calibrationLimit;
 };
 
 #endif // CUR207SETUPPAGES_H

@@ -1,6 +1,8 @@
 // The display's own setup pages: the network page per product, the loop-test button, and the touch-screen
-// calibration with its reboot question, run through a runner that records the programs.
+// calibration with its reboot question, run through a runner that records the programs and through the
+// real runner with stand-in calibration programs.
 
+#include "DebugCapture.h"
 #include "FreshStores.h"
 #include "RecordingRunner.h"
 
@@ -15,10 +17,12 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 #include <optional>
+#include <signal.h>
 
 namespace {
 
@@ -50,6 +54,8 @@ private slots:
     void calibrationThenReboot();
     void calibrationThenNoReboot();
     void calibrationProgramMissing();
+    void calibrationProgramEnds_data();
+    void calibrationProgramEnds();
 
 private:
     // The pages in a window with the shared question box, as in the main window.
@@ -213,6 +219,67 @@ void tst_CuR207Setup::calibrationProgramMissing()
     QTRY_COMPARE_WITH_TIMEOUT(failing.calls.size(), 1, 2000);
     QVERIFY(m_window->isVisible());
     QVERIFY(m_dialog->isHidden());
+    // The runner ends with this case.
+    m_window.reset();
+    m_runnerOverride.reset();
+}
+
+void tst_CuR207Setup::calibrationProgramEnds_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<QString>("logged");
+
+    QTest::newRow("ends well: the reboot question") << "exit 0" << true << "";
+    QTest::newRow("fails") << "exit 3" << false << "the program ended with code 3";
+    QTest::newRow("crashes") << "kill -SEGV $$" << false << "the program crashed";
+    QTest::newRow("never ends: stopped at the limit")
+        << "exec sleep 600" << false << "the program did not end within 1.5 s and was stopped";
+}
+
+// A real runner starts a stand-in calibration program found on the path, which writes its process id and
+// then ends as the case says. The window is hidden while it runs and always comes back; only a calibration
+// that ended well asks about the reboot, every other end is logged, and a program that runs past the time
+// limit is stopped.
+void tst_CuR207Setup::calibrationProgramEnds()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, question);
+    QFETCH(QString, logged);
+
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    QFile program(bin.filePath(QStringLiteral("ts_calibrate")));
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.write(QStringLiteral("#!/bin/sh\necho $$ > \"%1\"\n%2\n")
+                      .arg(bin.filePath(QStringLiteral("pid")), script)
+                      .toLocal8Bit());
+    program.close();
+    QVERIFY(program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+
+    DebugCapture log;
+    CommandRunner runner;
+    build(QStringLiteral("LINUX"), QStringLiteral("MIR_LOX1000"), &runner);
+    m_pages->setCalibrationTimeLimit(1500);
+    display()->setCalibrateTouchScreen(1);
+    QVERIFY(m_window->isHidden());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(bin.filePath(QStringLiteral("pid"))), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->isVisible(), 5000);
+    qputenv("PATH", path);
+    QCOMPARE(m_dialog->isVisible(), question);
+    if (logged.isEmpty()) {
+        QCOMPARE(log.count(QStringLiteral("calibration failed")), 0);
+    } else {
+        QCOMPARE(log.count(QStringLiteral("Touch screen calibration failed: ") + logged), 1);
+    }
+    // Nothing of the program is left running.
+    QFile pidFile(bin.filePath(QStringLiteral("pid")));
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const pid_t pid = pid_t(pidFile.readAll().trimmed().toLong());
+    QVERIFY(pid > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, 3000);
     // The runner ends with this case.
     m_window.reset();
     m_runnerOverride.reset();
