@@ -12,12 +12,16 @@
 #include "info/EnumPropertyInfo.h"
 #include "info/RuntimePropertyWithAngleInfo.h"
 #include "ui/runtime/DirectionAngleWidget.h"
+#include "ui/runtime/MainWindow.h"
 #include "ui/runtime/RuntimeDisplayableData.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
 #include <QtTest>
 
 #include <optional>
@@ -65,6 +69,7 @@ private slots:
     void lineSwitchedOffWhileNotOnScreen();
     void choiceRebindsTheLine();
     void directionDrawingOnPageB();
+    void plainMainWindowShowsPageA();
     void pictures();
 
 private:
@@ -362,6 +367,41 @@ void tst_RuntimeWidgetNew::directionDrawingOnPageB()
     choice(QStringLiteral("B"), 2)->setCurrentValue(QStringLiteral("SpeedSOGGpsTra"));
     QVERIFY(trip->isDirectionFirst());
     QVERIFY(direction(trip)->isVisible());
+}
+
+// The plain main window holds one page, named for page A, that shows what page A's settings choose and
+// the values received, at its form size and resized.
+void tst_RuntimeWidgetNew::plainMainWindowShowsPageA()
+{
+    choose(QStringLiteral("A"), { "Trip", "SpeedGPS", "Total", "OFF" });
+    MainWindow window;
+    QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("MainWindow"));
+    QCOMPARE(window.size(), QSize(628, 500));
+    QVERIFY(window.findChild<QMenuBar *>(QStringLiteral("menuBar")));
+    QVERIFY(window.findChild<QToolBar *>(QStringLiteral("mainToolBar")));
+    QVERIFY(window.findChild<QStatusBar *>(QStringLiteral("statusBar")));
+    auto *page = window.findChild<RuntimeWidget_new *>(QStringLiteral("RuntimeScreenA"));
+    QVERIFY(page);
+    QCOMPARE(page->parentWidget(), window.centralWidget());
+    QCOMPARE(page->pageLetter(), QStringLiteral("A"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(page->width(), window.centralWidget()->width());
+
+    receive(QStringLiteral("Trip"), QStringLiteral("3.456"));
+    receive(QStringLiteral("SpeedGPS"), QStringLiteral("12"));
+    QCOMPARE(title(page->lines().at(0))->text(), QStringLiteral("Trip NM"));
+    QCOMPARE(value(page->lines().at(0))->text(), QStringLiteral("3.46"));
+    QCOMPARE(title(page->lines().at(1))->text(), QStringLiteral("SOG kn"));
+    QCOMPARE(value(page->lines().at(1))->text(), QStringLiteral("12.0"));
+    QCOMPARE(value(page->lines().at(2))->text(), QStringLiteral("-/-"));
+    QVERIFY(page->isValueHidden(3));
+    QVERIFY(!page->lines().at(3)->isVisible());
+    ScreenPictures::save(&window, QStringLiteral("plain_main_window_628x500"));
+    window.resize(800, 480);
+    QTRY_COMPARE(page->width(), 800);
+    ScreenPictures::save(&window, QStringLiteral("plain_main_window_800x480"));
 }
 
 void tst_RuntimeWidgetNew::pictures()
