@@ -5,8 +5,8 @@
 // loopback carries multicast, so that nothing they send reaches the machine's real interfaces, and they
 // keep the program's debug lines off their output.
 
-#include <QList>
-#include <QNetworkInterface>
+#include "NetnsGuard.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -46,16 +46,7 @@ inline int reexecuteInNamespace(int argc, char *argv[])
 }
 
 // The interfaces other than "lo" that are up: inside the namespace there are none.
-inline QStringList foreignInterfacesUp()
-{
-    QStringList names;
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &candidate : interfaces) {
-        if (candidate.name() != QLatin1String("lo") && candidate.flags().testFlag(QNetworkInterface::IsUp))
-            names.append(candidate.name());
-    }
-    return names;
-}
+using NetnsGuard::foreignInterfacesUp;
 
 // A message handler that drops debug and info lines and prints the rest.
 inline void quietDebugOutput(QtMsgType type, const QMessageLogContext &, const QString &message)
