@@ -23,7 +23,7 @@
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/TmpPortsSetupAdapter.h"

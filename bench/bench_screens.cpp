@@ -28,12 +28,12 @@
 #include "data/SerializationController.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupPropertyInfo.h"
-#include "ui/AbstractButtonInfo.h"
-#include "ui/BaseScreen.h"
-#include "ui/ButtonInfoContainer.h"
-#include "ui/NetworkSelectWidget.h"
-#include "ui/RuntimeModelInterface.h"
-#include "ui/RuntimeScreenButton.h"
+#include "ui/controllers/AbstractButtonInfo.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/controllers/ButtonInfoContainer.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
+#include "ui/controllers/RuntimeModelInterface.h"
+#include "ui/widgets/RuntimeScreenButton.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -40,7 +40,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "data/SerializationController.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "alerts/AcmRecord.h"
 
 #include "nmea/NmeaChecksum.h"
-#include "nmea/sentences/AlertSentences.h"
+#include "sentences/AlertSentences.h"
 
 #include <QDebug>
 #include <QStringList>

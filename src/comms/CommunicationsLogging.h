@@ -2,7 +2,7 @@
 #define COMMUNICATIONSLOGGING_H
 
 #include "common/ScopedInstanceOverride.h"
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QObject>
 #include <QPointer>

@@ -10,7 +10,7 @@
 #include "info/EnumPropertyInfo.h"
 #include "info/RuntimePropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
-#include "ui/BaseScreen.h"
+#include "ui/window/BaseScreen.h"
 
 #include <cmath>
 

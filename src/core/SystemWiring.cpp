@@ -31,14 +31,14 @@
 #include "hardware/BeepGenerator.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
-#include "hardware/platform/EthInterfaceData.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthInterfaceData.h"
+#include "platform/EthernetInterfaces.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupPropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
 #include "nmea/Validators.h"
-#include "ui/AlarmWidget.h"
-#include "ui/BaseScreen.h"
+#include "ui/window/AlarmWidget.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QSignalBlocker>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #ifndef SETUPFILECONTROLLER_H
 #define SETUPFILECONTROLLER_H
 
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QDir>
 #include <QObject>

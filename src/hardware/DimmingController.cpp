@@ -1,8 +1,8 @@
 #include "hardware/DimmingController.h"
 
 #include "common/BuildConfiguration.h"
-#include "hardware/platform/PlatformPaths.h"
-#include "hardware/platform/SysfsAttribute.h"
+#include "platform/PlatformPaths.h"
+#include "platform/SysfsAttribute.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #include "hardware/GpioPin.h"
 
 #include "common/BuildConfiguration.h"
-#include "hardware/platform/SysfsGpio.h"
+#include "platform/SysfsGpio.h"
 
 namespace {
 

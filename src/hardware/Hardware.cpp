@@ -4,8 +4,8 @@
 #include "hardware/AD7997.h"
 #include "hardware/DimmingController.h"
 #include "hardware/GpioContainer.h"
-#include "hardware/platform/ESStorageDeviceController.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/ESStorageDeviceController.h"
+#include "platform/EthernetInterfaces.h"
 #include "hardware/supplyVoltageChannels.h"
 
 #include <QDebug>

@@ -1,7 +1,7 @@
 #ifndef SPI_DEVICE_H
 #define SPI_DEVICE_H
 
-#include "hardware/platform/SpiTransport.h"
+#include "platform/SpiTransport.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "hardware/supplyVoltageChannels.h"
 
 #include "common/BuildConfiguration.h"
-#include "hardware/platform/SysfsAttribute.h"
+#include "platform/SysfsAttribute.h"
 
 #include <QDebug>
 

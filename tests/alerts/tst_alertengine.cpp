@@ -16,7 +16,7 @@
 #include "comms/HeartbeatReceiver.h"
 #include "data/ES_Alerts.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/AlertHandlers.h"
+#include "sentences/AlertHandlers.h"
 
 #include <QFile>
 #include <QMetaClassInfo>

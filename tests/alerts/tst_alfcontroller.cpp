@@ -13,7 +13,7 @@
 #include "alerts/SingleAlertTypeController.h"
 #include "common/BuildConfiguration.h"
 #include "common/SignalExtender.h"
-#include "nmea/sentences/AlertHandlers.h"
+#include "sentences/AlertHandlers.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -8,8 +8,8 @@
 #include "comms/InputErrorLogger.h"
 #include "comms/MessageLogger.h"
 #include "data/CommsLoggingSetup.h"
-#include "hardware/platform/ESStorageDeviceController.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/ESStorageDeviceController.h"
+#include "platform/PlatformPaths.h"
 
 #include "FileBytes.h"
 

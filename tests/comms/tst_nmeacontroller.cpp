@@ -22,7 +22,7 @@
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QSignalSpy>

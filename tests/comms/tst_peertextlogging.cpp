@@ -21,7 +21,7 @@
 #include "data/ESTQ55Setup.h"
 #include "data/MarkClass.h"
 #include "data/SerializationController.h"
-#include "nmea/sentences/PqrvProtocolSupport.h"
+#include "sentences/PqrvProtocolSupport.h"
 
 #include <QtTest>
 

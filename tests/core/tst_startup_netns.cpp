@@ -22,10 +22,10 @@
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/PqrvPairingHandlers.h"
-#include "ui/AlarmWidget.h"
-#include "ui/BaseScreen.h"
-#include "ui/NetworkSelectWidget.h"
+#include "sentences/PqrvPairingHandlers.h"
+#include "ui/window/AlarmWidget.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>

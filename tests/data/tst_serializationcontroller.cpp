@@ -11,7 +11,7 @@
 #include "data/SatelliteInfoSerializableData.h"
 #include "data/SerializationController.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/PqrvPairingHandlers.h"
+#include "sentences/PqrvPairingHandlers.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -9,7 +9,7 @@
 #include "data/ESSetupSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "data/SetupFileController.h"
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QDir>
 #include <QFile>

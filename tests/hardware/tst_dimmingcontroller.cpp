@@ -1,7 +1,7 @@
 #include "common/BuildConfiguration.h"
 #include "hardware/DimmingController.h"
-#include "hardware/platform/CommandRunner.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/CommandRunner.h"
+#include "platform/PlatformPaths.h"
 
 #include "RecordingRunner.h"
 

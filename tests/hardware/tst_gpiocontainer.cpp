@@ -1,8 +1,8 @@
 #include "common/BuildConfiguration.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/GpioInterrupt.h"
-#include "hardware/platform/PlatformPaths.h"
-#include "hardware/platform/SysfsGpio.h"
+#include "platform/PlatformPaths.h"
+#include "platform/SysfsGpio.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

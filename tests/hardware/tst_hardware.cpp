@@ -4,9 +4,9 @@
 #include "hardware/DimmingController.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
-#include "hardware/platform/ESStorageDeviceController.h"
-#include "hardware/platform/EthernetInterfaces.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/ESStorageDeviceController.h"
+#include "platform/EthernetInterfaces.h"
+#include "platform/PlatformPaths.h"
 #include "hardware/supplyVoltageChannels.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "common/BuildConfiguration.h"
 #include "hardware/AD7997.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/PlatformPaths.h"
 #include "hardware/supplyVoltageChannels.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "nmea/NmeaMessage.h"
 #include "nmea/NmeaMessagePool.h"
 #include "nmea/ValidatedProperty.h"
-#include "nmea/sentences/DepthSentences.h"
+#include "sentences/DepthSentences.h"
 
 #include <QDoubleValidator>
 #include <QIntValidator>

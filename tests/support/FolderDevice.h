@@ -1,7 +1,7 @@
 #ifndef FOLDERDEVICE_H
 #define FOLDERDEVICE_H
 
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QString>

@@ -1,10 +1,10 @@
 #ifndef KEYBOARDTYPING_H
 #define KEYBOARDTYPING_H
 
-#include "ui/AlphabeticalKeyboard.h"
-#include "ui/KeyboardPage.h"
-#include "ui/NumericalKeyboard.h"
-#include "ui/QVirtualKeyboard.h"
+#include "ui/keyboards/AlphabeticalKeyboard.h"
+#include "ui/keyboards/KeyboardPage.h"
+#include "ui/keyboards/NumericalKeyboard.h"
+#include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QButtonGroup>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #ifndef RECORDINGRUNNER_H
 #define RECORDINGRUNNER_H
 
-#include "hardware/platform/CommandRunner.h"
+#include "platform/CommandRunner.h"
 
 #include <QList>
 #include <QStringList>

@@ -24,7 +24,7 @@
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
-#include "hardware/platform/ESStorageDeviceController.h"
+#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/TmpPortsSetupAdapter.h"
 

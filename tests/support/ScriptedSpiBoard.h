@@ -6,7 +6,7 @@
 // with the test and outlives the transport, which the device owns and may destroy in another thread;
 // it is guarded by a mutex because the device may run in a worker thread. Header only.
 
-#include "hardware/platform/SpiTransport.h"
+#include "platform/SpiTransport.h"
 
 #include <QList>
 #include <QMutex>

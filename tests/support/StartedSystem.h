@@ -16,8 +16,8 @@
 #include "data/SerializationController.h"
 #include "info/ESDataInfoClass.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/PqrvPairingHandlers.h"
-#include "ui/NetworkSelectWidget.h"
+#include "sentences/PqrvPairingHandlers.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 #ifndef VIRTUALKEYTYPING_H
 #define VIRTUALKEYTYPING_H
 
-#include "ui/AlphabeticalKeyboard.h"
-#include "ui/KeyboardPage.h"
-#include "ui/NumericalKeyboard.h"
-#include "ui/QVirtualKeyboard.h"
+#include "ui/keyboards/AlphabeticalKeyboard.h"
+#include "ui/keyboards/KeyboardPage.h"
+#include "ui/keyboards/NumericalKeyboard.h"
+#include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -3,8 +3,8 @@
 #include "common/BuildConfiguration.h"
 #include "comms/iec450/BinaryTransmissionController.h"
 #include "comms/iec450/NmeaOverUdpController.h"
-#include "hardware/platform/EthInterfaceData.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthInterfaceData.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QDebug>
 #include <QNetworkInterface>

@@ -1,7 +1,7 @@
 #include "ui/runtime/DemoSystemSelect.h"
 
-#include "hardware/platform/CommandRunner.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/CommandRunner.h"
+#include "platform/PlatformPaths.h"
 #include "ui/runtime/SimulationDataManager.h"
 #include "ui_DemoSystemSelect.h"
 

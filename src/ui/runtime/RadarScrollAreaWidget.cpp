@@ -1,6 +1,6 @@
 #include "ui/runtime/RadarScrollAreaWidget.h"
 
-#include "ui/ChildrenScalingScrollWidget.h"
+#include "ui/widgets/ChildrenScalingScrollWidget.h"
 #include "ui/runtime/BarInfo.h"
 #include "ui_RadarScrollAreaWidget.h"
 

@@ -1,6 +1,6 @@
 #include "ui/runtime/RuntimePressFilter.h"
 
-#include "ui/BaseScreen.h"
+#include "ui/window/BaseScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
 
 #include <QEvent>

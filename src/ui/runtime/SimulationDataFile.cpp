@@ -1,6 +1,6 @@
 #include "ui/runtime/SimulationDataFile.h"
 
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/PlatformPaths.h"
 
 #include <QDataStream>
 #include <QDebug>

@@ -3,7 +3,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/RuntimeColorStore.h"
-#include "ui/BrightnessSliderWrapper.h"
+#include "ui/window/BrightnessSliderWrapper.h"
 #include "ui/ThemeColorSingleton.h"
 
 #include "ui_DimmingSetupScreen.h"

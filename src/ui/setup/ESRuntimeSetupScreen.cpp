@@ -1,6 +1,6 @@
 #include "ui/setup/ESRuntimeSetupScreen.h"
 
-#include "ui/BaseScreen.h"
+#include "ui/window/BaseScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui_ESRuntimeSetupScreen.h"
 

@@ -4,8 +4,8 @@
 #include "data/ESSetup.h"
 #include "data/ESSetupSetup.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/PqrvStandbyHandlers.h"
-#include "ui/BaseScreen.h"
+#include "sentences/PqrvStandbyHandlers.h"
+#include "ui/window/BaseScreen.h"
 #include "ui/setup/VesselGeometryWidget.h"
 
 #include "ui_ESSetupSetupScreen.h"

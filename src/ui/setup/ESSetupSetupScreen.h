@@ -1,7 +1,7 @@
 #ifndef ESSETUPSETUPSCREEN_H
 #define ESSETUPSETUPSCREEN_H
 
-#include "ui/SystemResetDialog.h"
+#include "ui/dialogs/SystemResetDialog.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "ui/setup/MultipleChoiceSetup.h"
 
-#include "ui/BaseScreen.h"
-#include "ui/CustomDialog.h"
-#include "ui/PasswordWidget.h"
-#include "ui/QVirtualKeyboard.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/dialogs/CustomDialog.h"
+#include "ui/keyboards/PasswordWidget.h"
+#include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -6,8 +6,8 @@
 #include "info/ESDataInfoClass.h"
 #include "info/PropertyInfo.h"
 #include "info/SetupPropertyInfo.h"
-#include "ui/SetupEnumInterface.h"
-#include "ui/SetupValueInterface.h"
+#include "ui/controllers/SetupEnumInterface.h"
+#include "ui/controllers/SetupValueInterface.h"
 #include "ui/setup/CuR207Setup.h"
 #include "ui/setup/EsSetupScreens.h"
 

@@ -15,7 +15,7 @@
 #include "comms/iec450/UdpDatagramRecord.h"
 #include "comms/iec450/UdpParserClass.h"
 #include "comms/iec450/socketInterface.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -20,7 +20,7 @@
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "data/SerializationController.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
 
 #include <QProcess>

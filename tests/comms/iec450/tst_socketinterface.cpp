@@ -15,7 +15,7 @@
 #include "comms/iec450/socketInterface.h"
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QSignalSpy>
 #include <QUdpSocket>

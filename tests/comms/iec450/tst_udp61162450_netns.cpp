@@ -13,8 +13,8 @@
 #include "comms/iec450/NmeaOverUdpController.h"
 #include "comms/iec450/Udp61162450Controller.h"
 #include "comms/iec450/socketInterface.h"
-#include "hardware/platform/EthInterfaceData.h"
-#include "hardware/platform/EthernetInterfaces.h"
+#include "platform/EthInterfaceData.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>

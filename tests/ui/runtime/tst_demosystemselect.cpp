@@ -4,7 +4,7 @@
 #include "DebugCapture.h"
 #include "RecordingRunner.h"
 #include "ScreenPictures.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/PlatformPaths.h"
 #include "ui/runtime/DemoSystemSelect.h"
 #include "ui/runtime/SimulationDataFile.h"
 #include "ui/runtime/SimulationDataManager.h"

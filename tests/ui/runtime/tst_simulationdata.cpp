@@ -3,7 +3,7 @@
 // and the failures it logs.
 
 #include "DebugCapture.h"
-#include "hardware/platform/PlatformPaths.h"
+#include "platform/PlatformPaths.h"
 #include "ui/runtime/SimulationDataFile.h"
 #include "ui/runtime/SimulationDataManager.h"
 

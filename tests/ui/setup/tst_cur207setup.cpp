@@ -11,7 +11,7 @@
 #include "data/ESLocalSetup.h"
 #include "data/ESSetup.h"
 #include "info/ESDataInfoClass.h"
-#include "ui/CustomDialog.h"
+#include "ui/dialogs/CustomDialog.h"
 #include "ui/setup/CuR207Setup.h"
 
 #include <QAbstractButton>

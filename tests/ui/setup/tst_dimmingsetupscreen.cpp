@@ -10,8 +10,8 @@
 #include "data/ES_Alerts.h"
 #include "data/RuntimeColorStore.h"
 #include "hardware/DimmingController.h"
-#include "ui/BaseScreen.h"
-#include "ui/BrightnessSliderWrapper.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/window/BrightnessSliderWrapper.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/setup/DimmingSetupScreen.h"
 

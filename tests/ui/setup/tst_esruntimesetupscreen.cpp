@@ -12,7 +12,7 @@
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
-#include "ui/BaseScreen.h"
+#include "ui/window/BaseScreen.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimeScreens.h"

@@ -12,9 +12,9 @@
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
 #include "nmea/NmeaHandlerContainer.h"
-#include "nmea/sentences/PqrvStandbyHandlers.h"
-#include "ui/BaseScreen.h"
-#include "ui/SystemResetDialog.h"
+#include "sentences/PqrvStandbyHandlers.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/dialogs/SystemResetDialog.h"
 #include "ui/setup/ESSetupSetupScreen.h"
 #include "ui/setup/VesselGeometryWidget.h"
 

@@ -4,9 +4,9 @@
 #include "KeyboardTyping.h"
 #include "ScreenStage.h"
 
-#include "ui/CustomDialog.h"
-#include "ui/PasswordWidget.h"
-#include "ui/QVirtualKeyboard.h"
+#include "ui/dialogs/CustomDialog.h"
+#include "ui/keyboards/PasswordWidget.h"
+#include "ui/keyboards/QVirtualKeyboard.h"
 #include "ui/setup/MultipleChoiceSetup.h"
 
 #include <QLabel>

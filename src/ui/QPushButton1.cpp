@@ -1,6 +1,0 @@
-#include "ui/QPushButton1.h"
-
-QPushButton1::QPushButton1(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
-{
-}
