@@ -23,10 +23,10 @@
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/TmpPortsSetupAdapter.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

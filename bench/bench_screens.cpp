@@ -29,11 +29,11 @@
 #include "info/ESDataInfoClass.h"
 #include "info/SetupPropertyInfo.h"
 #include "ui/controllers/AbstractButtonInfo.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/controllers/ButtonInfoContainer.h"
-#include "ui/dialogs/NetworkSelectWidget.h"
 #include "ui/controllers/RuntimeModelInterface.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
 #include "ui/widgets/RuntimeScreenButton.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QApplication>
 #include <QComboBox>

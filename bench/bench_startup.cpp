@@ -15,8 +15,8 @@
 
 #include "BenchNamespace.h"
 #include "core/MirloxSystem.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/dialogs/NetworkSelectWidget.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -40,8 +40,8 @@
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "data/SerializationController.h"
-#include "platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QCoreApplication>
 #include <QDir>

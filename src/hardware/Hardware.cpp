@@ -4,9 +4,9 @@
 #include "hardware/AD7997.h"
 #include "hardware/DimmingController.h"
 #include "hardware/GpioContainer.h"
+#include "hardware/supplyVoltageChannels.h"
 #include "platform/ESStorageDeviceController.h"
 #include "platform/EthernetInterfaces.h"
-#include "hardware/supplyVoltageChannels.h"
 
 #include <QDebug>
 

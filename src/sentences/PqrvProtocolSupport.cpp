@@ -1,7 +1,7 @@
 #include "sentences/PqrvProtocolSupport.h"
 
-#include "common/LogText.h"
 #include "common/ClassInformation.h"
+#include "common/LogText.h"
 #include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESDataClass.h"

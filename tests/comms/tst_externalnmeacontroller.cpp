@@ -19,12 +19,12 @@
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
-#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/TmpPortsSetupAdapter.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

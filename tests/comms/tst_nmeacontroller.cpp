@@ -22,8 +22,8 @@
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
-#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

@@ -27,16 +27,16 @@
 #include "data/RemoteDimmingSetup.h"
 #include "data/SerializationController.h"
 #include "hardware/BeepGenerator.h"
-#include "platform/ESStorageDeviceController.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
 #include "info/RuntimePropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/Validators.h"
+#include "platform/ESStorageDeviceController.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
 #include "ui/window/AlarmWidget.h"
 #include "ui/window/BaseScreen.h"
-#include "ui/dialogs/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QFile>

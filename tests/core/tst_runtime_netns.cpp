@@ -25,13 +25,13 @@
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvPairingHandlers.h"
 #include "ui/controllers/AbstractButtonInfo.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/controllers/ButtonInfoContainer.h"
 #include "ui/controllers/RuntimeModelInterface.h"
-#include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/runtime/RuntimeDisplayableData.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
+#include "ui/widgets/RuntimeScreenButton.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QLabel>
 #include <QTextDocument>
@@ -149,7 +149,8 @@ void tst_RuntimeNetns::pairWithPeer()
 
 void tst_RuntimeNetns::sendRuntime(const QString &text)
 {
-    m_peer->sendSettingsText(text, QLatin1String(displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
+    m_peer->sendSettingsText(
+        text, QLatin1String(displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
 }
 
 RuntimeWidget_new *tst_RuntimeNetns::pageA() const
@@ -166,16 +167,19 @@ RuntimeScreenButton *tst_RuntimeNetns::sideButton(int line) const
 void tst_RuntimeNetns::show(int line, const QString &name)
 {
     // The page's own local setting, as its setup page changes it.
-    auto *choice = qobject_cast<EnumPropertyInfo *>(ESDataInfoClass::instance()->setupPropertyInfo(
-        QStringLiteral("ls"), QStringLiteral("RuntimeData%1").arg(line), QStringLiteral("RuntimeScreenSetupA")));
+    auto *choice = qobject_cast<EnumPropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo(QStringLiteral("ls"),
+            QStringLiteral("RuntimeData%1").arg(line), QStringLiteral("RuntimeScreenSetupA")));
     QVERIFY(choice);
-    QVERIFY2(choice->indexOfValue(name) >= 0, qPrintable(name + QLatin1String(" not in ") + choice->selectableValues().join(QLatin1Char(' '))));
+    QVERIFY2(choice->indexOfValue(name) >= 0,
+        qPrintable(name + QLatin1String(" not in ") + choice->selectableValues().join(QLatin1Char(' '))));
     choice->setCurrentValue(name);
     QCOMPARE(pageA()->lines().at(line - 1)->displayableData()->propertyInfo(), description(name));
 
     RuntimeScreenButton *button = sideButton(line);
     QVERIFY(button);
-    AbstractButtonInfo *binding = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
+    AbstractButtonInfo *binding
+        = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
     QVERIFY(binding);
     binding->choice()->setCurrentValue(name);
     QCOMPARE(binding->propertyInfo(), description(name));
@@ -193,15 +197,31 @@ void tst_RuntimeNetns::receivedValuesOnPageA_data()
 
     // A speed with its unit in the title; one decimal.
     QTest::newRow("speed over ground") << 1 << "SpeedGPS"
-                                       << "12" << "SOG kn" << "12.0" << "12.0" << "SOG kn";
+                                       << "12"
+                                       << "SOG kn"
+                                       << "12.0"
+                                       << "12.0"
+                                       << "SOG kn";
     // The distances: the total with one decimal, the trip with two.
     QTest::newRow("total distance") << 2 << "Total"
-                                    << "1234.56" << "Total NM" << "1234.6" << "1234.6" << "Total NM";
+                                    << "1234.56"
+                                    << "Total NM"
+                                    << "1234.6"
+                                    << "1234.6"
+                                    << "Total NM";
     QTest::newRow("trip distance") << 3 << "Trip"
-                                   << "3.456" << "Trip NM" << "3.46" << "3.46" << "Trip NM";
+                                   << "3.456"
+                                   << "Trip NM"
+                                   << "3.46"
+                                   << "3.46"
+                                   << "Trip NM";
     // Rounded to the shown decimals, on another line.
     QTest::newRow("speed rounded down to zero") << 2 << "SpeedGPS"
-                                                << "0.04" << "SOG kn" << "0.0" << "0.0" << "SOG kn";
+                                                << "0.04"
+                                                << "SOG kn"
+                                                << "0.0"
+                                                << "0.0"
+                                                << "SOG kn";
 }
 
 void tst_RuntimeNetns::receivedValuesOnPageA()
@@ -241,26 +261,23 @@ void tst_RuntimeNetns::invalidValuesOnPageA_data()
     QTest::addColumn<QString>("buttonText");
 
     // A single change without a value: the value is lost.
-    QTest::newRow("single change without value")
-        << "Trip"
-        << "Type_Runtime,SingleProperty,ESRuntime,Trip=2.5"
-        << "Type_Runtime,SingleProperty,ESRuntime,Trip="
-        << "-/-"
-        << "-/-";
+    QTest::newRow("single change without value") << "Trip"
+                                                 << "Type_Runtime,SingleProperty,ESRuntime,Trip=2.5"
+                                                 << "Type_Runtime,SingleProperty,ESRuntime,Trip="
+                                                 << "-/-"
+                                                 << "-/-";
     // The whole runtime text, its item marked not valid by the sender and without a value.
-    QTest::newRow("whole text, item not valid")
-        << "SpeedGPS"
-        << "Type_Runtime,SpeedGPS=4.2=T"
-        << "Type_Runtime,SpeedGPS==F"
-        << "-/-"
-        << "-/-";
+    QTest::newRow("whole text, item not valid") << "SpeedGPS"
+                                                << "Type_Runtime,SpeedGPS=4.2=T"
+                                                << "Type_Runtime,SpeedGPS==F"
+                                                << "-/-"
+                                                << "-/-";
     // A value whose sender has no integrity for it: shown, in the low-integrity colour.
-    QTest::newRow("value without integrity")
-        << "Total"
-        << "Type_Runtime,Total=10=T"
-        << "Type_Runtime,Total=11=F"
-        << "11.0"
-        << "11.0";
+    QTest::newRow("value without integrity") << "Total"
+                                             << "Type_Runtime,Total=10=T"
+                                             << "Type_Runtime,Total=11=F"
+                                             << "11.0"
+                                             << "11.0";
 }
 
 void tst_RuntimeNetns::invalidValuesOnPageA()

@@ -33,18 +33,18 @@
 #include "sentences/PqrvPairingHandlers.h"
 #include "sentences/PqrvStandbyHandlers.h"
 #include "ui/controllers/AbstractButtonInfo.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/controllers/ButtonInfoContainer.h"
+#include "ui/controllers/RuntimeModelInterface.h"
+#include "ui/controllers/SetupEnumInterface.h"
+#include "ui/controllers/SetupValueInterface.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/dialogs/SetupLongPressScreen.h"
+#include "ui/dialogs/SystemResetDialog.h"
 #include "ui/keyboards/KeyBoardScreen.h"
 #include "ui/keyboards/PasswordWidget.h"
-#include "ui/controllers/RuntimeModelInterface.h"
-#include "ui/widgets/RuntimeScreenButton.h"
-#include "ui/controllers/SetupEnumInterface.h"
-#include "ui/dialogs/SetupLongPressScreen.h"
-#include "ui/controllers/SetupValueInterface.h"
-#include "ui/dialogs/SystemResetDialog.h"
 #include "ui/setup/ESSetupSetupScreen.h"
+#include "ui/widgets/RuntimeScreenButton.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -248,8 +248,8 @@ QImage tst_SetupChangeNetns::windowPictureOf(QWidget *widget) const
 QPushButton *tst_SetupChangeNetns::bind(const QString &prefix, const QString &property, const QString &object)
 {
     auto *button = new QPushButton(m_window);
-    button->setObjectName(prefix + QStringLiteral("_st_") + property + QLatin1Char('_') + object
-        + QStringLiteral("_btn"));
+    button->setObjectName(
+        prefix + QStringLiteral("_st_") + property + QLatin1Char('_') + object + QStringLiteral("_btn"));
     button->setGeometry(500, 100 + 60 * m_added.size(), 200, 50);
     button->raise();
     button->show();
@@ -265,7 +265,8 @@ QStringList tst_SetupChangeNetns::receivedSetupTexts() const
 {
     QStringList found;
     for (const JunctionBoxPeer::Datagram &datagram : m_peer->received()) {
-        if (!datagram.lines.isEmpty() && datagram.lines.first().textTag.startsWith(QLatin1String("pqrvsetup")))
+        if (!datagram.lines.isEmpty()
+            && datagram.lines.first().textTag.startsWith(QLatin1String("pqrvsetup")))
             found.append(settingsText(datagram));
     }
     return found;
@@ -279,10 +280,14 @@ void tst_SetupChangeNetns::sharedChangesReachJunctionBox_data()
     QTest::addColumn<QString>("text");
 
     // An enumerated setting, stepped by a short press.
-    QTest::newRow("enumeration") << "VesselImage" << "OptionsSetup" << ""
+    QTest::newRow("enumeration") << "VesselImage"
+                                 << "OptionsSetup"
+                                 << ""
                                  << "Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,VesselImage=1";
     // A free value, typed in the editor.
-    QTest::newRow("value") << "AlarmShallow" << "AlertSetup" << "12.5"
+    QTest::newRow("value") << "AlarmShallow"
+                           << "AlertSetup"
+                           << "12.5"
                            << "Type_Setup,SingleProperty,ESSetup,AlertSetup,AlarmShallow=12.5";
 }
 
@@ -319,8 +324,10 @@ void tst_SetupChangeNetns::localChangeIsSavedNotSent()
     CU_R207_Setup *display = ESDataClass::instance()->localSetup()->DisplaySetup();
     QCOMPARE(display->AlarmSounder(), 0);
     QFile::remove(display->directory() + display->fileName());
-    QPushButton *sounder = bind(QStringLiteral("ls"), QStringLiteral("AlarmSounder"), QStringLiteral("DisplaySetup"));
-    QPushButton *vessel = bind(QStringLiteral("es"), QStringLiteral("VesselImage"), QStringLiteral("OptionsSetup"));
+    QPushButton *sounder
+        = bind(QStringLiteral("ls"), QStringLiteral("AlarmSounder"), QStringLiteral("DisplaySetup"));
+    QPushButton *vessel
+        = bind(QStringLiteral("es"), QStringLiteral("VesselImage"), QStringLiteral("OptionsSetup"));
 
     QTest::mousePress(sounder, Qt::LeftButton);
     QTest::mouseRelease(sounder, Qt::LeftButton, {}, QPoint(), 150);
@@ -347,7 +354,8 @@ void tst_SetupChangeNetns::tripResetFromRuntimePage()
     auto *button = m_window->findChild<RuntimeScreenButton *>(
         QStringLiteral("es_rt_Information2_RuntimeScreenSetupA_btn_1"));
     QVERIFY(button);
-    AbstractButtonInfo *binding = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
+    AbstractButtonInfo *binding
+        = RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(button);
     QVERIFY(binding);
     binding->choice()->setCurrentValue(QStringLiteral("Trip"));
     QCOMPARE(binding->propertyInfo()->name(), QStringLiteral("Trip"));

@@ -23,9 +23,9 @@
 #include "hardware/BeepGenerator.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvPairingHandlers.h"
+#include "ui/dialogs/NetworkSelectWidget.h"
 #include "ui/window/AlarmWidget.h"
 #include "ui/window/BaseScreen.h"
-#include "ui/dialogs/NetworkSelectWidget.h"
 
 #include <QComboBox>
 #include <QPushButton>

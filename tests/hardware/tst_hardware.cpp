@@ -4,10 +4,10 @@
 #include "hardware/DimmingController.h"
 #include "hardware/GpioContainer.h"
 #include "hardware/Hardware.h"
+#include "hardware/supplyVoltageChannels.h"
 #include "platform/ESStorageDeviceController.h"
 #include "platform/EthernetInterfaces.h"
 #include "platform/PlatformPaths.h"
-#include "hardware/supplyVoltageChannels.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

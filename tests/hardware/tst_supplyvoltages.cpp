@@ -1,7 +1,7 @@
 #include "common/BuildConfiguration.h"
 #include "hardware/AD7997.h"
-#include "platform/PlatformPaths.h"
 #include "hardware/supplyVoltageChannels.h"
+#include "platform/PlatformPaths.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,8 +1,8 @@
 #ifndef FOLDERDEVICE_H
 #define FOLDERDEVICE_H
 
-#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaChecksum.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QString>
 

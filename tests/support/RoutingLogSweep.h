@@ -24,9 +24,9 @@
 #include "data/CommsLoggingSetup.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESCommunicationsSetup.h"
-#include "platform/ESStorageDeviceController.h"
 #include "nmea/NmeaHandler.h"
 #include "nmea/TmpPortsSetupAdapter.h"
+#include "platform/ESStorageDeviceController.h"
 
 #include <QFile>
 #include <QMap>

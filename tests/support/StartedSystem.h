@@ -2,9 +2,9 @@
 #define STARTEDSYSTEM_H
 
 #include "FolderDevice.h"
-#include "JunctionBoxPeer.h"
 #include "FreshInstance.h"
 #include "FreshStores.h"
+#include "JunctionBoxPeer.h"
 
 #include "comms/CommunicationsLogging.h"
 #include "comms/iec450/NmeaOutputBuffer.h"
@@ -30,8 +30,9 @@
 
 // The display's system object of one test case, started the way the program starts it: the dialog is
 // shown, "lo" chosen and "Confirm" clicked. It stands on process-wide stores of its own (FreshStores), on
-// descriptions of its own and on communication logs of its own in the case's working directory, so that no case sees what another
-// left behind. Only inside a private network namespace (NetnsGuard): the system joins multicast groups.
+// descriptions of its own and on communication logs of its own in the case's working directory, so that no
+// case sees what another left behind. Only inside a private network namespace (NetnsGuard): the system joins
+// multicast groups.
 //
 // A test keeps one as a std::optional member, emplaces it in init() and resets it in cleanup(); the system
 // goes before the stores it stands on.
@@ -110,7 +111,8 @@ inline void shortenResendPeriod(MirloxSystem *system, int ms)
 // Pairs a started display with the peer as a junction box does: waits for the display's PAIR request,
 // acknowledges it and sends the complete shared setup (the defaults), which the display must apply and
 // acknowledge with the link up. A caller checks QTest::currentTestFailed() afterwards.
-inline void pairWithJunctionBox(JunctionBoxPeer *peer, const QString &displaySfi, const QString &junctionBoxSfi)
+inline void pairWithJunctionBox(
+    JunctionBoxPeer *peer, const QString &displaySfi, const QString &junctionBoxSfi)
 {
     const QString pair = QStringLiteral("$PQRVPAIR,%1,%2,P*").arg(displaySfi, junctionBoxSfi);
     QTRY_VERIFY(peer->countStartingWith(pair) >= 1);

@@ -27,7 +27,8 @@ inline QAbstractButton *keyOf(QVirtualKeyboard *keyboard, const QString &text)
 {
     KeyboardPage *page = shownPage(keyboard);
     if (text == QLatin1String("<BS>"))
-        return page->functionKeys()->button(page == static_cast<KeyboardPage *>(keyboard->numericalPage()) ? 0 : 1);
+        return page->functionKeys()->button(
+            page == static_cast<KeyboardPage *>(keyboard->numericalPage()) ? 0 : 1);
     if (text == QLatin1String("<Shift>"))
         return page->functionKeys()->button(0);
     const QList<QPushButton *> keys = page->keys();

@@ -13,12 +13,14 @@
 
 namespace {
 
-const char runtimeFault[] = "runtime_setup_property_info not initialized (RuntimeButtonInfo::RuntimeButtonInfo())";
+const char runtimeFault[]
+    = "runtime_setup_property_info not initialized (RuntimeButtonInfo::RuntimeButtonInfo())";
 const char bottomBarFault[] = "runtime_setup_property_info not initialized (BottomBarInfo::BottomBarInfo())";
 
 } // namespace
 
-AbstractButtonInfo::AbstractButtonInfo(RuntimeScreenButton *button, RuntimeEnumPropertyInfo *choice, QObject *parent)
+AbstractButtonInfo::AbstractButtonInfo(
+    RuntimeScreenButton *button, RuntimeEnumPropertyInfo *choice, QObject *parent)
     : QObject(parent)
     , m_button(button)
     , m_choice(choice)
@@ -69,8 +71,8 @@ void AbstractButtonInfo::bindChosen(ESDataInfoClass *registry, const char *fault
 {
     PropertyInfo *property = chosenPropertyInfo(registry);
     if (!property) {
-        qDebug() << "Property name, runtime setup name:  " << (m_choice ? m_choice->currentValue() : QString())
-                 << ", ";
+        qDebug() << "Property name, runtime setup name:  "
+                 << (m_choice ? m_choice->currentValue() : QString()) << ", ";
         throw fault;
     }
     bindPropertyInfo(property);
@@ -135,8 +137,8 @@ void AbstractButtonInfo::changePropertyInfo(QString)
     if (!property) {
         // A choice that names nothing to show leaves the button as it is: a setting changed at run time
         // must not end the program.
-        qWarning() << "AbstractButtonInfo: nothing to show for" << (m_choice ? m_choice->currentValue() : QString())
-                   << "on" << m_key;
+        qWarning() << "AbstractButtonInfo: nothing to show for"
+                   << (m_choice ? m_choice->currentValue() : QString()) << "on" << m_key;
         return;
     }
     disconnectProperty();
@@ -179,7 +181,8 @@ void AbstractButtonInfo::integrityOfPropertyChanged(bool ok)
 
 // -------------------------------------------------------------------------------------------------------
 
-RuntimeButtonInfo::RuntimeButtonInfo(RuntimeScreenButton *button, RuntimeEnumPropertyInfo *choice, QObject *parent)
+RuntimeButtonInfo::RuntimeButtonInfo(
+    RuntimeScreenButton *button, RuntimeEnumPropertyInfo *choice, QObject *parent)
     : AbstractButtonInfo(button, choice, parent)
 {
     bindChosen(ESDataInfoClass::instance(), runtimeFault);

@@ -1,15 +1,15 @@
 #include "ui/controllers/AbstractModelInterface.h"
 
 #include "info/DataInfoSingleton.h"
-#include "ui/controllers/AbstractButtonInfo.h"
-#include "ui/controllers/ButtonInfoContainer.h"
-#include "ui/controllers/SetupValueInterface.h"
-#include "info/ValuePropertyInfo.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
 #include "info/SetupDataInfo.h"
-#include "ui/window/BaseScreen.h"
+#include "info/ValuePropertyInfo.h"
+#include "ui/controllers/AbstractButtonInfo.h"
+#include "ui/controllers/ButtonInfoContainer.h"
+#include "ui/controllers/SetupValueInterface.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QAbstractButton>
 #include <QDebug>
@@ -63,11 +63,12 @@ void AbstractModelInterface::askTurnOffAutoFunctions()
         qWarning() << "AbstractModelInterface: no message dialog for the auto-functions question";
         return;
     }
-    connect(m_messageDialog, SIGNAL(okButtonClicked()), this, SLOT(turnAutoFunctionsOff()),
-        Qt::UniqueConnection);
-    connect(m_messageDialog, SIGNAL(cancelButtonClicked()), this, SLOT(destroyConnectionsToAutoFunctionsDialog()),
-        Qt::UniqueConnection);
-    m_messageDialog->showMessage(QStringLiteral("Do you want to turn off the auto functions?"), QStringLiteral("q"));
+    connect(
+        m_messageDialog, SIGNAL(okButtonClicked()), this, SLOT(turnAutoFunctionsOff()), Qt::UniqueConnection);
+    connect(m_messageDialog, SIGNAL(cancelButtonClicked()), this,
+        SLOT(destroyConnectionsToAutoFunctionsDialog()), Qt::UniqueConnection);
+    m_messageDialog->showMessage(
+        QStringLiteral("Do you want to turn off the auto functions?"), QStringLiteral("q"));
 }
 
 void AbstractModelInterface::turnAutoFunctionsOn()
@@ -88,7 +89,8 @@ void AbstractModelInterface::destroyConnectionsToAutoFunctionsDialog()
     if (!m_messageDialog)
         return;
     disconnect(m_messageDialog, SIGNAL(okButtonClicked()), this, SLOT(turnAutoFunctionsOff()));
-    disconnect(m_messageDialog, SIGNAL(cancelButtonClicked()), this, SLOT(destroyConnectionsToAutoFunctionsDialog()));
+    disconnect(m_messageDialog, SIGNAL(cancelButtonClicked()), this,
+        SLOT(destroyConnectionsToAutoFunctionsDialog()));
 }
 
 void AbstractModelInterface::raiseDimmingAbove(QWidget *overlay)

@@ -6,9 +6,9 @@
 #include "info/RuntimePropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
 #include "ui/controllers/AbstractButtonInfo.h"
-#include "ui/dialogs/LongPressMenuScreen.h"
 #include "ui/controllers/SetupEnumInterface.h"
 #include "ui/controllers/SetupValueInterface.h"
+#include "ui/dialogs/LongPressMenuScreen.h"
 
 #include <QDebug>
 #include <QLocale>

@@ -19,10 +19,10 @@ SetupEnumInterface::SetupEnumInterface(QObject *parent)
     : SetupModelInterface(parent)
 {
     m_longPressTimer.setInterval(longPressMs);
-    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfEnumPropertyInfoPressed(EnumPropertyInfo *)), this,
-        SLOT(buttonOfEnumPropertyInfoPressed(EnumPropertyInfo *)));
-    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfEnumPropertyInfoReleased(EnumPropertyInfo *)), this,
-        SLOT(buttonOfEnumPropertyInfoReleased(EnumPropertyInfo *)));
+    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfEnumPropertyInfoPressed(EnumPropertyInfo *)),
+        this, SLOT(buttonOfEnumPropertyInfoPressed(EnumPropertyInfo *)));
+    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfEnumPropertyInfoReleased(EnumPropertyInfo *)),
+        this, SLOT(buttonOfEnumPropertyInfoReleased(EnumPropertyInfo *)));
 }
 
 void SetupEnumInterface::setLongPressScreen(SetupLongPressScreen *screen)
@@ -52,9 +52,7 @@ void SetupEnumInterface::setCurrentProperty(PropertyInfo *property, const QStrin
     m_currentEnum = qobject_cast<EnumPropertyInfo *>(property);
 }
 
-void SetupEnumInterface::edit(PropertyInfo *, const QString &)
-{
-}
+void SetupEnumInterface::edit(PropertyInfo *, const QString &) { }
 
 void SetupEnumInterface::buttonOfEnumPropertyInfoPressed(EnumPropertyInfo *property)
 {
@@ -103,8 +101,8 @@ void SetupEnumInterface::openLongPressDialog()
         qWarning() << "SetupEnumInterface: no value chooser for" << m_currentEnum->name();
         return;
     }
-    connect(m_longPressScreen, SIGNAL(valueChanged(QString)), this, SLOT(changeEnumPropertyFromLongPress(QString)),
-        Qt::UniqueConnection);
+    connect(m_longPressScreen, SIGNAL(valueChanged(QString)), this,
+        SLOT(changeEnumPropertyFromLongPress(QString)), Qt::UniqueConnection);
     connect(m_longPressScreen, SIGNAL(turnOnAutoFunctions()), this, SLOT(turnAutoFunctionsOnFromLongPress()),
         Qt::UniqueConnection);
     m_longPressScreen->setValues(m_currentEnum->selectableDisplayedValues(), m_currentEnum->displayedUnit());
@@ -130,6 +128,8 @@ void SetupEnumInterface::destroyConnectionsToLongPressDialog()
 {
     if (!m_longPressScreen)
         return;
-    disconnect(m_longPressScreen, SIGNAL(valueChanged(QString)), this, SLOT(changeEnumPropertyFromLongPress(QString)));
-    disconnect(m_longPressScreen, SIGNAL(turnOnAutoFunctions()), this, SLOT(turnAutoFunctionsOnFromLongPress()));
+    disconnect(m_longPressScreen, SIGNAL(valueChanged(QString)), this,
+        SLOT(changeEnumPropertyFromLongPress(QString)));
+    disconnect(
+        m_longPressScreen, SIGNAL(turnOnAutoFunctions()), this, SLOT(turnAutoFunctionsOnFromLongPress()));
 }

@@ -21,8 +21,8 @@ SetupValueInterface *SetupValueInterface::instance()
 SetupValueInterface::SetupValueInterface(QObject *parent)
     : SetupModelInterface(parent)
 {
-    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfValuePropertyInfoPressed(ValuePropertyInfo *)), this,
-        SLOT(buttonOfValuePropertyInfoPressed(ValuePropertyInfo *)));
+    connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfValuePropertyInfoPressed(ValuePropertyInfo *)),
+        this, SLOT(buttonOfValuePropertyInfoPressed(ValuePropertyInfo *)));
     connect(propertyInfoSignalEmitter(), SIGNAL(signalButtonOfValuePropertyInfoReleased(ValuePropertyInfo *)),
         this, SLOT(buttonOfValuePropertyInfoReleased(ValuePropertyInfo *)));
 }
@@ -33,7 +33,8 @@ void SetupValueInterface::setKeyboardScreen(KeyBoardScreen *screen)
         m_keyboardScreen->keyboard()->disconnect(this);
     m_keyboardScreen = screen;
     if (screen)
-        connect(screen->keyboard(), SIGNAL(keyPressed(KeyEventInfo)), this, SLOT(slotKeyPressed(KeyEventInfo)));
+        connect(
+            screen->keyboard(), SIGNAL(keyPressed(KeyEventInfo)), this, SLOT(slotKeyPressed(KeyEventInfo)));
 }
 
 KeyBoardScreen *SetupValueInterface::keyboardScreen() const
@@ -79,13 +80,9 @@ void SetupValueInterface::buttonOfValuePropertyInfoPressed(ValuePropertyInfo *pr
     startEditing();
 }
 
-void SetupValueInterface::buttonOfValuePropertyInfoReleased(ValuePropertyInfo *)
-{
-}
+void SetupValueInterface::buttonOfValuePropertyInfoReleased(ValuePropertyInfo *) { }
 
-void SetupValueInterface::openLongPressDialog()
-{
-}
+void SetupValueInterface::openLongPressDialog() { }
 
 void SetupValueInterface::startEditing()
 {
@@ -102,8 +99,9 @@ void SetupValueInterface::startEditing()
     m_unit = m_currentValue->displayedUnit();
     m_validator = m_currentValue->validator();
     QVirtualKeyboard *keyboard = m_keyboardScreen->keyboard();
-    keyboard->setLayout(m_currentValue->isNumeric() || m_currentValue->isIp() ? QStringLiteral("Numerical")
-                                                                               : QStringLiteral("Alphabetical"));
+    keyboard->setLayout(m_currentValue->isNumeric() || m_currentValue->isIp()
+            ? QStringLiteral("Numerical")
+            : QStringLiteral("Alphabetical"));
     showTypedText();
     m_keyboardScreen->show();
     m_keyboardScreen->raise();

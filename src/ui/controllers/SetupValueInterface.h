@@ -2,8 +2,8 @@
 #define SETUPVALUEINTERFACE_H
 
 #include "common/ScopedInstanceOverride.h"
-#include "ui/keyboards/KeyEventInfo.h"
 #include "ui/controllers/SetupModelInterface.h"
+#include "ui/keyboards/KeyEventInfo.h"
 
 class KeyBoardScreen;
 class Validator;

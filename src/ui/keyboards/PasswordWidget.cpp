@@ -1,7 +1,7 @@
 #include "ui/keyboards/PasswordWidget.h"
 
-#include "ui/dialogs/CustomDialog.h"
 #include "ui/CustomLayout.h"
+#include "ui/dialogs/CustomDialog.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "ui/runtime/RadarScrollAreaWidget.h"
 
-#include "ui/widgets/ChildrenScalingScrollWidget.h"
 #include "ui/runtime/BarInfo.h"
+#include "ui/widgets/ChildrenScalingScrollWidget.h"
 #include "ui_RadarScrollAreaWidget.h"
 
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #include "ui/runtime/RuntimePressFilter.h"
 
-#include "ui/window/BaseScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QEvent>
 #include <QTimer>

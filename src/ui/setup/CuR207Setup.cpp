@@ -4,12 +4,12 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESSetup.h"
-#include "platform/CommandRunner.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
-#include "ui/window/BaseScreen.h"
+#include "platform/CommandRunner.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/window/BaseScreen.h"
 
 #include "ui_CuR207Setup.h"
 

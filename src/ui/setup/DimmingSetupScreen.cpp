@@ -3,8 +3,8 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/RuntimeColorStore.h"
-#include "ui/window/BrightnessSliderWrapper.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/window/BrightnessSliderWrapper.h"
 
 #include "ui_DimmingSetupScreen.h"
 

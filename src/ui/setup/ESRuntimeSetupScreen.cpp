@@ -1,7 +1,7 @@
 #include "ui/setup/ESRuntimeSetupScreen.h"
 
-#include "ui/window/BaseScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
+#include "ui/window/BaseScreen.h"
 #include "ui_ESRuntimeSetupScreen.h"
 
 #include <QAbstractButton>

@@ -5,8 +5,8 @@
 #include "data/ESSetupSetup.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvStandbyHandlers.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/setup/VesselGeometryWidget.h"
+#include "ui/window/BaseScreen.h"
 
 #include "ui_ESSetupSetupScreen.h"
 

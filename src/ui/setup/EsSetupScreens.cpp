@@ -7,12 +7,12 @@
 #include "info/ESDataInfoClass.h"
 #include "info/PropertyInfo.h"
 #include "info/SetupDataInfo.h"
+#include "ui/runtime/Radar.h"
+#include "ui/setup/ESSetupSetupScreen.h"
+#include "ui/setup/SimpleGenericSetup.h"
 #include "ui/status/AuxStatesDisplayingWidget.h"
 #include "ui/status/CommunicationInformationTable.h"
 #include "ui/status/InformationWidget.h"
-#include "ui/setup/SimpleGenericSetup.h"
-#include "ui/runtime/Radar.h"
-#include "ui/setup/ESSetupSetupScreen.h"
 #include "ui_EsSetupScreens.h"
 
 #include <QDebug>

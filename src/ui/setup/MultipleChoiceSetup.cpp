@@ -1,9 +1,9 @@
 #include "ui/setup/MultipleChoiceSetup.h"
 
-#include "ui/window/BaseScreen.h"
 #include "ui/dialogs/CustomDialog.h"
 #include "ui/keyboards/PasswordWidget.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -109,7 +109,8 @@ void RuntimeScreenButton::setSingleButtonMode(bool single)
     // The labels above the buttons, the arrows above all.
     m_ui->text_label->raise();
     m_ui->value_label->raise();
-    for (QWidget *widget : { static_cast<QWidget *>(m_ui->arrow_down), static_cast<QWidget *>(m_ui->arrow_up) }) {
+    for (QWidget *widget :
+        { static_cast<QWidget *>(m_ui->arrow_down), static_cast<QWidget *>(m_ui->arrow_up) }) {
         widget->show();
         widget->raise();
     }

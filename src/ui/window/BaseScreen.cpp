@@ -7,14 +7,14 @@
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
-#include "ui/window/AlarmWidget.h"
-#include "ui/status/CommunicationInformationTable.h"
+#include "ui/ThemeColorSingleton.h"
+#include "ui/ThemeStyleSheets.h"
 #include "ui/dialogs/CustomDialog.h"
 #include "ui/keyboards/KeyBoardScreen.h"
 #include "ui/keyboards/PasswordWidget.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
-#include "ui/ThemeColorSingleton.h"
-#include "ui/ThemeStyleSheets.h"
+#include "ui/status/CommunicationInformationTable.h"
+#include "ui/window/AlarmWidget.h"
 
 #include "ui_BaseScreen.h"
 

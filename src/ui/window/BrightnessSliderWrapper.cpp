@@ -2,8 +2,8 @@
 
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/widgets/SliderPressFilter.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -20,8 +20,8 @@
 #include "data/ESSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "data/SerializationController.h"
-#include "platform/EthernetInterfaces.h"
 #include "nmea/NmeaChecksum.h"
+#include "platform/EthernetInterfaces.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

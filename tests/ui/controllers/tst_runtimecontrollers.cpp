@@ -24,16 +24,16 @@
 #include "ui/controllers/AbstractButtonInfo.h"
 #include "ui/controllers/BottomBarsModelInterface.h"
 #include "ui/controllers/ButtonInfoContainer.h"
-#include "ui/dialogs/CustomDialog.h"
-#include "ui/keyboards/KeyBoardScreen.h"
-#include "ui/dialogs/LongPressMenuScreen.h"
 #include "ui/controllers/ModelInterfaceContainer.h"
-#include "ui/keyboards/PasswordWidget.h"
 #include "ui/controllers/RuntimeModelInterface.h"
-#include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/controllers/SetupEnumInterface.h"
-#include "ui/dialogs/SetupLongPressScreen.h"
 #include "ui/controllers/SetupValueInterface.h"
+#include "ui/dialogs/CustomDialog.h"
+#include "ui/dialogs/LongPressMenuScreen.h"
+#include "ui/dialogs/SetupLongPressScreen.h"
+#include "ui/keyboards/KeyBoardScreen.h"
+#include "ui/keyboards/PasswordWidget.h"
+#include "ui/widgets/RuntimeScreenButton.h"
 
 #include <QFile>
 #include <QLabel>
@@ -139,7 +139,8 @@ void tst_RuntimeControllers::init()
     m_stage = new ScreenStage;
     m_pageA.clear();
     for (int i = 1; i <= 5; ++i)
-        m_pageA.append(addButton(QStringLiteral("es_rt_Information%1_RuntimeScreenSetupA_btn_1").arg(i), i - 1));
+        m_pageA.append(
+            addButton(QStringLiteral("es_rt_Information%1_RuntimeScreenSetupA_btn_1").arg(i), i - 1));
     auto overlay = [this](QWidget *widget) {
         widget->setBaseSize(800, 480);
         widget->setGeometry(0, 0, 800, 480);
@@ -230,8 +231,9 @@ void tst_RuntimeControllers::pageButtonsShowTheirChoices()
         RuntimeScreenButton *button = m_pageA.at(i);
         RuntimeButtonInfo *binding = bindings->runtimeButtonInfo(button);
         QVERIFY2(binding, qPrintable(button->objectName()));
-        auto *choice = qobject_cast<RuntimeEnumPropertyInfo *>(registry->setupPropertyInfo(
-            QStringLiteral("ls"), QStringLiteral("Information%1").arg(i + 1), QStringLiteral("RuntimeScreenSetupA")));
+        auto *choice
+            = qobject_cast<RuntimeEnumPropertyInfo *>(registry->setupPropertyInfo(QStringLiteral("ls"),
+                QStringLiteral("Information%1").arg(i + 1), QStringLiteral("RuntimeScreenSetupA")));
         QVERIFY(choice);
         QCOMPARE(binding->choice(), choice);
         PropertyInfo *shown = registry->runtimePropertyInfo(choice->currentValue());
@@ -283,13 +285,15 @@ void tst_RuntimeControllers::choiceChangeRebindsButton()
         QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")));
     choice->setCurrentValue(QStringLiteral("Trip"));
     PropertyInfo *trip = ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip"));
-    QCOMPARE(RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(second)->propertyInfo(), trip);
+    QCOMPARE(RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(second)->propertyInfo(),
+        trip);
     QCOMPARE(title(second), QStringLiteral("Trip NM"));
     QVERIFY(part(second, "single_btn")->isVisible());
     // The choice is saved with the page's settings.
     QFile file(pageA()->directory() + pageA()->fileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(QString::fromLocal8Bit(file.readAll()).contains(QStringLiteral("Information2=%1").arg(choice->currentIndex())));
+    QVERIFY(QString::fromLocal8Bit(file.readAll())
+                .contains(QStringLiteral("Information2=%1").arg(choice->currentIndex())));
 
     // A new value of Trip reaches the button.
     ESDataClass::instance()->runtime()->setTrip(12.34);
@@ -300,11 +304,13 @@ void tst_RuntimeControllers::choiceChangeRebindsButton()
 void tst_RuntimeControllers::tripLongPressResets()
 {
     RuntimeScreenButton *second = m_pageA.at(1);
-    qobject_cast<RuntimeEnumPropertyInfo *>(ESDataInfoClass::instance()->setupPropertyInfo(
-        QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
+    qobject_cast<RuntimeEnumPropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo(
+            QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
         ->setCurrentValue(QStringLiteral("Trip"));
     ESDataClass::instance()->runtime()->setTrip(12.34);
-    auto *trip = qobject_cast<RuntimePropertyInfo *>(ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip")));
+    auto *trip = qobject_cast<RuntimePropertyInfo *>(
+        ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip")));
     QSignalSpy sent(settingsSignalEmitter(), &SignalEmitter::signalEmitString);
 
     QPushButton *single = part(second, "single_btn");
@@ -331,8 +337,9 @@ void tst_RuntimeControllers::shortPressOnRuntimeValueChangesNothing()
 
 void tst_RuntimeControllers::invalidValueIgnoresPresses()
 {
-    qobject_cast<RuntimeEnumPropertyInfo *>(ESDataInfoClass::instance()->setupPropertyInfo(
-        QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
+    qobject_cast<RuntimeEnumPropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo(
+            QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
         ->setCurrentValue(QStringLiteral("Trip"));
     ESDataClass::instance()->runtime()->setValid(QStringLiteral("Trip"), false);
     QSignalSpy sent(settingsSignalEmitter(), &SignalEmitter::signalEmitString);
@@ -348,18 +355,21 @@ void tst_RuntimeControllers::menuChoices_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QStringList>("sent");
 
-    QTest::newRow("reset") << "option_1_btn" << QStringList { "Type_Runtime,SingleProperty,ESRuntime,Trip=0" };
+    QTest::newRow("reset") << "option_1_btn"
+                           << QStringList { "Type_Runtime,SingleProperty,ESRuntime,Trip=0" };
     // A runtime value is received, not typed: nothing to modify, and the program goes on.
     QTest::newRow("modify") << "option_2_btn" << QStringList {};
-    QTest::newRow("default") << "option_3_btn" << QStringList { "Type_Runtime,SingleProperty,ESRuntime,Trip=0" };
+    QTest::newRow("default") << "option_3_btn"
+                             << QStringList { "Type_Runtime,SingleProperty,ESRuntime,Trip=0" };
 }
 
 void tst_RuntimeControllers::menuChoices()
 {
     QFETCH(QString, option);
     RuntimeScreenButton *second = m_pageA.at(1);
-    qobject_cast<RuntimeEnumPropertyInfo *>(ESDataInfoClass::instance()->setupPropertyInfo(
-        QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
+    qobject_cast<RuntimeEnumPropertyInfo *>(
+        ESDataInfoClass::instance()->setupPropertyInfo(
+            QStringLiteral("ls"), QStringLiteral("Information2"), QStringLiteral("RuntimeScreenSetupA")))
         ->setCurrentValue(QStringLiteral("Trip"));
     ESDataClass::instance()->runtime()->setTrip(7.5);
     // The press makes Trip the current value; nothing in the system shows the menu, so it is shown here.
@@ -390,13 +400,15 @@ void tst_RuntimeControllers::menuChoosesAnotherValue()
     QTest::mouseClick(child<QPushButton>(m_menu, "ok_btn"), Qt::LeftButton);
 
     PropertyInfo *trip = ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("Trip"));
-    QCOMPARE(RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(first)->propertyInfo(), trip);
+    QCOMPARE(
+        RuntimeModelInterface::instance()->buttonContainer()->runtimeButtonInfo(first)->propertyInfo(), trip);
     QCOMPARE(RuntimeModelInterface::instance()->currentProperty(), trip);
     QCOMPARE(title(first), QStringLiteral("Trip NM"));
-    QCOMPARE(pageA()->Information1(), qobject_cast<RuntimeEnumPropertyInfo *>(
-        ESDataInfoClass::instance()->setupPropertyInfo(
-            QStringLiteral("ls"), QStringLiteral("Information1"), QStringLiteral("RuntimeScreenSetupA")))
-                                           ->indexOfValue(QStringLiteral("Trip")));
+    QCOMPARE(pageA()->Information1(),
+        qobject_cast<RuntimeEnumPropertyInfo *>(
+            ESDataInfoClass::instance()->setupPropertyInfo(
+                QStringLiteral("ls"), QStringLiteral("Information1"), QStringLiteral("RuntimeScreenSetupA")))
+            ->indexOfValue(QStringLiteral("Trip")));
     // The menu now offers what Trip offers.
     QCOMPARE(m_menu->optionTexts(), QStringList({ " Modify Value", " Set to \n Default Value :0.0" }));
 }

@@ -21,12 +21,12 @@
 #include "info/SetupDataInfo.h"
 #include "info/ValuePropertyInfo.h"
 #include "nmea/Validators.h"
+#include "ui/controllers/SetupEnumInterface.h"
+#include "ui/controllers/SetupValueInterface.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/dialogs/SetupLongPressScreen.h"
 #include "ui/keyboards/KeyBoardScreen.h"
 #include "ui/keyboards/PasswordWidget.h"
-#include "ui/controllers/SetupEnumInterface.h"
-#include "ui/dialogs/SetupLongPressScreen.h"
-#include "ui/controllers/SetupValueInterface.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -104,7 +104,8 @@ private slots:
 private:
     // A setup button of the page, named by the convention, bound to the description.
     QPushButton *bind(const QString &prefix, const QString &property, const QString &object);
-    SetupPropertyInfo *description(const QString &prefix, const QString &property, const QString &object) const;
+    SetupPropertyInfo *description(
+        const QString &prefix, const QString &property, const QString &object) const;
     void shortPress(QPushButton *button);
     // Holds the button until the chooser shows; returns how long that took.
     qint64 holdUntilChooser(QPushButton *button);
@@ -188,11 +189,12 @@ SetupPropertyInfo *tst_SetupControllers::description(
 QPushButton *tst_SetupControllers::bind(const QString &prefix, const QString &property, const QString &object)
 {
     auto *button = new QPushButton(m_stage->layout);
-    button->setObjectName(prefix + QStringLiteral("_st_") + property + QLatin1Char('_') + object
-        + QStringLiteral("_btn"));
+    button->setObjectName(
+        prefix + QStringLiteral("_st_") + property + QLatin1Char('_') + object + QStringLiteral("_btn"));
     button->setGeometry(560, 60 + 60 * m_buttons.size(), 200, 50);
     // Added after the stage took its widgets in: styled here as a setup page styles its buttons.
-    button->setStyleSheet(QStringLiteral("QPushButton{color: rgb(82, 255, 96); background-color: rgb(60, 60, 60);}"));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton{color: rgb(82, 255, 96); background-color: rgb(60, 60, 60);}"));
     button->show();
     // Below the overlays, as on a setup page.
     button->lower();
@@ -265,13 +267,21 @@ void tst_SetupControllers::shortPressSteps_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("buttonText");
 
-    QTest::newRow("shared, one step") << "es" << "VesselImage" << "OptionsSetup" << 0 << 1 << 1 << "Tanker ";
-    QTest::newRow("shared, wraps at the end") << "es" << "VesselImage" << "OptionsSetup" << 3 << 1 << 0
-                                              << "Platform ";
-    QTest::newRow("shared, three steps") << "es" << "ScalesDistance" << "OptionsSetup" << 0 << 3 << 0 << "NM ";
-    QTest::newRow("local, one step") << "ls" << "AlarmSounder" << "DisplaySetup" << 0 << 1 << 1 << "off ";
-    QTest::newRow("local, back to the start") << "ls" << "AlarmSounder" << "DisplaySetup" << 0 << 2 << 0
-                                              << "ON ";
+    QTest::newRow("shared, one step") << "es"
+                                      << "VesselImage"
+                                      << "OptionsSetup" << 0 << 1 << 1 << "Tanker ";
+    QTest::newRow("shared, wraps at the end") << "es"
+                                              << "VesselImage"
+                                              << "OptionsSetup" << 3 << 1 << 0 << "Platform ";
+    QTest::newRow("shared, three steps") << "es"
+                                         << "ScalesDistance"
+                                         << "OptionsSetup" << 0 << 3 << 0 << "NM ";
+    QTest::newRow("local, one step") << "ls"
+                                     << "AlarmSounder"
+                                     << "DisplaySetup" << 0 << 1 << 1 << "off ";
+    QTest::newRow("local, back to the start") << "ls"
+                                              << "AlarmSounder"
+                                              << "DisplaySetup" << 0 << 2 << 0 << "ON ";
 }
 
 void tst_SetupControllers::shortPressSteps()
@@ -298,7 +308,8 @@ void tst_SetupControllers::shortPressSteps()
     if (prefix == QLatin1String("es")) {
         // Every step is one single change for the junction box.
         QCOMPARE(sent.count(), presses);
-        QVERIFY2(texts(sent).last().startsWith(QLatin1String("Type_Setup,SingleProperty,")), qPrintable(texts(sent).last()));
+        QVERIFY2(texts(sent).last().startsWith(QLatin1String("Type_Setup,SingleProperty,")),
+            qPrintable(texts(sent).last()));
         QVERIFY2(texts(sent).last().endsWith(change), qPrintable(texts(sent).last()));
     } else {
         // A local setting goes to the display's own file and nowhere else.
@@ -319,12 +330,22 @@ void tst_SetupControllers::longPressOpensChooser_data()
     QTest::addColumn<int>("index");
 
     const QStringList vessels = { "Platform", "Tanker", "Cruise", "Offshore" };
-    QTest::newRow("shared, Ok") << "es" << "VesselImage" << "OptionsSetup" << vessels
-                                << "Select value for Vessel Image :" << "Cruise" << "ok_btn" << 2;
-    QTest::newRow("shared, Cancel") << "es" << "VesselImage" << "OptionsSetup" << vessels
-                                    << "Select value for Vessel Image :" << "Cruise" << "cancel_btn_2" << 0;
-    QTest::newRow("local, Ok") << "ls" << "AlarmSounder" << "DisplaySetup" << QStringList { "ON", "off" }
-                               << "Select value for Sounder :" << "off" << "ok_btn" << 1;
+    QTest::newRow("shared, Ok") << "es"
+                                << "VesselImage"
+                                << "OptionsSetup" << vessels << "Select value for Vessel Image :"
+                                << "Cruise"
+                                << "ok_btn" << 2;
+    QTest::newRow("shared, Cancel") << "es"
+                                    << "VesselImage"
+                                    << "OptionsSetup" << vessels << "Select value for Vessel Image :"
+                                    << "Cruise"
+                                    << "cancel_btn_2" << 0;
+    QTest::newRow("local, Ok") << "ls"
+                               << "AlarmSounder"
+                               << "DisplaySetup" << QStringList { "ON", "off" }
+                               << "Select value for Sounder :"
+                               << "off"
+                               << "ok_btn" << 1;
 }
 
 void tst_SetupControllers::longPressOpensChooser()
@@ -356,7 +377,8 @@ void tst_SetupControllers::longPressOpensChooser()
     const int expectedTexts = (index != 0 && prefix == QLatin1String("es")) ? 1 : 0;
     QCOMPARE(sent.count(), expectedTexts);
     if (expectedTexts)
-        QVERIFY(texts(sent).first().endsWith(QLatin1Char(',') + property + QLatin1Char('=') + QString::number(index)));
+        QVERIFY(texts(sent).first().endsWith(
+            QLatin1Char(',') + property + QLatin1Char('=') + QString::number(index)));
     if (index != 0)
         QCOMPARE(setupButton->text(), row + QLatin1Char(' '));
 }
@@ -459,23 +481,63 @@ void tst_SetupControllers::valueEditor_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("dialogType");
 
-    QTest::newRow("shared number") << "es" << "MaxSpeed" << "OptionsSetup" << "12.5" << "Numerical"
-                                   << "12.5 kn" << true << "12.5" << "";
-    QTest::newRow("shared number out of range") << "es" << "MaxSpeed" << "OptionsSetup" << "150" << "Numerical"
-                                                << "150 kn" << false << "20" << "x";
-    QTest::newRow("shared integer, not a number") << "es" << "RotAverage" << "OptionsSetup" << "1.5"
-                                                  << "Numerical" << "1.5 s" << false << "1" << "x";
-    QTest::newRow("local name") << "ls" << "SystemName" << "DisplaySetup" << "deck" << "Alphabetical"
-                                << "deck " << true << "deck" << "";
-    QTest::newRow("local name too short") << "ls" << "SystemName" << "DisplaySetup" << "d" << "Alphabetical"
-                                          << "d " << false << "ES1111" << "x";
-    QTest::newRow("address in a private range") << "ls" << "IP" << "DisplaySetup" << "10.0.0.7" << "Numerical"
-                                                << "10.0.0.7 " << true << "10.0.0.7" << "";
+    QTest::newRow("shared number") << "es"
+                                   << "MaxSpeed"
+                                   << "OptionsSetup"
+                                   << "12.5"
+                                   << "Numerical"
+                                   << "12.5 kn" << true << "12.5"
+                                   << "";
+    QTest::newRow("shared number out of range") << "es"
+                                                << "MaxSpeed"
+                                                << "OptionsSetup"
+                                                << "150"
+                                                << "Numerical"
+                                                << "150 kn" << false << "20"
+                                                << "x";
+    QTest::newRow("shared integer, not a number") << "es"
+                                                  << "RotAverage"
+                                                  << "OptionsSetup"
+                                                  << "1.5"
+                                                  << "Numerical"
+                                                  << "1.5 s" << false << "1"
+                                                  << "x";
+    QTest::newRow("local name") << "ls"
+                                << "SystemName"
+                                << "DisplaySetup"
+                                << "deck"
+                                << "Alphabetical"
+                                << "deck " << true << "deck"
+                                << "";
+    QTest::newRow("local name too short") << "ls"
+                                          << "SystemName"
+                                          << "DisplaySetup"
+                                          << "d"
+                                          << "Alphabetical"
+                                          << "d " << false << "ES1111"
+                                          << "x";
+    QTest::newRow("address in a private range") << "ls"
+                                                << "IP"
+                                                << "DisplaySetup"
+                                                << "10.0.0.7"
+                                                << "Numerical"
+                                                << "10.0.0.7 " << true << "10.0.0.7"
+                                                << "";
     // Stored all the same, then named.
-    QTest::newRow("address outside the private ranges") << "ls" << "IP" << "DisplaySetup" << "8.8.4.4"
-                                                        << "Numerical" << "8.8.4.4 " << true << "8.8.4.4" << "e";
-    QTest::newRow("not an address") << "ls" << "IP" << "DisplaySetup" << "300.1.1.1" << "Numerical"
-                                    << "300.1.1.1 " << false << "" << "x";
+    QTest::newRow("address outside the private ranges") << "ls"
+                                                        << "IP"
+                                                        << "DisplaySetup"
+                                                        << "8.8.4.4"
+                                                        << "Numerical"
+                                                        << "8.8.4.4 " << true << "8.8.4.4"
+                                                        << "e";
+    QTest::newRow("not an address") << "ls"
+                                    << "IP"
+                                    << "DisplaySetup"
+                                    << "300.1.1.1"
+                                    << "Numerical"
+                                    << "300.1.1.1 " << false << ""
+                                    << "x";
 }
 
 void tst_SetupControllers::valueEditor()

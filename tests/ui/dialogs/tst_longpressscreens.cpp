@@ -161,7 +161,8 @@ void tst_LongPressScreens::chooserRows()
     QStringList events;
     connect(m_chooser, &SetupLongPressScreen::valueChanged, this,
         [&events](const QString &value) { events.append(QStringLiteral("value:") + value); });
-    connect(m_chooser, &SetupLongPressScreen::closed, this, [&events]() { events.append(QStringLiteral("closed")); });
+    connect(m_chooser, &SetupLongPressScreen::closed, this,
+        [&events]() { events.append(QStringLiteral("closed")); });
     clickRow(list, clicked);
     QTest::mouseClick(child<QPushButton>(m_chooser, "ok_btn"), Qt::LeftButton);
     QFETCH(QString, reported);
@@ -201,7 +202,8 @@ void tst_LongPressScreens::chooserButtons()
         [&events](const QString &value) { events.append(QStringLiteral("value:") + value); });
     connect(m_chooser, &SetupLongPressScreen::turnOnAutoFunctions, this,
         [&events]() { events.append(QStringLiteral("auto")); });
-    connect(m_chooser, &SetupLongPressScreen::closed, this, [&events]() { events.append(QStringLiteral("closed")); });
+    connect(m_chooser, &SetupLongPressScreen::closed, this,
+        [&events]() { events.append(QStringLiteral("closed")); });
     QTest::mouseClick(child<QPushButton>(m_chooser, qPrintable(button)), Qt::LeftButton);
     QTEST(events, "events");
     QCOMPARE(m_chooser->isVisible(), events.isEmpty());
@@ -210,7 +212,8 @@ void tst_LongPressScreens::chooserButtons()
 void tst_LongPressScreens::chooserTitleAndAuto()
 {
     m_chooser->setTitle(QStringLiteral("Escalation Time"));
-    QCOMPARE(child<QLabel>(m_chooser, "title_label_2")->text(), QStringLiteral("Select value for Escalation Time:"));
+    QCOMPARE(child<QLabel>(m_chooser, "title_label_2")->text(),
+        QStringLiteral("Select value for Escalation Time:"));
     m_chooser->setTitleText(QStringLiteral("Pick one"));
     QCOMPARE(child<QLabel>(m_chooser, "title_label_2")->text(), QStringLiteral("Pick one"));
     openChooser({ QStringLiteral("a") }, QString());
@@ -232,8 +235,8 @@ void tst_LongPressScreens::chooserListHeight_data()
     QTest::newRow("fifteen rows, capped") << QSize(800, 480) << 15 << 351 << 55;
     QTest::newRow("one row") << QSize(800, 480) << 1 << 55 + 4 + 6 << 55;
     // 600 / 480 = 1.25.
-    QTest::newRow("five rows at 1024x600") << QSize(1024, 600) << 5 << int(int(5 * 55 * 1.25) + 1.25 * 12 + 6)
-                                           << int(55 * 1.25);
+    QTest::newRow("five rows at 1024x600")
+        << QSize(1024, 600) << 5 << int(int(5 * 55 * 1.25) + 1.25 * 12 + 6) << int(55 * 1.25);
     QTest::newRow("fifteen rows at 1024x600") << QSize(1024, 600) << 15 << int(351 * 1.25) << int(55 * 1.25);
 }
 
@@ -265,24 +268,25 @@ void tst_LongPressScreens::menuOptions_data()
 
     QTest::newRow("None") << "None"
                           << " You have 1 option for Trip:" << QStringList {};
-    QTest::newRow("Reset and Change") << "Reset;Change"
-                                      << " You have 2 options for Trip: "
-                                      << QStringList { " Reset Value", " Modify Value" };
+    QTest::newRow("Reset and Change")
+        << "Reset;Change"
+        << " You have 2 options for Trip: " << QStringList { " Reset Value", " Modify Value" };
     QTest::newRow("Change and a default") << "Change;Default:10"
                                           << " You have 2 options for Trip: "
                                           << QStringList { " Modify Value", " Set to \n Default Value :10" };
-    QTest::newRow("Default without value") << "Default"
-                                           << " You have 1 option for Trip:"
-                                           << QStringList { " Set to \n Default Value :0.0" };
+    QTest::newRow("Default without value")
+        << "Default"
+        << " You have 1 option for Trip:" << QStringList { " Set to \n Default Value :0.0" };
     QTest::newRow("empty item") << ""
                                 << "Trip cannot be changed." << QStringList {};
-    QTest::newRow("unknown words count but add nothing") << "Reset;Erase;change"
-                                                         << " You have 3 options for Trip: "
-                                                         << QStringList { " Reset Value" };
+    QTest::newRow("unknown words count but add nothing")
+        << "Reset;Erase;change"
+        << " You have 3 options for Trip: " << QStringList { " Reset Value" };
     // Three buttons: a fourth option is not shown.
     QTest::newRow("four options") << "Reset;Change;Default:5;Reset"
                                   << " You have 4 options for Trip: "
-                                  << QStringList { " Reset Value", " Modify Value", " Set to \n Default Value :5" };
+                                  << QStringList { " Reset Value", " Modify Value",
+                                         " Set to \n Default Value :5" };
 }
 
 void tst_LongPressScreens::menuOptions()

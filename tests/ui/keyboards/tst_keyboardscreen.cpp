@@ -4,8 +4,8 @@
 #include "KeyboardTyping.h"
 #include "ScreenStage.h"
 
-#include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/keyboards/KeyBoardScreen.h"
 #include "ui/keyboards/NumericalKeyboard.h"
 #include "ui/keyboards/PasswordWidget.h"

@@ -6,12 +6,10 @@
 #include "data/ESDataClass.h"
 #include "data/ESLocalSetup.h"
 #include "data/ESRuntimeScreenSetup.h"
-#include "data/RemoteDimmingSetup.h"
 #include "data/ES_Alerts.h"
+#include "data/RemoteDimmingSetup.h"
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
-#include "ui/window/BaseScreen.h"
-#include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimeDockingWidget.h"
@@ -20,6 +18,8 @@
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
+#include "ui/widgets/RuntimeScreenButton.h"
+#include "ui/window/BaseScreen.h"
 
 #include "ScreenPictures.h"
 

@@ -10,10 +10,10 @@
 #include "data/ES_Alerts.h"
 #include "data/RuntimeColorStore.h"
 #include "hardware/DimmingController.h"
-#include "ui/window/BaseScreen.h"
-#include "ui/window/BrightnessSliderWrapper.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/setup/DimmingSetupScreen.h"
+#include "ui/window/BaseScreen.h"
+#include "ui/window/BrightnessSliderWrapper.h"
 
 #include <QAbstractButton>
 #include <QFile>

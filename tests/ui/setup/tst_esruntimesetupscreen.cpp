@@ -12,13 +12,13 @@
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
 #include "info/EnumPropertyInfo.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
 #include "ui/setup/ESRuntimeSetupScreen.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -43,8 +43,8 @@ QList<Row> rowsOf(QChar page)
     auto add = [&rows](const char *label, const char *property) {
         rows.append({ rows.isEmpty() ? 0 : rows.last().row + 1, label, property });
     };
-    static const char *const information[] = { "Information1", "Information2", "Information3", "Information4",
-        "Information5" };
+    static const char *const information[]
+        = { "Information1", "Information2", "Information3", "Information4", "Information5" };
     static const char *const informationLabels[]
         = { "Information 1", "Information 2", "Information 3", "Information 4", "Information 5" };
     auto addBottomBars = [&add]() {
@@ -122,7 +122,10 @@ private:
         return ESDataClass::instance()->localSetup()->runtimeScreenSetup(letter);
     }
     QStackedWidget *mainStack() const { return child<QStackedWidget>(QStringLiteral("stacked_basescreen")); }
-    QStackedWidget *rows() const { return m_page->findChild<QStackedWidget *>(QStringLiteral("stacked_es_rt_setup")); }
+    QStackedWidget *rows() const
+    {
+        return m_page->findChild<QStackedWidget *>(QStringLiteral("stacked_es_rt_setup"));
+    }
     QWidget *holder() const { return m_page->findChild<QWidget *>(QStringLiteral("es_rt_holder")); }
     QAbstractButton *pageButton(QChar letter) const
     {
@@ -205,7 +208,8 @@ void tst_ESRuntimeSetupScreen::layout()
         const QList<Row> expected = rowsOf(letter);
         QCOMPARE(group->findChildren<QAbstractButton *>().size(), expected.size());
         for (const Row &row : expected) {
-            const QString name = QStringLiteral("ls_st_%1_RuntimeScreenSetup%2_btn").arg(row.property).arg(letter);
+            const QString name
+                = QStringLiteral("ls_st_%1_RuntimeScreenSetup%2_btn").arg(row.property).arg(letter);
             auto *setupButton = group->findChild<QAbstractButton *>(name);
             QVERIFY2(setupButton, qPrintable(name));
             QCOMPARE(setupButton->geometry(), QRect(156, 64 * row.row + 10, 112, 40));
@@ -307,16 +311,16 @@ void tst_ESRuntimeSetupScreen::givenBackUnchangedAfterRoundTrips()
         for (auto it = before.constBegin(); it != before.constEnd(); ++it)
             QVERIFY2(after.value(it.key()) == it.value(),
                 qPrintable(QStringLiteral("visit %1: %2 moved from %3,%4 %5x%6 to %7,%8 %9x%10")
-                              .arg(visit)
-                              .arg(it.key()->objectName())
-                              .arg(it.value().first.x())
-                              .arg(it.value().first.y())
-                              .arg(it.value().first.width())
-                              .arg(it.value().first.height())
-                              .arg(after.value(it.key()).first.x())
-                              .arg(after.value(it.key()).first.y())
-                              .arg(after.value(it.key()).first.width())
-                              .arg(after.value(it.key()).first.height())));
+                               .arg(visit)
+                               .arg(it.key()->objectName())
+                               .arg(it.value().first.x())
+                               .arg(it.value().first.y())
+                               .arg(it.value().first.width())
+                               .arg(it.value().first.height())
+                               .arg(after.value(it.key()).first.x())
+                               .arg(after.value(it.key()).first.y())
+                               .arg(after.value(it.key()).first.width())
+                               .arg(after.value(it.key()).first.height())));
     }
     // And it takes touches again: the right arrow turns the page.
     QTest::mouseClick(child<QAbstractButton>(QStringLiteral("navigate_right_button")), Qt::LeftButton);
@@ -402,7 +406,8 @@ void tst_ESRuntimeSetupScreen::pictures()
             ScreenPictures::save(m_window, name);
             const QRect preview(holder()->mapTo(m_window, QPoint(0, 0)), holder()->size());
             QVERIFY(m_screens->geometry() == QRect(QPoint(0, 0), holder()->size()));
-            QVERIFY(preview.right() < rows()->currentWidget()->findChild<QScrollArea *>()->mapTo(m_window, QPoint(0, 0)).x());
+            QVERIFY(preview.right()
+                < rows()->currentWidget()->findChild<QScrollArea *>()->mapTo(m_window, QPoint(0, 0)).x());
             QVERIFY(preview.bottom() < pageButton(letter)->mapTo(m_window, QPoint(0, 0)).y());
         }
         leaveSetup();

@@ -14,12 +14,12 @@
 #include "data/ESTQ55Setup.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupDataInfo.h"
-#include "ui/status/CommunicationInformationTable.h"
-#include "ui/status/InformationWidget.h"
-#include "ui/setup/SimpleGenericSetup.h"
 #include "ui/runtime/Radar.h"
 #include "ui/setup/EsSetupScreens.h"
 #include "ui/setup/EviromentalTestScreen.h"
+#include "ui/setup/SimpleGenericSetup.h"
+#include "ui/status/CommunicationInformationTable.h"
+#include "ui/status/InformationWidget.h"
 
 #include <QButtonGroup>
 #include <QLabel>

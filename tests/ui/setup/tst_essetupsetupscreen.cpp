@@ -13,10 +13,10 @@
 #include "info/ESDataInfoClass.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvStandbyHandlers.h"
-#include "ui/window/BaseScreen.h"
 #include "ui/dialogs/SystemResetDialog.h"
 #include "ui/setup/ESSetupSetupScreen.h"
 #include "ui/setup/VesselGeometryWidget.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>

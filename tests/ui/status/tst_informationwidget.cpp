@@ -14,9 +14,9 @@
 #include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
 #include "ui/CustomColorDefinitions.h"
+#include "ui/ThemeColorSingleton.h"
 #include "ui/status/InformationWidget.h"
 #include "ui/status/TableItemWrapper.h"
-#include "ui/ThemeColorSingleton.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -4,8 +4,8 @@
 #include "PixelCount.h"
 #include "ScreenStage.h"
 
-#include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/widgets/RuntimeScreenButton.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -4,12 +4,12 @@
 #include "PixelCount.h"
 #include "ScreenStage.h"
 
+#include "ui/WidgetMargins.h"
 #include "ui/widgets/DisplayButton.h"
 #include "ui/widgets/OutlinedTextLabel.h"
 #include "ui/widgets/QPushButton1.h"
 #include "ui/widgets/SetupLabelWithButton.h"
 #include "ui/widgets/TextResizeButton.h"
-#include "ui/WidgetMargins.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -7,8 +7,8 @@
 #include "data/ESSetup.h"
 #include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
-#include "ui/window/AlarmWidget.h"
 #include "ui/CustomLayout.h"
+#include "ui/window/AlarmWidget.h"
 
 #include <QLabel>
 #include <QPushButton>
