@@ -42,7 +42,6 @@
 #include <QNetworkInterface>
 #include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -366,22 +365,13 @@ int cpuRun(int argc, char *argv[], int seconds, const QString &peerProgram, bool
     return 0;
 }
 
-// One part in a fresh process and a fresh working directory; its standard output is passed on.
+// One part in a fresh process and a fresh working directory; its output is passed on.
 bool runPart(const QStringList &arguments, int limitMs)
 {
-    QTemporaryDir workingDirectory;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess part;
-    part.setProcessEnvironment(environment);
-    part.setWorkingDirectory(workingDirectory.path());
-    part.setProcessChannelMode(QProcess::ForwardedChannels);
-    part.start(QCoreApplication::applicationFilePath(), arguments);
-    if (!part.waitForFinished(limitMs) || part.exitStatus() != QProcess::NormalExit || part.exitCode() != 0) {
-        std::fprintf(stderr, "bench_screens: part %s failed\n", qPrintable(arguments.first()));
-        return false;
-    }
-    return true;
+    if (runFreshPart(arguments, limitMs))
+        return true;
+    std::fprintf(stderr, "bench_screens: part %s failed\n", qPrintable(arguments.first()));
+    return false;
 }
 
 } // namespace
@@ -394,13 +384,8 @@ int main(int argc, char *argv[])
         return cpuRun(argc, argv, std::atoi(argv[2]), QString::fromLocal8Bit(argv[3]),
             std::strcmp(argv[4], "vary") == 0);
     }
-    const bool inside = isInside(argc, argv);
-    if (!inside)
-        return reexecuteInNamespace(argc, argv);
-    if (!foreignInterfacesUp().isEmpty()) {
-        std::fprintf(stderr, "bench_screens: an interface other than \"lo\" is up; refusing to run\n");
-        return 1;
-    }
+    if (const std::optional<int> refused = enterPrivateNetwork(argc, argv, "bench_screens"))
+        return *refused;
     int seconds = 60;
     for (int i = 2; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], "--seconds") == 0)

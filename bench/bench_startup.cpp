@@ -24,9 +24,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkInterface>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -117,35 +115,24 @@ int main(int argc, char *argv[])
 {
     if (argc > 1 && std::strcmp(argv[1], runMark) == 0)
         return singleRun(argc, argv);
-    const bool inside = isInside(argc, argv);
-    if (!inside)
-        return reexecuteInNamespace(argc, argv);
-    if (!foreignInterfacesUp().isEmpty()) {
-        std::fprintf(stderr, "bench_startup: an interface other than \"lo\" is up; refusing to run\n");
-        return 1;
-    }
+    if (const std::optional<int> refused = enterPrivateNetwork(argc, argv, "bench_startup"))
+        return *refused;
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
 
     QCoreApplication application(argc, argv);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     std::vector<double> times;
     std::vector<double> resident;
     std::vector<double> peak;
     std::printf("run  confirm->shown [ms]  VmRSS [MiB]  VmHWM [MiB]\n");
     for (int i = 0; i < runs; ++i) {
-        QTemporaryDir workingDirectory;
-        QProcess run;
-        run.setProcessEnvironment(environment);
-        run.setWorkingDirectory(workingDirectory.path());
-        run.start(QCoreApplication::applicationFilePath(), { QLatin1String(runMark) });
-        if (!run.waitForFinished(60000) || run.exitCode() != 0) {
-            std::fprintf(
-                stderr, "bench_startup: run %d failed: %s\n", i + 1, run.readAllStandardError().constData());
+        QByteArray output;
+        QByteArray errors;
+        if (!runFreshPart({ QLatin1String(runMark) }, 60000, &output, &errors)) {
+            std::fprintf(stderr, "bench_startup: run %d failed: %s\n", i + 1, errors.constData());
             return 1;
         }
-        const QList<QByteArray> fields = run.readAllStandardOutput().trimmed().split(' ');
+        const QList<QByteArray> fields = output.trimmed().split(' ');
         if (fields.size() != 3)
             return 1;
         times.push_back(fields.at(0).toDouble());

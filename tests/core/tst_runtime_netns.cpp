@@ -42,12 +42,7 @@
 
 namespace {
 
-const char displaySfi[] = "GN1000";
-const char junctionBoxSfi[] = "GN1001";
-// The default transmission group SATD.
-const char groupAddress[] = "239.192.0.3";
-const quint16 groupPort = 60003;
-const int fastRepeatMs = 50;
+using namespace TestNetwork;
 
 QLabel *label(QWidget *widget, const char *name)
 {
@@ -101,7 +96,6 @@ private slots:
     void valueLineOnThePicture();
 
 private:
-    void pairWithPeer();
     void sendRuntime(const QString &text);
     // Page A of the main window, on screen.
     RuntimeWidget_new *pageA() const;
@@ -109,7 +103,7 @@ private:
     void show(int line, const QString &name);
     RuntimeScreenButton *sideButton(int line) const;
 
-    std::unique_ptr<JunctionBoxPeer> m_peer;
+    JunctionBoxPeer *m_peer = nullptr;
     std::optional<StartedSystem> m_started;
     BaseScreen *m_window = nullptr;
 };
@@ -122,16 +116,11 @@ void tst_RuntimeNetns::initTestCase()
 
 void tst_RuntimeNetns::init()
 {
-    m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
-    QVERIFY(m_peer->isBound());
-    m_started.emplace([]() { shortenPairRepeat(fastRepeatMs); });
+    m_started.emplace(StartedSystem::withJunctionBox());
     QVERIFY(m_started->isStarted());
-    MirloxSystem *system = m_started->get();
-    shortenResendPeriod(system, fastRepeatMs);
-    m_window = system->mainWindow();
-    m_window->resize(800, 480);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    pairWithPeer();
+    m_peer = m_started->peer();
+    m_window = m_started->get()->mainWindow();
+    m_started->pair();
     QTRY_VERIFY(pageA() && pageA()->isVisible());
 }
 
@@ -139,12 +128,7 @@ void tst_RuntimeNetns::cleanup()
 {
     m_window = nullptr;
     m_started.reset();
-    m_peer.reset();
-}
-
-void tst_RuntimeNetns::pairWithPeer()
-{
-    pairWithJunctionBox(m_peer.get(), QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
+    m_peer = nullptr;
 }
 
 void tst_RuntimeNetns::sendRuntime(const QString &text)

@@ -58,12 +58,7 @@
 
 namespace {
 
-const char displaySfi[] = "GN1000";
-const char junctionBoxSfi[] = "GN1001";
-// The default transmission group SATD.
-const char groupAddress[] = "239.192.0.3";
-const quint16 groupPort = 60003;
-const int fastRepeatMs = 50;
+using namespace TestNetwork;
 const int rebootRepeatMs = 40;
 
 // The settings text a setup datagram carries: the data pieces of its "PQRVAVG" sentences joined.
@@ -114,7 +109,6 @@ private slots:
     void pageAfterRuntimeSetupLeavesRuntimePagesAlone();
 
 private:
-    void pairWithPeer();
     // The menu button (from the runtime side after the config button); the page it opens is shown.
     QWidget *openSetupPage(const QString &menuButton, const QString &page);
     // Reset on the general setup page, then the option's button in the dialog it opens.
@@ -129,7 +123,7 @@ private:
     // The settings texts of every setup datagram the peer received, in arrival order.
     QStringList receivedSetupTexts() const;
 
-    std::unique_ptr<JunctionBoxPeer> m_peer;
+    JunctionBoxPeer *m_peer = nullptr;
     std::optional<StartedSystem> m_started;
     BaseScreen *m_window = nullptr;
     KeyBoardScreen *m_editor = nullptr;
@@ -144,20 +138,14 @@ void tst_SetupChangeNetns::initTestCase()
 
 void tst_SetupChangeNetns::init()
 {
-    m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
-    QVERIFY(m_peer->isBound());
-    m_started.emplace([]() {
-        shortenPairRepeat(fastRepeatMs);
+    m_started.emplace(StartedSystem::withJunctionBox([]() {
         NmeaHandlerContainer *handlers = NmeaHandlerContainer::instance();
         qobject_cast<HandlerPqrvReboot *>(handlers->handler(QStringLiteral("PQRV"), QStringLiteral("REBOOT")))
             ->setRepeatIntervals(rebootRepeatMs, 2 * rebootRepeatMs);
-    });
+    }));
     QVERIFY(m_started->isStarted());
-    MirloxSystem *system = m_started->get();
-    shortenResendPeriod(system, fastRepeatMs);
-    m_window = system->mainWindow();
-    m_window->resize(800, 480);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_peer = m_started->peer();
+    m_window = m_started->get()->mainWindow();
 
     // The controllers took the window's own editors when the system built it.
     m_editor = m_window->keyboardScreen();
@@ -173,12 +161,7 @@ void tst_SetupChangeNetns::cleanup()
     m_added.clear();
     m_window = nullptr;
     m_started.reset();
-    m_peer.reset();
-}
-
-void tst_SetupChangeNetns::pairWithPeer()
-{
-    pairWithJunctionBox(m_peer.get(), QLatin1String(displaySfi), QLatin1String(junctionBoxSfi));
+    m_peer = nullptr;
 }
 
 QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)
@@ -297,7 +280,7 @@ void tst_SetupChangeNetns::sharedChangesReachJunctionBox()
     QFETCH(QString, object);
     QFETCH(QString, typed);
     QFETCH(QString, text);
-    pairWithPeer();
+    m_started->pair();
     QPushButton *button = bind(QStringLiteral("es"), property, object);
 
     if (typed.isEmpty()) {
@@ -320,7 +303,7 @@ void tst_SetupChangeNetns::sharedChangesReachJunctionBox()
 
 void tst_SetupChangeNetns::localChangeIsSavedNotSent()
 {
-    pairWithPeer();
+    m_started->pair();
     CU_R207_Setup *display = ESDataClass::instance()->localSetup()->DisplaySetup();
     QCOMPARE(display->AlarmSounder(), 0);
     QFile::remove(display->directory() + display->fileName());
@@ -349,7 +332,7 @@ void tst_SetupChangeNetns::localChangeIsSavedNotSent()
 
 void tst_SetupChangeNetns::tripResetFromRuntimePage()
 {
-    pairWithPeer();
+    m_started->pair();
     // The second value button of page A, bound by the window, made to show the trip counter.
     auto *button = m_window->findChild<RuntimeScreenButton *>(
         QStringLiteral("es_rt_Information2_RuntimeScreenSetupA_btn_1"));
@@ -397,7 +380,7 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
     QFETCH(QString, option);
     QFETCH(int, reboots);
     QFETCH(QString, text);
-    pairWithPeer();
+    m_started->pair();
     QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(option);
 
@@ -434,7 +417,7 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
 // more times at the longer interval, and stops.
 void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
 {
-    pairWithPeer();
+    m_started->pair();
     QCOMPARE(
         ESDataClass::instance()->localSetup()->DisplaySetup()->PairedSFI(), QLatin1String(junctionBoxSfi));
     QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
@@ -467,7 +450,7 @@ void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
 // The junction box may have missed the first request: the second is sent as well, as a datagram of its own.
 void tst_SetupChangeNetns::restoreRequestedTwiceIsSentTwice()
 {
-    pairWithPeer();
+    m_started->pair();
     const QString text = QStringLiteral("Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetups=1");
     QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(QStringLiteral("restore_all_btn"));
@@ -526,7 +509,7 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     QFETCH(QString, button);
     QFETCH(QString, shown);
     QFETCH(QString, redrawn);
-    pairWithPeer();
+    m_started->pair();
     QWidget *opened = openSetupPage(menuButton, page);
     QVERIFY(opened);
     auto *bound = opened->findChild<QPushButton *>(button);

@@ -36,13 +36,7 @@
 
 namespace {
 
-const char displaySfi[] = "GN1000";
-const char junctionBoxSfi[] = "GN1001";
-// The default transmission group SATD.
-const char groupAddress[] = "239.192.0.3";
-const quint16 groupPort = 60003;
-// The repetitions and the resending of the display while a case waits for them.
-const int fastRepeatMs = 50;
+using namespace TestNetwork;
 
 QString pairRequest()
 {
@@ -78,7 +72,7 @@ private:
     // The junction box falls silent and the supervision takes the link down.
     void loseLink();
 
-    std::unique_ptr<JunctionBoxPeer> m_peer;
+    JunctionBoxPeer *m_peer = nullptr;
     std::optional<StartedSystem> m_started;
     MirloxSystem *m_system = nullptr;
     // The junction box's own copy of the shared setup and of the alert states: what it sends is their
@@ -95,13 +89,13 @@ void tst_StartupNetns::initTestCase()
 
 void tst_StartupNetns::init()
 {
-    m_peer.reset(new JunctionBoxPeer(QLatin1String(junctionBoxSfi), QLatin1String(groupAddress), groupPort));
-    QVERIFY(m_peer->isBound());
-
-    m_started.emplace([]() { shortenPairRepeat(fastRepeatMs); });
+    StartedSystem::Options options = StartedSystem::withJunctionBox();
+    // The window as the system shows it.
+    options.windowSize = QSize();
+    m_started.emplace(options);
     QVERIFY(m_started->isStarted());
+    m_peer = m_started->peer();
     m_system = m_started->get();
-    shortenResendPeriod(m_system, fastRepeatMs);
     QVERIFY(m_system->mainWindow()->isVisible());
     QCOMPARE(m_system->mainWindow()->windowTitle(), QStringLiteral("Korvane Tessary - MIRLOX RN4400"));
 
@@ -115,7 +109,7 @@ void tst_StartupNetns::cleanup()
     m_peerSetup.reset();
     m_system = nullptr;
     m_started.reset();
-    m_peer.reset();
+    m_peer = nullptr;
 }
 
 void tst_StartupNetns::sendCompleteSetup()

@@ -18,15 +18,31 @@
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvPairingHandlers.h"
 #include "ui/dialogs/NetworkSelectWidget.h"
+#include "ui/window/BaseScreen.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSize>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 #include <optional>
+
+// The addresses of the display and its junction box in the system tests: the display's and the junction
+// box's SFIs and the default transmission group SATD.
+namespace TestNetwork {
+inline constexpr char displaySfi[] = "GN1000";
+inline constexpr char junctionBoxSfi[] = "GN1001";
+inline constexpr char groupAddress[] = "239.192.0.3";
+inline constexpr quint16 groupPort = 60003;
+// The PAIR repeat and the resending of setup datagrams while a case waits for them.
+inline constexpr int fastRepeatMs = 50;
+} // namespace TestNetwork
+
+inline void shortenPairRepeat(int ms);
+inline void shortenResendPeriod(MirloxSystem *system, int ms);
 
 // The display's system object of one test case, started the way the program starts it: the dialog is
 // shown, "lo" chosen and "Confirm" clicked. It stands on process-wide stores of its own (FreshStores), on
@@ -34,20 +50,64 @@
 // case sees what another left behind. Only inside a private network namespace (NetnsGuard): the system joins
 // multicast groups.
 //
-// A test keeps one as a std::optional member, emplaces it in init() and resets it in cleanup(); the system
-// goes before the stores it stands on.
+// With the options it also brings what the system tests of the link need: a junction-box peer bound on the
+// display's group before the system starts (and gone after it), the PAIR repeat and the resending shortened,
+// and the main window at a size and exposed. A test keeps one as a std::optional member, emplaces it in
+// init() and resets it in cleanup(); the system goes before the stores it stands on and before the peer.
 class StartedSystem
 {
 public:
-    // `beforeStart` runs on the fresh stores before the dialog is confirmed: settings the start must take
-    // over or correct, and intervals of the handlers' timers.
-    explicit StartedSystem(const std::function<void()> &beforeStart = {})
+    struct Options
     {
+        // Runs on the fresh stores before the dialog is confirmed: settings the start must take over or
+        // correct, and intervals of the handlers' timers.
+        std::function<void()> beforeStart;
+        // A junction box (TestNetwork::junctionBoxSfi) on the display's group.
+        bool withPeer = false;
+        // The PAIR repeat and the setup resend period; 0 keeps the system's own.
+        int repeatMs = 0;
+        // The main window's size, waited for until exposed; empty leaves the window as the system shows it.
+        QSize windowSize;
+    };
+
+    // The system alone: no peer, its own repeats, its window as it shows it.
+    static Options withoutPeer(const std::function<void()> &beforeStart = {})
+    {
+        Options options;
+        options.beforeStart = beforeStart;
+        return options;
+    }
+
+    // The link fixture of the system tests: a peer, fast repeats and the main window at 800 x 480.
+    static Options withJunctionBox(const std::function<void()> &beforeStart = {})
+    {
+        Options options;
+        options.beforeStart = beforeStart;
+        options.withPeer = true;
+        options.repeatMs = TestNetwork::fastRepeatMs;
+        options.windowSize = QSize(800, 480);
+        return options;
+    }
+
+    explicit StartedSystem(const std::function<void()> &beforeStart = {})
+        : StartedSystem(withoutPeer(beforeStart))
+    {
+    }
+
+    explicit StartedSystem(const Options &options)
+    {
+        if (options.withPeer) {
+            m_peer = std::make_unique<JunctionBoxPeer>(QLatin1String(TestNetwork::junctionBoxSfi),
+                QLatin1String(TestNetwork::groupAddress), TestNetwork::groupPort);
+            QVERIFY(m_peer->isBound());
+        }
         m_stores.emplace();
         m_device = std::make_unique<FolderDevice>(m_stores->directory());
         m_logs.emplace(ESDataClass::instance()->setup()->CommunicationsLoggingSetup(), m_device.get(), true);
-        if (beforeStart)
-            beforeStart();
+        if (options.repeatMs > 0)
+            shortenPairRepeat(options.repeatMs);
+        if (options.beforeStart)
+            options.beforeStart();
         // The descriptions of this case's settings tree: the process-wide registry would still describe
         // the objects of an earlier case.
         m_descriptions.emplace();
@@ -64,6 +124,14 @@ public:
         interfaces->setCurrentIndex(loopback);
         QTest::mouseClick(confirm, Qt::LeftButton);
         m_started = m_system->mainWindow() != nullptr;
+        if (!m_started)
+            return;
+        if (options.repeatMs > 0)
+            shortenResendPeriod(m_system.get(), options.repeatMs);
+        if (!options.windowSize.isEmpty()) {
+            m_system->mainWindow()->resize(options.windowSize);
+            QVERIFY(QTest::qWaitForWindowExposed(m_system->mainWindow()));
+        }
     }
 
     ~StartedSystem()
@@ -74,17 +142,23 @@ public:
         m_logs.reset();
         m_device.reset();
         m_stores.reset();
+        m_peer.reset();
     }
 
     StartedSystem(const StartedSystem &) = delete;
     StartedSystem &operator=(const StartedSystem &) = delete;
 
-    // Whether "Confirm" built the system (its main window exists).
-    bool isStarted() const { return m_started; }
+    // Whether "Confirm" built the system (its main window exists) and the options were applied.
+    bool isStarted() const { return m_started && !QTest::currentTestFailed(); }
     MirloxSystem *get() const { return m_system.get(); }
     MirloxSystem *operator->() const { return m_system.get(); }
+    // The junction box of Options::withPeer, or null.
+    JunctionBoxPeer *peer() const { return m_peer.get(); }
+    // Pairs the display with the peer (pairWithJunctionBox); a caller checks QTest::currentTestFailed().
+    void pair() const;
 
 private:
+    std::unique_ptr<JunctionBoxPeer> m_peer;
     std::optional<FreshStores> m_stores;
     std::unique_ptr<FolderDevice> m_device;
     std::optional<FreshInstance<CommunicationsLogging>> m_logs;
@@ -123,6 +197,13 @@ inline void pairWithJunctionBox(
     peer->sendSettingsText(junctionBoxSetup.serialize(), displaySfi, QStringLiteral("pqrvsetup"));
     QTRY_COMPARE(accepted.count(), 1);
     QVERIFY(SerializationController::instance()->isLinkUp());
+}
+
+inline void StartedSystem::pair() const
+{
+    QVERIFY(m_peer);
+    pairWithJunctionBox(
+        m_peer.get(), QLatin1String(TestNetwork::displaySfi), QLatin1String(TestNetwork::junctionBoxSfi));
 }
 
 #endif // STARTEDSYSTEM_H
