@@ -530,11 +530,20 @@ QString NmeaMessage::serializeParameters() const
     return text;
 }
 
-QString NmeaMessage::toSentence() const
+QString NmeaMessage::completeSentence() const
 {
     const QString body = m_talker + m_formatter + QLatin1Char(',') + serializeParameters();
-    const QString sentence
-        = QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+    return QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+}
+
+bool NmeaMessage::fitsInSentence() const
+{
+    return !isTooLong(completeSentence());
+}
+
+QString NmeaMessage::toSentence() const
+{
+    const QString sentence = completeSentence();
     if (isTooLong(sentence)) {
         qDebug().noquote()
             << QStringLiteral("Sentence of %1 characters is too long, not written: ").arg(sentence.size())
