@@ -107,8 +107,11 @@ private:
     throw thrown;
 }
 
+} // namespace
+
 // The validator of a field as values: built from the description once per class, made into a new
-// validator object for every field built.
+// validator object for every field built. Outside the anonymous namespace because NmeaFieldPlan, which
+// the header names, holds one.
 struct ValidatorPlan
 {
     enum Kind { None, Int, Double, Pattern };
@@ -119,6 +122,8 @@ struct ValidatorPlan
     double high = 0.0;
     QRegularExpression pattern;
 };
+
+namespace {
 
 // Every validator gets the same locale; one shared value instead of a locale looked up per validator.
 const QLocale &validatorLocale()
