@@ -196,25 +196,32 @@ void TestPqrvDiagnostics::everyPairFitsAndArrives_data()
     QTest::addColumn<QList<int>>("codes");
     QTest::addColumn<QList<int>>("counts");
     QTest::addColumn<QList<int>>("sizes");
+    // The length of the longest sentence, "$" and CR LF included.
+    QTest::addColumn<int>("longest");
 
     QTest::newRow("small counts") << systemCodes
                                   << (QList<int> { 0, 1, 0, 0, 0, 3, 0, 0, 4, 0, 0, 1, 0, 0, 1 })
-                                  << QList<int> { 8, 7 };
+                                  << QList<int> { 8, 7 } << 60;
     QTest::newRow("one count of a thousand")
-        << systemCodes << (QList<int> { 0, 1000 } + repeated(0, 13)) << QList<int> { 8, 7 };
-    // Six counts of four digits and two of three: 82 characters, the most one sentence can have.
+        << systemCodes << (QList<int> { 0, 1000 } + repeated(0, 13)) << QList<int> { 8, 7 } << 63;
+    // Six counts of four digits and two of three: the most one sentence can hold.
     QTest::newRow("exactly 82 characters")
         << systemCodes << (repeated(1000, 6) + QList<int> { 100, 100 } + repeated(0, 7))
-        << QList<int> { 8, 7 };
+        << QList<int> { 8, 7 } << 82;
     QTest::newRow("one character more")
-        << systemCodes << (repeated(1000, 7) + QList<int> { 100 } + repeated(0, 7)) << QList<int> { 7, 1, 7 };
-    QTest::newRow("counts of a thousand") << systemCodes << repeated(1000, 15) << QList<int> { 7, 1, 7 };
+        << systemCodes << (repeated(1000, 7) + QList<int> { 100 } + repeated(0, 7)) << QList<int> { 7, 1, 7 }
+        << 76;
+    QTest::newRow("counts of a thousand")
+        << systemCodes << repeated(1000, 15) << QList<int> { 7, 1, 7 } << 76;
     QTest::newRow("only the last chunk large")
-        << systemCodes << (repeated(0, 8) + repeated(INT_MAX, 7)) << QList<int> { 8, 4, 3 };
-    QTest::newRow("largest counts") << systemCodes << repeated(INT_MAX, 15) << QList<int> { 4, 4, 4, 3 };
-    QTest::newRow("smallest counts") << systemCodes << repeated(INT_MIN, 15) << QList<int> { 4, 4, 4, 3 };
-    QTest::newRow("counts missing") << systemCodes << QList<int> { INT_MAX, INT_MAX } << QList<int> { 8, 7 };
-    QTest::newRow("no codes") << QList<int>() << QList<int>() << QList<int>();
+        << systemCodes << (repeated(0, 8) + repeated(INT_MAX, 7)) << QList<int> { 8, 4, 3 } << 76;
+    QTest::newRow("largest counts") << systemCodes << repeated(INT_MAX, 15) << QList<int> { 4, 4, 4, 3 }
+                                    << 76;
+    QTest::newRow("smallest counts") << systemCodes << repeated(INT_MIN, 15) << QList<int> { 4, 4, 4, 3 }
+                                     << 80;
+    QTest::newRow("counts missing") << systemCodes << QList<int> { INT_MAX, INT_MAX } << QList<int> { 8, 7 }
+                                    << 72;
+    QTest::newRow("no codes") << QList<int>() << QList<int>() << QList<int>() << 0;
 }
 
 void TestPqrvDiagnostics::everyPairFitsAndArrives()
@@ -222,6 +229,7 @@ void TestPqrvDiagnostics::everyPairFitsAndArrives()
     QFETCH(QList<int>, codes);
     QFETCH(QList<int>, counts);
     QFETCH(QList<int>, sizes);
+    QFETCH(int, longest);
     const QStringList sentences = HandlerPqrvVmpcgter::errorTableSentences(codes, counts);
     QList<int> sentCodes;
     QList<int> sentCounts;
@@ -233,6 +241,10 @@ void TestPqrvDiagnostics::everyPairFitsAndArrives()
     for (int i = 0; i < codes.size(); ++i)
         expectedCounts << counts.value(i, -1);
     QCOMPARE(sentCounts, expectedCounts);
+    int longestSent = 0;
+    for (const QString &sentence : sentences)
+        longestSent = qMax(longestSent, int(sentence.size()));
+    QCOMPARE(longestSent, longest);
 }
 
 // The whole path from the counters: every count of a thousand and more reaches the peer, before the
