@@ -117,10 +117,6 @@ void tst_GpioContainer::valuesAfterConstruction()
     QCOMPARE(gpio.timeValue3(), 400);
     QCOMPARE(gpio.timeValue4(), 7000);
     QCOMPARE(gpio.value5(), 0);
-    gpio.setFlag1(false);
-    gpio.setTimeValue1(250);
-    QCOMPARE(gpio.flag1(), false);
-    QCOMPARE(gpio.timeValue1(), 250);
 }
 
 void tst_GpioContainer::noLineHasAnAuxSource()
