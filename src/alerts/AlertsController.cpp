@@ -22,7 +22,6 @@ AlertsController::AlertsController(const QStringList &definitionLines, QObject *
         }
         auto *controller = new SingleAlertTypeController(fields, this);
         m_alertTypeControllers.append(controller);
-        m_heartbeatMonitors->setHeartbeatTimeout(controller->alertName(), controller->heartbeatTimeout());
         connect(controller, &SingleAlertTypeController::addMonitor, m_heartbeatMonitors,
             QOverload<QString, QString, QString>::of(&HeartbeatMonitorsList::addMonitor));
         connect(controller, &SingleAlertTypeController::removeMonitor, m_heartbeatMonitors,

@@ -22,8 +22,8 @@ public:
     ResponsibilityOwnerHeartbeatMonitor *monitor(const QString &alert_name) const;
     int count() const;
 
-    // How many seconds without a heartbeat of the owner raise the alert again: 120 unless the alert's
-    // definition gives another time. Taken by the next monitor of the alert; at least 1.
+    // How many seconds without a heartbeat of the owner raise the alert again: 120 unless the list's
+    // owner sets another time for the alert. Taken by the next monitor of the alert; at least 1.
     void setHeartbeatTimeout(const QString &alert_name, int seconds);
     int heartbeatTimeout(const QString &alert_name) const;
 

@@ -2,14 +2,12 @@
 
 #include "alerts/AlertWords.h"
 #include "alerts/BasicAlert.h"
-#include "alerts/ResponsibilityOwnerHeartbeatMonitor.h"
 #include "common/LogText.h"
 #include "common/SignalExtender.h"
 
 #include <QDebug>
 #include <QLocale>
 
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -41,38 +39,18 @@ int instanceField(const QStringList &fields)
     return instance;
 }
 
-// A positive decimal number of the field, or the fallback (logged when the field was there).
-double positiveNumberField(const QStringList &fields, int index, double fallback, const char *what)
+// Field 8 when it is a positive decimal number, otherwise the default (logged when the field was there).
+double escalationMinutesField(const QStringList &fields)
 {
-    if (index >= fields.size())
+    const double fallback = BasicAlert::defaultEscalationMinutes;
+    if (fields.size() <= 8)
         return fallback;
     bool ok = false;
-    const double value = QLocale::c().toDouble(fields.at(index).trimmed(), &ok);
+    const double value = QLocale::c().toDouble(fields.at(8).trimmed(), &ok);
     if (ok && std::isfinite(value) && value > 0.0)
         return value;
-    qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ":" << what
-             << logExcerpt(fields.at(index)) << "is no positive number," << fallback << "taken";
-    return fallback;
-}
-
-int millisecondsOf(double seconds)
-{
-    const double milliseconds = seconds * 1000.0;
-    if (milliseconds >= static_cast<double>(INT_MAX))
-        return INT_MAX;
-    return qMax(1, static_cast<int>(std::lround(milliseconds)));
-}
-
-int wholeSecondsField(const QStringList &fields, int index, int fallback)
-{
-    if (index >= fields.size())
-        return fallback;
-    bool ok = false;
-    const int value = fields.at(index).toInt(&ok);
-    if (ok && value > 0)
-        return value;
-    qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ": heartbeat timeout"
-             << logExcerpt(fields.at(index)) << "is no positive whole number," << fallback << "taken";
+    qDebug() << "Alert definition" << logExcerpt(fields.value(0)) << ": escalation time"
+             << logExcerpt(fields.at(8)) << "is no positive number," << fallback << "taken";
     return fallback;
 }
 
@@ -82,17 +60,13 @@ SingleAlertTypeController::SingleAlertTypeController(const QStringList &fields, 
     : QObject(parent)
     , m_alertName(fields.value(0))
     , m_alertText(fields.value(1))
-    , m_heartbeatTimeoutSeconds(
-          wholeSecondsField(fields, 10, ResponsibilityOwnerHeartbeatMonitor::defaultTimeoutSeconds))
 {
     m_basicAlert = new BasicAlert(this, identifierField(fields),
         wordField(fields, 3, alertPriorityFromName, static_cast<int>(AlertPriority::Alert)),
         wordField(fields, 4, alertCategoryFromName, static_cast<int>(AlertCategory::CatB)),
         wordField(fields, 5, alertEscalationFromName, static_cast<int>(EscalationType::WarningToWarning)),
         instanceField(fields), fields.size() > 7 ? fields.at(7) == QLatin1String("true") : true,
-        positiveNumberField(fields, 8, BasicAlert::defaultEscalationMinutes, "escalation time"));
-    m_basicAlert->setSilenceTime(millisecondsOf(
-        positiveNumberField(fields, 9, BasicAlert::defaultSilenceMilliseconds / 1000.0, "silence time")));
+        escalationMinutesField(fields));
     registerAndQueueConnections();
 }
 
@@ -104,7 +78,6 @@ SingleAlertTypeController::SingleAlertTypeController(const QString &name, QObjec
     , m_basicAlert(new BasicAlert(this, alertIdentifier, alertPriority, alertCategory, escalationType,
           alertInstance, ackWhenRectified, escalationMinutes))
     , m_alertText(name)
-    , m_heartbeatTimeoutSeconds(ResponsibilityOwnerHeartbeatMonitor::defaultTimeoutSeconds)
 {
     registerAndQueueConnections();
 }

@@ -17,10 +17,9 @@ class BasicAlert;
 //   3 priority word [Alert], 4 category word [CatB], 5 escalation word [WarningToWarning]
 //     (a word in no table gives the table's size, kept as it is),
 //   6 initial instance, 0 to 999999 [0], 7 acknowledge when rectified: exactly "true" [true],
-//   8 escalation time in minutes, shared by all alerts, fractions allowed [60],
-//   9 silence time in seconds, fractions allowed [30],
-//   10 heartbeat timeout of a responsibility owner in whole seconds [120].
-// A time that is no positive number takes the default. Further fields are ignored.
+//   8 escalation time in minutes, shared by all alerts, fractions allowed; no positive number: [60].
+// Further fields are ignored: the silence time (30 s) and the heartbeat timeout of a responsibility
+// owner (120 s) are the same for every alert.
 class SingleAlertTypeController : public QObject
 {
     Q_OBJECT
@@ -43,8 +42,6 @@ public:
     void setManufacturerCode(const QString &manufacturerCode);
     QString actionSource() const { return m_actionSource; }
     void setActionSource(const QString &actionSource);
-    // Seconds without a heartbeat of a responsibility owner before the alert is raised again.
-    int heartbeatTimeout() const { return m_heartbeatTimeoutSeconds; }
 
 signals:
     void addMonitor(QString alert_name, QString source_talker, QString source_sfi = QString());
@@ -71,7 +68,6 @@ private:
     BasicAlert *m_basicAlert = nullptr;
     QString m_alertText;
     QString m_manufacturerCode;
-    int m_heartbeatTimeoutSeconds;
 };
 
 #endif // SINGLEALERTTYPECONTROLLER_H

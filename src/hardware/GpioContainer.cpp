@@ -23,6 +23,20 @@ GpioContainer::GpioContainer(QObject *parent)
     });
 }
 
+const char GpioContainer::NoAuxSource[] = "No_Aux";
+
+QString GpioContainer::auxSourceOfName(const QString &lineName) const
+{
+    Q_UNUSED(lineName)
+    return QLatin1String(NoAuxSource);
+}
+
+QString GpioContainer::auxSourceOfNumber(int lineNumber) const
+{
+    Q_UNUSED(lineNumber)
+    return QLatin1String(NoAuxSource);
+}
+
 GpioPin *GpioContainer::pin(const QString &nameOrNumber)
 {
     for (GpioPin *line : { &m_pinE24, &m_pinE23, &m_pinD18 }) {

@@ -5,6 +5,9 @@
 
 #include <QObject>
 
+#include <memory>
+#include <vector>
+
 class QTimer;
 
 // The panel's digital I/O: the input lines E24 (152) and E23 (151), the buzzer output D18 (114), the
@@ -29,8 +32,23 @@ public:
     // Settings of the auxiliary-input and buzzer handling of an embedded target; nothing reads them yet.
     bool flag1() const { return m_flag1; }
     void setFlag1(bool value) { m_flag1 = value; }
+    bool flag2() const { return m_flag2; }
+    bool flag3() const { return m_flag3; }
     int timeValue1() const { return m_timeValue1; }
     void setTimeValue1(int value) { m_timeValue1 = value; }
+    int timeValue2() const { return m_timeValue2; }
+    int timeValue3() const { return m_timeValue3; }
+    int timeValue4() const { return m_timeValue4; }
+    int value5() const { return m_value5; }
+    // Lines beyond E24, E23 and D18; the panel has none.
+    int extraLineCount() const { return int(m_extraLines.size()); }
+
+    // The auxiliary source wired to an input line, by the line's board name or by its kernel number.
+    // No line of this panel is wired to one (the AUX setup offers its input only as "Disabled"), so
+    // both answer NoAuxSource.
+    static const char NoAuxSource[];
+    QString auxSourceOfName(const QString &lineName) const;
+    QString auxSourceOfNumber(int lineNumber) const;
 
     // A short click on the buzzer, unless the buzzer is already sounding.
     void touchBeep();
@@ -57,8 +75,15 @@ private:
     GpioPin m_pinE24;
     GpioPin m_pinE23;
     GpioPin m_pinD18;
+    std::vector<std::unique_ptr<GpioPin>> m_extraLines;
     bool m_flag1 = true;
+    bool m_flag2 = false;
     int m_timeValue1 = 500;
+    int m_timeValue2 = 600;
+    int m_timeValue3 = 400;
+    int m_timeValue4 = 7000;
+    int m_value5 = 0;
+    bool m_flag3 = false;
 
     bool m_buzzerOn = false;
     QTimer *m_clickTimer;

@@ -47,27 +47,30 @@ QString RuntimePropertyInfo::text() const
     return m_displayedValue + QLatin1Char(' ') + displayedUnit();
 }
 
-// The minutes are rounded to the decimals shown before they are written, and a round-up to 60 is carried
-// into the degrees: 5159.96 reads 52°00.0', never 51°60.0'. Minutes always have two digits before the
-// point, as positions are written at sea.
 QString RuntimePropertyInfo::positionText(const QString &value)
 {
     bool ok = false;
     const float number = QLocale::c().toFloat(value, &ok);
     if (!ok || !std::isfinite(number))
         return QStringLiteral("-/-");
-    const double v = std::fabs(double(number));
+    // One decimal of a minute up to 99 degrees, whole minutes from 100 degrees on.
+    const bool belowHundred = std::fabs(double(number)) < 10000.0;
+    return degreesAndMinutesText(double(number), belowHundred ? 1 : 0);
+}
+
+QString RuntimePropertyInfo::degreesAndMinutesText(double position, int minuteDecimals)
+{
+    const double v = std::fabs(position);
     double degrees = std::floor(v / 100.0);
-    const int decimals = degrees <= 99.0 ? 1 : 0;
-    const double scale = decimals == 1 ? 10.0 : 1.0;
+    const double scale = std::pow(10.0, minuteDecimals);
     double minutes = qMax(0.0, std::round((v - degrees * 100.0) * scale) / scale);
+    // The same angle with the minutes below 60 (the minutes part of the NMEA form is below 100).
     if (minutes >= 60.0) {
         degrees += 1.0;
         minutes -= 60.0;
     }
     return QString::number(degrees, 'f', 0) + QStringLiteral("°")
-        + QStringLiteral("%1").arg(minutes, decimals == 1 ? 4 : 2, 'f', decimals, QLatin1Char('0'))
-        + QLatin1Char('\'');
+        + QString::number(minutes, 'f', minuteDecimals) + QLatin1Char('\'');
 }
 
 void RuntimePropertyInfo::readValueFromSourceProperty(QVariant value)

@@ -41,9 +41,14 @@ public:
     void setDisplayedValue(const QString &value);
     void setSourceValue(const QString &value);
 
-    // The degrees-and-minutes text of an NMEA position ("5130.1234" gives 51°30.1'); "-/-" for a text that
-    // is no finite number.
+    // The degrees-and-minutes text of an NMEA position ("5130.1234" gives 51°30.1', "12345.678" 123°46');
+    // "-/-" for a text that is no finite number.
     static QString positionText(const QString &value);
+    // An NMEA position (degrees times 100 plus minutes, sign dropped) as degrees, "°", minutes in fixed
+    // notation with minuteDecimals and no leading zero, "'" ("5105.5" with 1 gives 51°5.5'). Minutes of 60
+    // or more, also those the rounding makes, are carried into the degrees: 5159.96 with 1 gives 52°0.0',
+    // never 51°60.0'.
+    static QString degreesAndMinutesText(double position, int minuteDecimals);
 
 public slots:
     void updateGUI() override;

@@ -107,8 +107,11 @@ private:
     throw thrown;
 }
 
+} // namespace
+
 // The validator of a field as values: built from the description once per class, made into a new
-// validator object for every field built.
+// validator object for every field built. Outside the anonymous namespace because NmeaFieldPlan, which
+// the header names, holds one.
 struct ValidatorPlan
 {
     enum Kind { None, Int, Double, Pattern };
@@ -119,6 +122,8 @@ struct ValidatorPlan
     double high = 0.0;
     QRegularExpression pattern;
 };
+
+namespace {
 
 // Every validator gets the same locale; one shared value instead of a locale looked up per validator.
 const QLocale &validatorLocale()
@@ -530,11 +535,20 @@ QString NmeaMessage::serializeParameters() const
     return text;
 }
 
-QString NmeaMessage::toSentence() const
+QString NmeaMessage::completeSentence() const
 {
     const QString body = m_talker + m_formatter + QLatin1Char(',') + serializeParameters();
-    const QString sentence
-        = QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+    return QLatin1Char('$') + body + QLatin1Char('*') + nmeaStringChecksum(body) + QLatin1String("\r\n");
+}
+
+bool NmeaMessage::fitsInSentence() const
+{
+    return !isTooLong(completeSentence());
+}
+
+QString NmeaMessage::toSentence() const
+{
+    const QString sentence = completeSentence();
     if (isTooLong(sentence)) {
         qDebug().noquote()
             << QStringLiteral("Sentence of %1 characters is too long, not written: ").arg(sentence.size())

@@ -53,6 +53,8 @@ public:
     // "$" + talker + formatter + "," + fields + "*" + checksum + CR LF; an empty text (and a debug line)
     // when that would be longer than the framing allows (isTooLong), so that no such sentence is sent.
     QString toSentence() const;
+    // Whether toSentence writes this message, i.e. its complete sentence is not too long (isTooLong).
+    bool fitsInSentence() const;
 
     // Puts the message back into the state in which its class's constructor leaves it (talker and
     // formatter stay): no raw field text, source port or source SFI, every field with the rules, value,
@@ -101,6 +103,9 @@ public:
     static NmeaMessage *create(const QString &talker, const QString &formatter);
 
 private:
+    // "$" + talker + formatter + "," + fields + "*" + checksum + CR LF, whatever its length.
+    QString completeSentence() const;
+
     QString m_rawParameters;
     QString m_talker;
     QString m_formatter;

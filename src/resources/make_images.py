@@ -84,7 +84,7 @@ def alarm_pictures():
     # File names as the panel looks them up (the spellings differ from the state words on purpose).
     states = [("ActiveUnacknowledged", "ActiveUnacknowledged", "W_ActiveUnacknowledged"),
               ("ActiveSilenced", "ActiveSilenced", "W_ActiveSilenced"),
-              ("ActiveAcknowledged", "ActiveAcknowedged", "W_ActiveAcknowledged"),
+              ("ActiveAcknowledged", "ActiveAcknowedged", "W_ActiveAcknowedged"),
               ("ActiveResponsibilityTransferred", "ActiveResponsibilityTransfered",
                "W_ActiveResponsibilityTransfered"),
               ("RectifiedUnacknowledged", "RectifiedUnacknowledged", "W_RectifiedUnacknowledged")]

@@ -60,20 +60,37 @@ void HandlerPqrvVmpcgter::sendErrorCode()
 void HandlerPqrvVmpcgter::sendErrorTable()
 {
     const UdpErrorLogger *logger = ErrorLogger::instance()->udpErrorLogger();
-    const QList<int> codes = logger->errorCodes();
-    const QList<int> counts = logger->errorCounts();
     NmeaHandler *handler = PqrvProtocol::siblingHandler(this, QStringLiteral("ERRORTABLE"));
     if (!handler)
         return;
+    for (const QString &sentence : errorTableSentences(logger->errorCodes(), logger->errorCounts()))
+        handler->sendSentenceOnEnabledPorts(sentence);
+}
+
+QStringList HandlerPqrvVmpcgter::errorTableSentences(const QList<int> &codes, const QList<int> &counts)
+{
     // One count per code; a count the list lacks goes out as an empty field.
-    for (int first = 0; first < codes.size(); first += codesPerSentence) {
-        const QList<int> chunk = codes.mid(first, codesPerSentence);
-        QList<int> chunkCounts;
-        for (int i = 0; i < chunk.size(); ++i)
-            chunkCounts.append(counts.value(first + i, -1));
-        const MsgPqrvErrortable message(chunk, chunkCounts);
-        handler->sendSentenceOnEnabledPorts(message.toSentence());
+    const auto table = [&](int first, int size) {
+        QList<int> tableCounts;
+        for (int i = first; i < first + size; ++i)
+            tableCounts.append(counts.value(i, -1));
+        return MsgPqrvErrortable(codes.mid(first, size), tableCounts);
+    };
+    QStringList sentences;
+    for (int chunk = 0; chunk < codes.size(); chunk += codesPerSentence) {
+        const int chunkEnd = qMin(chunk + codesPerSentence, codes.size());
+        // Large counts can make a chunk's sentence too long to be written: it then goes out as several
+        // sentences, each with as many of the chunk's pairs as fit. One pair always fits: two numbers
+        // of at most 11 characters.
+        for (int first = chunk; first < chunkEnd;) {
+            int size = chunkEnd - first;
+            while (size > 1 && !table(first, size).fitsInSentence())
+                --size;
+            sentences << table(first, size).toSentence();
+            first += size;
+        }
     }
+    return sentences;
 }
 
 HandlerPqrvErrorcode::HandlerPqrvErrorcode(QObject *parent)

@@ -18,6 +18,10 @@ public:
     void sendErrorCode();
     // The table in sentences of at most 8 codes with their counts.
     void sendErrorTable();
+    // The ERRORTABLE sentences of a table: chunks of 8 codes with their counts, in order, the last with
+    // the rest. A chunk whose sentence would be longer than 82 characters (large counts) is split into
+    // as few sentences as fit, in order, so that every pair reaches the peer.
+    static QStringList errorTableSentences(const QList<int> &codes, const QList<int> &counts);
 };
 
 // ERRORCODE: only sent (on UDP); a received one changes nothing.

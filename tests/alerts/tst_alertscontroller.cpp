@@ -84,22 +84,23 @@ void tst_AlertsController::definitionLine_data()
     QTest::addColumn<int>("instance");
     QTest::addColumn<bool>("ackWhenRectified");
     QTest::addColumn<double>("escalationMinutes");
-    QTest::addColumn<int>("silenceTime");
-    QTest::addColumn<int>("heartbeatTimeout");
 
     // clang-format off
-    QTest::newRow("three fields") << "Name,Some text,17" << "Name" << "Some text" << 17 << 1 << 1 << 1 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("product line") << "AlarmShallow,Shallow Water,230,Alarm,CatA,AlarmToAlarm" << "AlarmShallow" << "Shallow Water" << 230 << 0 << 0 << 3 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("instance, no ack") << "A,T,5,Caution,CatC,None,5,false" << "A" << "T" << 5 << 2 << 2 << 0 << 5 << false << 60.0 << 30000 << 120;
-    QTest::newRow("True is not true") << "A,T,5,EmergencyAlarm,CatB,WarningToAlarm,0,True" << "A" << "T" << 5 << 3 << 1 << 2 << 0 << false << 60.0 << 30000 << 120;
-    QTest::newRow("empty priority field") << "A,T,5,,CatA" << "A" << "T" << 5 << 4 << 0 << 1 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("unknown words") << "A,T,5,alarm, CatB,Up" << "A" << "T" << 5 << 4 << 3 << 4 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("identifier no number") << "A,T,x12" << "A" << "T" << 0 << 1 << 1 << 1 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("times") << "A,T,5,Alert,CatB,WarningToWarning,0,true,5,12,300" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 5.0 << 12000 << 300;
-    QTest::newRow("short times") << "A,T,5,Alert,CatB,WarningToWarning,0,true,0.01,0.25,2" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 0.01 << 250 << 2;
-    QTest::newRow("unusable times") << "A,T,5,Alert,CatB,WarningToWarning,0,true,0,-3,x" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("instance out of range") << "A,T,5,Alert,CatB,None,1000000" << "A" << "T" << 5 << 1 << 1 << 0 << 0 << true << 60.0 << 30000 << 120;
-    QTest::newRow("further fields ignored") << "A,T,5,Alert,CatB,None,3,true,2,1,9,extra,more" << "A" << "T" << 5 << 1 << 1 << 0 << 3 << true << 2.0 << 1000 << 9;
+    QTest::newRow("three fields") << "Name,Some text,17" << "Name" << "Some text" << 17 << 1 << 1 << 1 << 0 << true << 60.0;
+    QTest::newRow("product line") << "AlarmShallow,Shallow Water,230,Alarm,CatA,AlarmToAlarm" << "AlarmShallow" << "Shallow Water" << 230 << 0 << 0 << 3 << 0 << true << 60.0;
+    QTest::newRow("instance, no ack") << "A,T,5,Caution,CatC,None,5,false" << "A" << "T" << 5 << 2 << 2 << 0 << 5 << false << 60.0;
+    QTest::newRow("True is not true") << "A,T,5,EmergencyAlarm,CatB,WarningToAlarm,0,True" << "A" << "T" << 5 << 3 << 1 << 2 << 0 << false << 60.0;
+    QTest::newRow("empty priority field") << "A,T,5,,CatA" << "A" << "T" << 5 << 4 << 0 << 1 << 0 << true << 60.0;
+    QTest::newRow("unknown words") << "A,T,5,alarm, CatB,Up" << "A" << "T" << 5 << 4 << 3 << 4 << 0 << true << 60.0;
+    QTest::newRow("identifier no number") << "A,T,x12" << "A" << "T" << 0 << 1 << 1 << 1 << 0 << true << 60.0;
+    QTest::newRow("escalation time") << "A,T,5,Alert,CatB,WarningToWarning,0,true,5" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 5.0;
+    QTest::newRow("short escalation time") << "A,T,5,Alert,CatB,WarningToWarning,0,true,0.01" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 0.01;
+    QTest::newRow("unusable escalation time") << "A,T,5,Alert,CatB,WarningToWarning,0,true,0" << "A" << "T" << 5 << 1 << 1 << 1 << 0 << true << 60.0;
+    QTest::newRow("instance out of range") << "A,T,5,Alert,CatB,None,1000000" << "A" << "T" << 5 << 1 << 1 << 0 << 0 << true << 60.0;
+    // A silence time and a heartbeat timeout after the escalation time change nothing: both are the
+    // same for every alert.
+    QTest::newRow("further fields ignored") << "A,T,5,Alert,CatB,None,3,true,2,1,9,extra" << "A" << "T" << 5 << 1 << 1 << 0 << 3 << true << 2.0;
+    QTest::newRow("unusable further fields") << "A,T,5,Alert,CatB,None,3,true,2,-3,x" << "A" << "T" << 5 << 1 << 1 << 0 << 3 << true << 2.0;
     // clang-format on
 }
 
@@ -115,8 +116,6 @@ void tst_AlertsController::definitionLine()
     QFETCH(int, instance);
     QFETCH(bool, ackWhenRectified);
     QFETCH(double, escalationMinutes);
-    QFETCH(int, silenceTime);
-    QFETCH(int, heartbeatTimeout);
 
     // Another escalation time first: the line must set its own (or the default).
     AlertsController other({ "Other,Other,1,Alert,CatB,None,0,true,7" });
@@ -138,9 +137,8 @@ void tst_AlertsController::definitionLine()
     QCOMPARE(alert->alertInstance(), instance);
     QCOMPARE(alert->ackWhenRectified(), ackWhenRectified);
     QCOMPARE(BasicAlert::escalationMinutes(), escalationMinutes);
-    QCOMPARE(alert->silenceTime(), silenceTime);
-    QCOMPARE(controller->heartbeatTimeout(), heartbeatTimeout);
-    QCOMPARE(list.heartbeatMonitors()->heartbeatTimeout(name), heartbeatTimeout);
+    QCOMPARE(alert->silenceTime(), 30000);
+    QCOMPARE(list.heartbeatMonitors()->heartbeatTimeout(name), 120);
     QVERIFY(alert->isNormal());
     QCOMPARE(alert->parent(), controller);
     QCOMPARE(controller->parent(), &list);

@@ -401,8 +401,9 @@ void tst_BasicAlert::throughEveryState()
 {
     // Escalation after 0.005 min (300 ms), silence of 0.1 s.
     auto controller
-        = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,0.005,0.1");
+        = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,0.005");
     BasicAlert *alert = controller->alert();
+    alert->setSilenceTime(100);
     StateLog log(alert);
 
     controller->raiseAlert("Sensor");
@@ -433,9 +434,9 @@ void tst_BasicAlert::throughEveryState()
 
 void tst_BasicAlert::silenceEndsAfterSilenceTime()
 {
-    auto controller
-        = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60,0.25");
+    auto controller = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60");
     BasicAlert *alert = controller->alert();
+    alert->setSilenceTime(250);
     QCOMPARE(alert->silenceTime(), 250);
     alert->raiseAlert();
     QElapsedTimer clock;
@@ -452,9 +453,9 @@ void tst_BasicAlert::silenceEndsAfterSilenceTime()
 // end a later silence before its time.
 void tst_BasicAlert::laterSilenceNotCutShort()
 {
-    auto controller
-        = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60,0.4");
+    auto controller = controllerFromLine("AlertDeep,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60");
     BasicAlert *alert = controller->alert();
+    alert->setSilenceTime(400);
     alert->raiseAlert();
     alert->silenceAlert();
 
@@ -539,8 +540,9 @@ void tst_BasicAlert::escalationCounterWraps()
 void tst_BasicAlert::escalationDeferredOnceAfterSilence()
 {
     // Escalation after 600 ms, silence of 500 ms.
-    auto controller = controllerFromLine("AlertX,Warning,300,Alert,CatB,WarningToWarning,0,true,0.01,0.5");
+    auto controller = controllerFromLine("AlertX,Warning,300,Alert,CatB,WarningToWarning,0,true,0.01");
     BasicAlert *alert = controller->alert();
+    alert->setSilenceTime(500);
     QList<qint64> escalatedAt;
     QElapsedTimer clock;
     connect(alert, &BasicAlert::stateChanged, this, [&] {

@@ -17,16 +17,18 @@
 #include <memory>
 
 // Supervision of the station that took over the responsibility for an alert: its heartbeats keep the
-// transfer, and when they stop the alert is raised again. The alerts here take a heartbeat timeout of
-// 2 ticks (seconds in the unit) from their definition line (the product's default is 120); the shared
-// timer of the timeouts ticks every 100 ms here.
+// transfer, and when they stop the alert is raised again. The alerts here are given a heartbeat timeout
+// of 2 ticks (seconds in the unit) by the test, the owner of their list (the product's time is 120); the
+// shared timer of the timeouts ticks every 100 ms here.
 
 namespace {
 
 const int tickMs = 100;
 
-const QStringList definitions { "Watched,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60,30,2",
-    "Witness,Witness,10457,Alert,CatB,WarningToWarning,0,true,60,30,2" };
+const int timeoutTicks = 2;
+
+const QStringList definitions { "Watched,Deep Water,10456,Alert,CatB,WarningToWarning,0,true,60",
+    "Witness,Witness,10457,Alert,CatB,WarningToWarning,0,true,60" };
 
 void heartbeat(const QString &talker, const QString &sfi)
 {
@@ -77,6 +79,9 @@ void tst_HeartbeatSupervision::init()
 {
     TimeoutConditionEvaluator::sharedTimeoutTimer()->setInterval(tickMs);
     m_list.reset(new AlertsController(definitions));
+    QCOMPARE(m_list->heartbeatMonitors()->heartbeatTimeout("Watched"), 120);
+    for (const char *name : { "Watched", "Witness" })
+        m_list->heartbeatMonitors()->setHeartbeatTimeout(name, timeoutTicks);
     SignalExtender::instance()->connectPending();
 }
 

@@ -21,9 +21,10 @@ private slots:
     void cleanup();
     void interruptThreadEndsAtOnce();
 
-    void lines();
+    void valuesAfterConstruction();
     void pinLookup_data();
     void pinLookup();
+    void noLineHasAnAuxSource();
     void constructionConfiguresTheLines();
     void missingLineIsExported();
     void buzzer();
@@ -96,7 +97,7 @@ QStringList tst_GpioContainer::snapshot() const
     return state;
 }
 
-void tst_GpioContainer::lines()
+void tst_GpioContainer::valuesAfterConstruction()
 {
     GpioContainer gpio;
     QCOMPARE(gpio.pinE24().name(), QString("E24"));
@@ -107,8 +108,26 @@ void tst_GpioContainer::lines()
     QCOMPARE(gpio.pinD18().number(), QString("114"));
     QCOMPARE(gpio.pinD18().value(), QString());
     QVERIFY(gpio.pinD18().flag());
+    QCOMPARE(gpio.extraLineCount(), 0);
     QCOMPARE(gpio.flag1(), true);
+    QCOMPARE(gpio.flag2(), false);
+    QCOMPARE(gpio.flag3(), false);
     QCOMPARE(gpio.timeValue1(), 500);
+    QCOMPARE(gpio.timeValue2(), 600);
+    QCOMPARE(gpio.timeValue3(), 400);
+    QCOMPARE(gpio.timeValue4(), 7000);
+    QCOMPARE(gpio.value5(), 0);
+}
+
+void tst_GpioContainer::noLineHasAnAuxSource()
+{
+    GpioContainer gpio;
+    for (GpioPin *line : { &gpio.pinE24(), &gpio.pinE23(), &gpio.pinD18() }) {
+        QCOMPARE(gpio.auxSourceOfName(line->name()), QStringLiteral("No_Aux"));
+        QCOMPARE(gpio.auxSourceOfNumber(line->number().toInt()), QStringLiteral("No_Aux"));
+    }
+    QCOMPARE(gpio.auxSourceOfName(QString()), QStringLiteral("No_Aux"));
+    QCOMPARE(gpio.auxSourceOfNumber(-1), QStringLiteral("No_Aux"));
 }
 
 void tst_GpioContainer::pinLookup_data()

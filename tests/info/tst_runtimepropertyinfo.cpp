@@ -146,17 +146,33 @@ void tst_RuntimePropertyInfo::positions_data()
                                     << "123°46'";
     QTest::newRow("single-digit degrees") << "930.27"
                                           << "9°30.3'";
+    // Minutes are written without a leading zero.
     QTest::newRow("minutes below ten") << "5105.5"
-                                       << "51°05.5'";
+                                       << "51°5.5'";
     QTest::newRow("zero") << "0"
-                          << "0°00.0'";
+                          << "0°0.0'";
+    QTest::newRow("whole degrees") << "100"
+                                   << "1°0.0'";
+    QTest::newRow("just below the round-up") << "5159.94"
+                                             << "51°59.9'";
+    QTest::newRow("whole minutes just below the round-up") << "12359.4"
+                                                           << "123°59'";
     // Rounding to 60 minutes is carried into the degrees.
     QTest::newRow("carry") << "5159.96"
-                           << "52°00.0'";
+                           << "52°0.0'";
+    QTest::newRow("carry from the last digits") << "5159.9999"
+                                                << "52°0.0'";
+    QTest::newRow("carry, south") << "-5159.9999"
+                                  << "52°0.0'";
     QTest::newRow("carry, whole minutes") << "12359.6"
-                                          << "124°00'";
+                                          << "124°0'";
     QTest::newRow("carry to a hundred degrees") << "9959.99"
-                                                << "100°00.0'";
+                                                << "100°0.0'";
+    QTest::newRow("carry to the first degree") << "59.96"
+                                               << "1°0.0'";
+    // Sent minutes of 60 or more are the same angle with one degree more.
+    QTest::newRow("sixty minutes sent") << "5160"
+                                        << "52°0.0'";
     QTest::newRow("no number") << "abc"
                                << "-/-";
     QTest::newRow("not a number") << "nan"

@@ -62,10 +62,7 @@ QString SingleLineDisplayWidget::positionText(const QString &displayedValue)
     double number = 0;
     if (!readNumber(QString(displayedValue).remove(QLatin1Char('-')), &number))
         return QStringLiteral("-/-");
-    const long long degrees = (long long)(number) / 100;
-    const double minutes = number - double(degrees) * 100.0;
-    return QString::number(degrees) + QStringLiteral("°") + QString::number(minutes, 'f', 3)
-        + QLatin1Char('\'');
+    return RuntimePropertyInfo::degreesAndMinutesText(number, 3);
 }
 
 void SingleLineDisplayWidget::updateDisplayedInformation()

@@ -31,7 +31,8 @@ public:
     bool isDirectionFirst() const { return m_directionFirst; }
 
     // The value text of a position in the NMEA form (degrees times 100 plus minutes, sign dropped):
-    // degrees, "°", minutes with three decimals, "'" ("5530.1234" gives 55°30.123'); "-/-" for no number.
+    // degrees, "°", minutes with three decimals, "'" ("5530.1234" gives 55°30.123', "5105.5" 51°5.500',
+    // "5159.9999" 52°0.000'); "-/-" for no number.
     static QString positionText(const QString &displayedValue);
 
 public slots:

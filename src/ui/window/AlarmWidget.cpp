@@ -93,7 +93,7 @@ AlarmWidget::AlarmWidget(
     const char *const stateIcons[] = { "ActiveUnacknowledged", "ActiveSilenced", "ActiveAcknowedged",
         "ActiveResponsibilityTransfered", "RectifiedUnacknowledged" };
     const char *const warningStateIcons[] = { "W_ActiveUnacknowledged", "W_ActiveSilenced",
-        "W_ActiveAcknowledged", "W_ActiveResponsibilityTransfered", "W_RectifiedUnacknowledged" };
+        "W_ActiveAcknowedged", "W_ActiveResponsibilityTransfered", "W_RectifiedUnacknowledged" };
     for (const char *name : stateIcons)
         m_stateIcons.append(QPixmap(QStringLiteral("://Resources/%1.png").arg(QLatin1String(name))));
     for (const char *name : warningStateIcons)

@@ -209,6 +209,19 @@ void tst_RuntimeWidgetNew::valueLine_data()
                                                   << "123.45" << true << "123.5" << fallback << "NONE" << 0.0;
     QTest::newRow("south position") << "PositionNS"
                                     << "-5530.1234" << true << "55°30.123'" << fallback << "NONE" << 0.0;
+    QTest::newRow("minutes below ten") << "PositionNS"
+                                       << "5105.5" << true << "51°5.500'" << fallback << "NONE" << 0.0;
+    QTest::newRow("zero") << "PositionEW"
+                          << "0" << true << "0°0.000'" << fallback << "NONE" << 0.0;
+    QTest::newRow("just below the round-up")
+        << "PositionEW"
+        << "-12359.9994" << true << "123°59.999'" << fallback << "NONE" << 0.0;
+    // Rounding to 60 minutes is carried into the degrees.
+    QTest::newRow("carry") << "PositionNS"
+                           << "5159.9999" << true << "52°0.000'" << fallback << "NONE" << 0.0;
+    QTest::newRow("carry to a hundred degrees")
+        << "PositionEW"
+        << "-9959.99951" << true << "100°0.000'" << fallback << "NONE" << 0.0;
     QTest::newRow("position that is no number") << "PositionEW"
                                                 << "abc" << true << "-/-" << fallback << "NONE" << 0.0;
     QTest::newRow("marked F") << "SpeedSOGGpsTra"

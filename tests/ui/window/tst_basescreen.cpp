@@ -681,7 +681,8 @@ void tst_BaseScreen::standbySliderOpensOnHold()
 }
 
 // Pictures of the window for people to compare with the form's geometry: the runtime side, the setup
-// side with the dialog, and the standby screen with its slider, at 800 x 480 and at 1024 x 600.
+// side with the dialog, the standby screen with its slider and the alarm panel opened on a warning, at
+// 800 x 480 and at 1024 x 600.
 void tst_BaseScreen::pictures()
 {
     rebuildWithParts();
@@ -717,6 +718,23 @@ void tst_BaseScreen::pictures()
             > size.width() * size.height() / 4);
         holder->hide();
         m_window->setStandbyMode(false);
+
+        // The alarm panel opened on an acknowledged warning: its row shows the orange warning symbol.
+        m_alerts->AlertDisplayError()->setAlertText(QStringLiteral("TQ55 Comms Fail"));
+        m_alerts->AlertDisplayError()->setAlertPriority(1);
+        m_alerts->AlertDisplayError()->setAlertState(2);
+        emit m_alerts->dataReceivedFromCommunication();
+        AlarmWidget *panel = m_window->alarmWidget();
+        QTRY_VERIFY(panel->isVisible());
+        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("alarmIconButton")), Qt::LeftButton);
+        QTRY_VERIFY(!panel->isCompact());
+        const QImage alarm = ScreenPictures::save(m_window, QStringLiteral("alarm_panel_warning") + suffix);
+        const QRect panelArea(panel->mapTo(m_window, QPoint(0, 0)), panel->size());
+        QVERIFY(ScreenPictures::pixelsNear(alarm, panelArea, QColor(255, 168, 0)) > 200);
+        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("alarmExitButton")), Qt::LeftButton);
+        m_alerts->AlertDisplayError()->setAlertState(5);
+        emit m_alerts->dataReceivedFromCommunication();
+        QTRY_VERIFY(panel->isHidden());
     }
 }
 
