@@ -9,6 +9,7 @@
 #include "info/SetupPropertyInfo.h"
 #include "platform/CommandRunner.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/status/InformationWidget.h"
 #include "ui/window/BaseScreen.h"
 
 #include "ui_CuR207Setup.h"
@@ -36,6 +37,7 @@ CuR207Setup::CuR207Setup(QWidget *parent)
     , m_ui(new Ui::CuR207Setup)
 {
     m_ui->setupUi(this);
+    fillStatusLists();
     m_calibrationLimit.setSingleShot(true);
     m_calibrationLimit.setInterval(calibrationLimitMs);
     connect(&m_calibrationLimit, &QTimer::timeout, this, [this]() {
@@ -70,6 +72,30 @@ CuR207Setup::~CuR207Setup()
 QStackedWidget *CuR207Setup::getStackedWidget() const
 {
     return m_ui->stackedWidget;
+}
+
+// The products whose display follows the junction box show the junction box's identity, the others the
+// display's own; the general page also shows the display's software and the states of the ports.
+void CuR207Setup::fillStatusLists()
+{
+    const ESDataInfoClass *descriptions = ESDataInfoClass::instance();
+    SetupDataInfo *setup = descriptions->setupDataInfo();
+    SetupDataInfo *local = descriptions->localSetupDataInfo();
+    const BuildConfiguration *build = BuildConfiguration::instance();
+    if (build->isTvr100 || build->isMirLox1000) {
+        m_ui->info_widget_network->addInformation(
+            setup, QStringLiteral("TQ55Setup"), { "IP", "LocalSFI", "SystemName", "Group" });
+        m_ui->info_widget_display->addInformation(
+            setup, QStringLiteral("TQ55Setup"), { "TQ55SerialNumber", "MacAddress" });
+    } else {
+        m_ui->info_widget_network->addInformation(
+            local, QStringLiteral("DisplaySetup"), { "IP", "LocalSFI", "PairedSFI", "Group" });
+        m_ui->info_widget_display->addInformation(
+            local, QStringLiteral("DisplaySetup"), { "DisplaySerialNumber", "MacAddress" });
+    }
+    m_ui->info_widget_display->addInformation(local, QStringLiteral("DisplaySetup"), { "SoftwareVersion" });
+    m_ui->info_widget_display->addInformation(setup, QStringLiteral("OtherSettings"),
+        { "NmeaPort1Status", "NmeaPort2Status", "TransceiverPortStatus" });
 }
 
 // The page then edits the display's own network identity instead of the junction box's.
