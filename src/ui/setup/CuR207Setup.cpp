@@ -109,8 +109,17 @@ void CuR207Setup::renameNetworkButtons()
     m_ui->label_SystemName->setText(QStringLiteral("Paired SFI"));
 }
 
+// While a display page is shown, the main window's config button leads back to the navigation page
+// instead of the setup menu; leaving the window's setup side (a hold of the config button, the
+// inactivity timeout, the alarm panel) passes there too, so "DISPLAY SETUP" always opens the navigation.
 void CuR207Setup::navigationButtonClicked(QAbstractButton *button)
 {
+    auto *mainWindow = qobject_cast<BaseScreen *>(window());
+    if (mainWindow && !m_backConnection) {
+        m_backConnection = connect(
+            mainWindow, &BaseScreen::configButtonClicked, this, &CuR207Setup::navigateBackToNavigationPage);
+        mainWindow->setConfigButtonRedirected(true);
+    }
     const QString name = button->objectName();
     if (name == QLatin1String("cu_setup_setup_btn"))
         m_ui->stackedWidget->setCurrentIndex(1);
@@ -120,15 +129,25 @@ void CuR207Setup::navigationButtonClicked(QAbstractButton *button)
         m_ui->stackedWidget->setCurrentIndex(3);
 }
 
+// Only a redirection made here is undone: another page's stays as it is.
 void CuR207Setup::navigateBackToNavigationPage()
 {
+    if (m_backConnection) {
+        disconnect(m_backConnection);
+        m_backConnection = {};
+        if (auto *mainWindow = qobject_cast<BaseScreen *>(window()))
+            mainWindow->setConfigButtonRedirected(false);
+    }
     m_ui->stackedWidget->setCurrentIndex(0);
 }
 
+// The navigation page has no name of its own: back on it, the title is the pages' own, as when the setup
+// menu opened them, rather than empty.
 void CuR207Setup::on_stackedWidget_currentChanged(int index)
 {
     QWidget *page = m_ui->stackedWidget->widget(index);
-    emit signalRightTitleLabelText(page ? page->accessibleName() : QString());
+    const QString title = page ? page->accessibleName() : QString();
+    emit signalRightTitleLabelText(title.isEmpty() ? accessibleName() : title);
 }
 
 void CuR207Setup::on_AlarmSFI_alternative_btn_clicked()

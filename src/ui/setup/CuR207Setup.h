@@ -60,6 +60,8 @@ private:
     CustomDialog *messageDialog() const;
 
     Ui::CuR207Setup *m_ui;
+    // The main window's config button to the navigation page, while a display page is shown.
+    QMetaObject::Connection m_backConnection;
     // Whether the calibration program runs.
     bool m_calibrating = false;
     QTimer m_calibrationLimit;
