@@ -4,8 +4,8 @@
 // controllers with the mouse and the on-screen keyboard. A shared setting arrives at the peer as the
 // single-change text in a setup datagram; a local setting is saved to its "CU_" file and not sent.
 // The setup side of the real window reached through its own buttons: the system reset of the general setup
-// page sends the restart sentences or the restore request, and a setting the junction box sends shows at
-// once on the bound button of the open page.
+// page sends the restart sentences or the restore request, a setting the junction box sends shows at
+// once on the bound button of the open page, and the display's own pages lead back to their navigation.
 
 #include "JunctionBoxPeer.h"
 #include "NetnsGuard.h"
@@ -47,6 +47,7 @@
 #include "ui/window/BaseScreen.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
@@ -107,6 +108,9 @@ private slots:
     void settingFromJunctionBoxShowsOnOpenPage_data();
     void settingFromJunctionBoxShowsOnOpenPage();
     void pageAfterRuntimeSetupLeavesRuntimePagesAlone();
+    void displayPagesLeadBackToTheirNavigation();
+    void displayPageLeftForRuntimeSide_data();
+    void displayPageLeftForRuntimeSide();
 
 private:
     // The menu button (from the runtime side after the config button); the page it opens is shown.
@@ -122,6 +126,21 @@ private:
     QPushButton *bind(const QString &prefix, const QString &property, const QString &object);
     // The settings texts of every setup datagram the peer received, in arrival order.
     QStringList receivedSetupTexts() const;
+    QPushButton *configButton() const
+    {
+        return m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
+    }
+    QString rightTitle() const
+    {
+        auto *title = m_window->findChild<QLabel *>(QStringLiteral("title_label_right"));
+        return title ? title->text() : QString();
+    }
+    // Whether the widget of that name below the setup side is shown.
+    bool isShown(const QString &name) const
+    {
+        QWidget *widget = m_window->findChild<QWidget *>(name);
+        return widget && widget->isVisible();
+    }
 
     JunctionBoxPeer *m_peer = nullptr;
     std::optional<StartedSystem> m_started;
@@ -564,6 +583,95 @@ void tst_SetupChangeNetns::pageAfterRuntimeSetupLeavesRuntimePagesAlone()
     QCOMPARE(moves.count, 0);
     QCOMPARE(runtimePages->parentWidget(), home);
     QVERIFY(!preview->isVisible());
+}
+
+// The display's own pages through the real window: "Back" on a page of them leads to their navigation
+// page, a second "Back" to the setup menu, and "DISPLAY SETUP" opens the navigation page again, from which
+// every page of them can be reached.
+void tst_SetupChangeNetns::displayPagesLeadBackToTheirNavigation()
+{
+    const struct
+    {
+        const char *button;
+        const char *page;
+        const char *title;
+    } pages[] = { { "cu_setup_setup_btn", "page_cu_setup_setup", "General Display Setup" },
+        { "cu_remotedimming_setup_btn", "page_cu_remotedimming_setup", "Remote Dimming Setup" },
+        { "cu_network_setup_btn", "page_cu_network_setup", "Network Setup" } };
+    const QString navigation = QStringLiteral("page_navigate");
+    const QString menu = QStringLiteral("cur207_setup_screens_btn");
+    QVERIFY(openSetupPage(menu, navigation));
+    QCOMPARE(rightTitle(), QStringLiteral("Display Setup"));
+
+    for (const auto &page : pages) {
+        QTest::mouseClick(m_window->findChild<QPushButton *>(QLatin1String(page.button)), Qt::LeftButton);
+        QVERIFY(isShown(QLatin1String(page.page)));
+        QCOMPARE(rightTitle(), QLatin1String(page.title));
+        QVERIFY(m_window->isConfigButtonRedirected());
+        ScreenPictures::save(m_window, QStringLiteral("display-") + QLatin1String(page.page));
+
+        QTest::mouseClick(configButton(), Qt::LeftButton);
+        QVERIFY(isShown(navigation));
+        QVERIFY(!isShown(QLatin1String(page.page)));
+        QCOMPARE(rightTitle(), QStringLiteral("Display Setup"));
+        QCOMPARE(configButton()->text(), QStringLiteral("Back"));
+        QVERIFY(!m_window->isConfigButtonRedirected());
+
+        QTest::mouseClick(configButton(), Qt::LeftButton);
+        QVERIFY(!isShown(navigation));
+        QVERIFY(isShown(menu));
+        QCOMPARE(rightTitle(), QStringLiteral("MIRLOX Setup"));
+
+        QTest::mouseClick(m_window->findChild<QPushButton *>(menu), Qt::LeftButton);
+        QVERIFY(isShown(navigation));
+        QCOMPARE(rightTitle(), QStringLiteral("Display Setup"));
+    }
+    ScreenPictures::save(m_window, QStringLiteral("display-navigation"));
+    // From the navigation page "Back" goes to the menu and on to the runtime side, as from any page.
+    QTest::mouseClick(configButton(), Qt::LeftButton);
+    QVERIFY(isShown(menu));
+    QTest::mouseClick(configButton(), Qt::LeftButton);
+    QVERIFY(m_window->runtimeScreens()->isVisible());
+    QCOMPARE(configButton()->text(), QStringLiteral("Config"));
+}
+
+void tst_SetupChangeNetns::displayPageLeftForRuntimeSide_data()
+{
+    QTest::addColumn<bool>("hold");
+    QTest::newRow("config button held") << true;
+    QTest::newRow("no press until the timeout") << false;
+}
+
+// A display page left straight for the runtime side, by a held config button or by the setup side's
+// timeout, leaves no redirection behind: the next "DISPLAY SETUP" opens the navigation page, and "Back"
+// goes to the menu from there.
+void tst_SetupChangeNetns::displayPageLeftForRuntimeSide()
+{
+    QFETCH(bool, hold);
+    // Short enough for a fast case, long enough for the presses before it on a loaded machine.
+    const int holdMs = hold ? 200 : m_window->configHoldInterval();
+    const int inactivityMs = hold ? m_window->inactivityInterval() : 1000;
+    m_window->setTimerIntervals(
+        m_window->clockInterval(), holdMs, inactivityMs, m_window->unitLockInterval());
+    const QString navigation = QStringLiteral("page_navigate");
+    const QString menu = QStringLiteral("cur207_setup_screens_btn");
+    QVERIFY(openSetupPage(menu, navigation));
+    QTest::mouseClick(
+        m_window->findChild<QPushButton *>(QStringLiteral("cu_network_setup_btn")), Qt::LeftButton);
+    QVERIFY(isShown(QStringLiteral("page_cu_network_setup")));
+
+    if (hold)
+        QTest::mousePress(configButton(), Qt::LeftButton);
+    QTRY_VERIFY(m_window->runtimeScreens()->isVisible());
+    if (hold)
+        QTest::mouseRelease(configButton(), Qt::LeftButton);
+    QVERIFY(m_window->runtimeScreens()->isVisible());
+    QVERIFY(!m_window->isConfigButtonRedirected());
+
+    QVERIFY(openSetupPage(menu, navigation));
+    QVERIFY(!isShown(QStringLiteral("page_cu_network_setup")));
+    QTest::mouseClick(configButton(), Qt::LeftButton);
+    QVERIFY(isShown(menu));
 }
 
 QTEST_MAIN(tst_SetupChangeNetns)

@@ -9,6 +9,7 @@
 #include "info/SetupPropertyInfo.h"
 #include "platform/CommandRunner.h"
 #include "ui/dialogs/CustomDialog.h"
+#include "ui/status/InformationWidget.h"
 #include "ui/window/BaseScreen.h"
 
 #include "ui_CuR207Setup.h"
@@ -36,6 +37,7 @@ CuR207Setup::CuR207Setup(QWidget *parent)
     , m_ui(new Ui::CuR207Setup)
 {
     m_ui->setupUi(this);
+    fillStatusLists();
     m_calibrationLimit.setSingleShot(true);
     m_calibrationLimit.setInterval(calibrationLimitMs);
     connect(&m_calibrationLimit, &QTimer::timeout, this, [this]() {
@@ -72,6 +74,30 @@ QStackedWidget *CuR207Setup::getStackedWidget() const
     return m_ui->stackedWidget;
 }
 
+// The products whose display follows the junction box show the junction box's identity, the others the
+// display's own; the general page also shows the display's software and the states of the ports.
+void CuR207Setup::fillStatusLists()
+{
+    const ESDataInfoClass *descriptions = ESDataInfoClass::instance();
+    SetupDataInfo *setup = descriptions->setupDataInfo();
+    SetupDataInfo *local = descriptions->localSetupDataInfo();
+    const BuildConfiguration *build = BuildConfiguration::instance();
+    if (build->isTvr100 || build->isMirLox1000) {
+        m_ui->info_widget_network->addInformation(
+            setup, QStringLiteral("TQ55Setup"), { "IP", "LocalSFI", "SystemName", "Group" });
+        m_ui->info_widget_display->addInformation(
+            setup, QStringLiteral("TQ55Setup"), { "TQ55SerialNumber", "MacAddress" });
+    } else {
+        m_ui->info_widget_network->addInformation(
+            local, QStringLiteral("DisplaySetup"), { "IP", "LocalSFI", "PairedSFI", "Group" });
+        m_ui->info_widget_display->addInformation(
+            local, QStringLiteral("DisplaySetup"), { "DisplaySerialNumber", "MacAddress" });
+    }
+    m_ui->info_widget_display->addInformation(local, QStringLiteral("DisplaySetup"), { "SoftwareVersion" });
+    m_ui->info_widget_display->addInformation(setup, QStringLiteral("OtherSettings"),
+        { "NmeaPort1Status", "NmeaPort2Status", "TransceiverPortStatus" });
+}
+
 // The page then edits the display's own network identity instead of the junction box's.
 void CuR207Setup::renameNetworkButtons()
 {
@@ -83,8 +109,17 @@ void CuR207Setup::renameNetworkButtons()
     m_ui->label_SystemName->setText(QStringLiteral("Paired SFI"));
 }
 
+// While a display page is shown, the main window's config button leads back to the navigation page
+// instead of the setup menu; leaving the window's setup side (a hold of the config button, the
+// inactivity timeout, the alarm panel) passes there too, so "DISPLAY SETUP" always opens the navigation.
 void CuR207Setup::navigationButtonClicked(QAbstractButton *button)
 {
+    auto *mainWindow = qobject_cast<BaseScreen *>(window());
+    if (mainWindow && !m_backConnection) {
+        m_backConnection = connect(
+            mainWindow, &BaseScreen::configButtonClicked, this, &CuR207Setup::navigateBackToNavigationPage);
+        mainWindow->setConfigButtonRedirected(true);
+    }
     const QString name = button->objectName();
     if (name == QLatin1String("cu_setup_setup_btn"))
         m_ui->stackedWidget->setCurrentIndex(1);
@@ -94,15 +129,25 @@ void CuR207Setup::navigationButtonClicked(QAbstractButton *button)
         m_ui->stackedWidget->setCurrentIndex(3);
 }
 
+// Only a redirection made here is undone: another page's stays as it is.
 void CuR207Setup::navigateBackToNavigationPage()
 {
+    if (m_backConnection) {
+        disconnect(m_backConnection);
+        m_backConnection = {};
+        if (auto *mainWindow = qobject_cast<BaseScreen *>(window()))
+            mainWindow->setConfigButtonRedirected(false);
+    }
     m_ui->stackedWidget->setCurrentIndex(0);
 }
 
+// The navigation page has no name of its own: back on it, the title is the pages' own, as when the setup
+// menu opened them, rather than empty.
 void CuR207Setup::on_stackedWidget_currentChanged(int index)
 {
     QWidget *page = m_ui->stackedWidget->widget(index);
-    emit signalRightTitleLabelText(page ? page->accessibleName() : QString());
+    const QString title = page ? page->accessibleName() : QString();
+    emit signalRightTitleLabelText(title.isEmpty() ? accessibleName() : title);
 }
 
 void CuR207Setup::on_AlarmSFI_alternative_btn_clicked()

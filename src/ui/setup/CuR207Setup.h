@@ -16,7 +16,8 @@ class CuR207Setup;
 // display settings (with the touch-screen calibration), the remote dimming page (which holds the dimming
 // presets) and the network identity page. Its setup buttons are bound by the setup menu after this
 // widget is built; on the products whose display follows the junction box (TVR100, MIR_LOX1000) the
-// network page edits the junction box's identity, on the others the display's own.
+// network page edits the junction box's identity, on the others the display's own. The general and the
+// network page show that identity, the display's software and the states of its ports in status lists.
 class CuR207Setup : public QWidget
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ public slots:
     void destroyConnectionsToRebootDialog();
 
 private:
+    void fillStatusLists();
     void renameNetworkButtons();
     // The calibration is over without a result: the window comes back and the reason is logged.
     void calibrationFailed(const QString &reason);
@@ -58,6 +60,8 @@ private:
     CustomDialog *messageDialog() const;
 
     Ui::CuR207Setup *m_ui;
+    // The main window's config button to the navigation page, while a display page is shown.
+    QMetaObject::Connection m_backConnection;
     // Whether the calibration program runs.
     bool m_calibrating = false;
     QTimer m_calibrationLimit;

@@ -5,7 +5,6 @@
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
 #include "info/ESDataInfoClass.h"
-#include "info/PropertyInfo.h"
 #include "info/SetupDataInfo.h"
 #include "ui/runtime/Radar.h"
 #include "ui/setup/ESSetupSetupScreen.h"
@@ -21,22 +20,6 @@
 namespace {
 
 const int satellitePageIndex = 8;
-
-struct StatusList
-{
-    const char *objectName;
-    QStringList properties;
-};
-
-// The description of a setup property, or null (logged: the lists name properties of the settings
-// classes, so a missing one is a fault of ours, but a page without one row is still usable).
-PropertyInfo *describedProperty(SetupDataInfo *holder, const QString &property, const QString &object)
-{
-    PropertyInfo *info = holder ? holder->propertyInfo(property, object) : nullptr;
-    if (!info)
-        qDebug().noquote() << "EsSetupScreens: no description of" << property << "of" << object;
-    return info;
-}
 
 } // namespace
 
@@ -103,25 +86,17 @@ void EsSetupScreens::fillStatusLists()
     if (!m_sources.descriptions)
         return;
     SetupDataInfo *setup = m_sources.descriptions->setupDataInfo();
-    const QStringList alerts = { "AlarmShallow", "AlertDeep", "AlertType", "EscalationTime", "AlarmShallowID",
-        "AlertDeepID", "AlertSystemID", "AlarmPowerFailureID", "AlarmSFI" };
-    for (const QString &property : alerts)
-        ui->info_widget_alert->addInformation(
-            describedProperty(setup, property, QStringLiteral("AlertSetup")));
-    const QStringList junctionBox
-        = { "IP", "LocalSFI", "Group", "SystemName", "TQ55SerialNumber", "MacAddress", "SoftwareVersion" };
-    for (const QString &property : junctionBox)
-        ui->info_widget_jb_setup->addInformation(
-            describedProperty(setup, property, QStringLiteral("TQ55Setup")));
+    ui->info_widget_alert->addInformation(setup, QStringLiteral("AlertSetup"),
+        { "AlarmShallow", "AlertDeep", "AlertType", "EscalationTime", "AlarmShallowID", "AlertDeepID",
+            "AlertSystemID", "AlarmPowerFailureID", "AlarmSFI" });
+    ui->info_widget_jb_setup->addInformation(setup, QStringLiteral("TQ55Setup"),
+        { "IP", "LocalSFI", "Group", "SystemName", "TQ55SerialNumber", "MacAddress", "SoftwareVersion" });
 
     // Only the display of a Windows build of the single-port products shows its own SFIs here.
     const BuildConfiguration *build = BuildConfiguration::instance();
-    if (build->isWindows && (build->isTvr100 || build->isMirLox1000)) {
-        SetupDataInfo *local = m_sources.descriptions->localSetupDataInfo();
-        for (const QString &property : { QStringLiteral("LocalSFI"), QStringLiteral("PairedSFI") })
-            ui->info_widget_windowsscreen->addInformation(
-                describedProperty(local, property, QStringLiteral("DisplaySetup")));
-    }
+    if (build->isWindows && (build->isTvr100 || build->isMirLox1000))
+        ui->info_widget_windowsscreen->addInformation(m_sources.descriptions->localSetupDataInfo(),
+            QStringLiteral("DisplaySetup"), { "LocalSFI", "PairedSFI" });
 }
 
 void EsSetupScreens::buildPortPages()

@@ -2,8 +2,10 @@
 
 #include "info/PropertyInfo.h"
 #include "info/RuntimePropertyInfo.h"
+#include "info/SerializableClassInfo.h"
 #include "ui/status/TableItemWrapper.h"
 
+#include <QDebug>
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -76,6 +78,19 @@ void InformationWidget::addInformation(PropertyInfo *info)
     // A row added to a visible list is live at once, as every other row of it.
     if (isVisible())
         connectRow(info);
+}
+
+void InformationWidget::addInformation(
+    const SerializableClassInfo *holder, const QString &object, const QStringList &propertyNames)
+{
+    for (const QString &property : propertyNames) {
+        PropertyInfo *info = holder ? holder->propertyInfo(property, object) : nullptr;
+        if (info)
+            addInformation(info);
+        else
+            qDebug().noquote() << "Status list" << objectName() << "has no description of" << property << "of"
+                               << object;
+    }
 }
 
 void InformationWidget::removeInformation(PropertyInfo *info)

@@ -9,6 +9,7 @@
 
 class PropertyInfo;
 class QTableWidget;
+class SerializableClassInfo;
 class TableItemWrapper;
 
 // A read-only status list: one row per property, its displayed name on the left and its current text on
@@ -26,6 +27,11 @@ public:
     // Appends a row for the property, unless a row of that property name exists. The description is not
     // owned; a row whose description is destroyed goes with it.
     void addInformation(PropertyInfo *info);
+    // Appends rows for the named properties of the settings object, in the given order, with the
+    // descriptions the holder finds for them. The pages name properties of the settings classes, so a
+    // missing description is a fault of ours; it is logged and its row left out, and the list stays usable.
+    void addInformation(
+        const SerializableClassInfo *holder, const QString &object, const QStringList &propertyNames);
     // Removes the row of the property's name; a property that is not listed is ignored.
     void removeInformation(PropertyInfo *info);
 

@@ -2,6 +2,7 @@
 // descriptions only while the list is visible, the limit marking of runtime values, the palette colour, the
 // font and row height that follow the list's size, and how it looks in the window.
 
+#include "DebugCapture.h"
 #include "FreshStores.h"
 #include "ScreenStage.h"
 
@@ -34,6 +35,7 @@ private slots:
 
     void rows_data();
     void rows();
+    void rowsByName();
     void remove_data();
     void remove();
     void liveOnlyWhileVisible();
@@ -121,6 +123,28 @@ void tst_InformationWidget::rows()
         QCOMPARE(list.table()->item(row, 2)->textAlignment(), int(Qt::AlignLeft));
         QCOMPARE(list.rowOf(rows.at(row)), row);
     }
+}
+
+// The pages list their rows by property name: the rows come in the order named, and a name without a
+// description (a fault of the page) is logged and left out, the others still listed.
+void tst_InformationWidget::rowsByName()
+{
+    DebugCapture log;
+    InformationWidget list;
+    list.setObjectName(QStringLiteral("info_widget_alert"));
+    list.addInformation(m_registry->registry()->setupDataInfo(), QStringLiteral("AlertSetup"),
+        { "AlarmSFI", "NoSuchProperty", "AlertType" });
+    QCOMPARE(list.table()->rowCount(), 2);
+    QCOMPARE(cell(list, 0, 0), alert("AlarmSFI")->displayedName());
+    QCOMPARE(cell(list, 0, 2), alert("AlarmSFI")->text());
+    QCOMPARE(cell(list, 1, 0), alert("AlertType")->displayedName());
+    QCOMPARE(log.count(QStringLiteral(
+                 "Status list info_widget_alert has no description of NoSuchProperty of AlertSetup")),
+        1);
+
+    list.addInformation(nullptr, QStringLiteral("AlertSetup"), { "AlarmShallow" });
+    QCOMPARE(list.table()->rowCount(), 2);
+    QCOMPARE(log.count(QStringLiteral("has no description of AlarmShallow of AlertSetup")), 1);
 }
 
 void tst_InformationWidget::remove_data()
