@@ -2,9 +2,10 @@
 
 #include "common/AtomicFile.h"
 #include "common/BuildConfiguration.h"
-#include "common/LogText.h"
 #include "common/ClassInformation.h"
+#include "common/LogText.h"
 #include "common/SignalEmitter.h"
+#include "data/RuntimeScreenChoices.h"
 #include "nmea/Validators.h"
 
 #include <QDebug>
@@ -141,11 +142,15 @@ bool convertReceivedText(int userType, const QString &text, QVariant *result)
 }
 
 // What a class-information entry says of its property: the default text by the defaults rules (empty
-// when the entry gives none) and the "validator=" value.
+// when the entry gives none), the "validator=" value and, for an enumeration, its list: the number of
+// items of its "enumList=" (-1 when it has none), or for a runtime page's value the name of the list
+// that the page letter completes.
 struct Description
 {
     QString defaultText;
     QString validator;
+    int choices = -1;
+    QString pageChoices;
 };
 
 Description describe(const ClassInfoEntry &entry)
@@ -176,6 +181,20 @@ Description describe(const ClassInfoEntry &entry)
         }
         if (item.text.startsWith(QLatin1String("validator="), Qt::CaseInsensitive))
             description.validator = item.value;
+        // The descriptions' rule: the item that contains "enumList=" in any case ("enumListToDisplay=" and
+        // the unit lists do not), its items split at ";" with empty ones kept.
+        if (description.choices < 0 && item.text.contains(QLatin1String("enumList="), Qt::CaseInsensitive))
+            description.choices = item.value.count(QLatin1Char(';')) + 1;
+    }
+    // An enumeration is a type that names "enum" but not "value" ("valueFromEnum" is a value that follows
+    // an enumeration). The choices of a runtime page's values are not written in the entry.
+    const bool enumeration = typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive)
+        && !typeText.contains(QLatin1String("value"), Qt::CaseInsensitive);
+    if (!enumeration) {
+        description.choices = -1;
+    } else if (typeText.contains(QLatin1String("runtimeSetupInfoEnum"), Qt::CaseInsensitive)) {
+        description.choices = -1;
+        description.pageChoices = RuntimeScreenChoices::listName(entry.items);
     }
     if (!found) {
         if (typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive))
@@ -214,7 +233,28 @@ struct StoredValueCheck
     std::shared_ptr<Validator> validator;
     bool hasDefault = false;
     QVariant defaultValue;
+    // An enumeration's index must select one of its choices: a fixed count, or (pageChoices not empty)
+    // the count of the runtime page that the object's name gives. -1: no list is known, nothing is
+    // judged.
+    int choices = -1;
+    QString pageChoices;
+
+    int choiceCount(const QString &objectName) const
+    {
+        if (pageChoices.isEmpty())
+            return choices;
+        const QString letter = RuntimeScreenChoices::pageLetter(objectName);
+        const int count = letter.isEmpty() ? 0 : RuntimeScreenChoices::count(pageChoices, letter);
+        return count > 0 ? count : -1;
+    }
 };
+
+bool isChoice(const QVariant &value, int choices)
+{
+    bool ok = false;
+    const qlonglong index = value.toLongLong(&ok);
+    return ok && index >= 0 && index < choices;
+}
 
 const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QMetaProperty &property)
 {
@@ -231,6 +271,8 @@ const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QM
         // validator and judges nothing.
         if (!isEntryOnlyValidator(description.validator))
             check.validator.reset(Validator::fromDescription(description.validator));
+        check.choices = description.choices;
+        check.pageChoices = description.pageChoices;
         check.hasDefault
             = convertReceivedText(property.userType(), description.defaultText, &check.defaultValue);
     }
@@ -642,6 +684,15 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
             && !(check.hasDefault && check.defaultValue == converted)) {
             qDebug() << "Settings value not applied:" << objectName() << name
                      << "refused by its validator:" << logExcerpt(value);
+            return false;
+        }
+        // An index outside the list would be shown as its first choice while the peer and the port rules
+        // act on the number itself.
+        const int choices = check.choiceCount(objectName());
+        if (choices >= 0 && !isChoice(converted, choices)
+            && !(check.hasDefault && check.defaultValue == converted)) {
+            qDebug() << "Settings value not applied:" << objectName() << name << "is none of its" << choices
+                     << "choices:" << logExcerpt(value);
             return false;
         }
     }
