@@ -3,6 +3,7 @@
 #include "common/AtomicFile.h"
 #include "common/BuildConfiguration.h"
 #include "common/ClassInformation.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/SignalEmitter.h"
 #include "data/RuntimeScreenChoices.h"
@@ -32,6 +33,10 @@ const int maxSettingsFileLength = 64 * 1024;
 const int maxChildDepth = 9;
 
 const char childMarker[] = "SerializableClass";
+
+// One kind of log line for every received or stored value or text that is not applied: a peer that
+// repeats such texts gets them summarised.
+const char refusedSettingsLine[] = "Settings value or text not applied";
 const char listMarker[] = "SerClassList";
 
 bool isPointerToObject(int userType)
@@ -658,7 +663,8 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
 {
     const QString name = QString::fromLatin1(property.name());
     if (!property.isWritable() || isPointerToObject(property.userType())) {
-        qDebug() << "Settings value not applied:" << objectName() << name << "cannot be written";
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings value not applied:" << objectName() << name << "cannot be written";
         return false;
     }
     if (value.isEmpty()) {
@@ -667,14 +673,16 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
     }
     QVariant converted;
     if (!convertReceivedText(property.userType(), value, &converted)) {
-        qDebug() << "Settings value not applied:" << objectName() << name << "cannot take"
-                 << logExcerpt(value);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings value not applied:" << objectName() << name << "cannot take"
+                     << logExcerpt(value);
         return false;
     }
     if (checksStoredValues()) {
         if (holdsSpaceOrControl(value)) {
-            qDebug() << "Settings value not applied:" << objectName() << name
-                     << "holds white space:" << logExcerpt(value);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name
+                         << "holds white space:" << logExcerpt(value);
             return false;
         }
         // The description's own default is acceptable whatever its validator says (an IP of "-/-" before
@@ -682,8 +690,9 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
         const StoredValueCheck &check = storedValueCheck(metaObject(), property);
         if (check.validator && !check.validator->validate(value)
             && !(check.hasDefault && check.defaultValue == converted)) {
-            qDebug() << "Settings value not applied:" << objectName() << name
-                     << "refused by its validator:" << logExcerpt(value);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name
+                         << "refused by its validator:" << logExcerpt(value);
             return false;
         }
         // An index outside the list would be shown as its first choice while the peer and the port rules
@@ -691,8 +700,9 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
         const int choices = check.choiceCount(objectName());
         if (choices >= 0 && !isChoice(converted, choices)
             && !(check.hasDefault && check.defaultValue == converted)) {
-            qDebug() << "Settings value not applied:" << objectName() << name << "is none of its" << choices
-                     << "choices:" << logExcerpt(value);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name << "is none of its"
+                         << choices << "choices:" << logExcerpt(value);
             return false;
         }
     }
@@ -709,7 +719,8 @@ bool SerializableClass::deserializeText(const QString &text, int depth)
 bool SerializableClass::deserialize(QStringList &items, int depth)
 {
     if (depth > maxChildDepth) {
-        qDebug() << "Settings text not applied: nested deeper than" << maxChildDepth << "levels";
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings text not applied: nested deeper than" << maxChildDepth << "levels";
         return false;
     }
     if (!items.isEmpty() && items.first().startsWith(QLatin1String("Type_")))
@@ -731,14 +742,16 @@ bool SerializableClass::deserialize(QStringList &items, int depth)
                 childItems.append(items.takeFirst());
             if (name == QLatin1String(listMarker)) {
                 // No settings object holds a list of settings objects; such items are dropped.
-                qDebug() << "Settings text: list of settings objects" << logExcerpt(value)
-                         << "not supported, items dropped";
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Settings text: list of settings objects" << logExcerpt(value)
+                             << "not supported, items dropped";
                 continue;
             }
             SerializableClass *child = childByPropertyName(value);
             if (!child) {
-                qDebug() << "Settings text:" << objectName() << "has no child" << logExcerpt(value)
-                         << ", its items dropped";
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Settings text:" << objectName() << "has no child" << logExcerpt(value)
+                             << ", its items dropped";
                 continue;
             }
             if (!child->deserialize(childItems, depth + 1))
@@ -787,7 +800,8 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
     } else if (items.size() > 1) {
         items.removeFirst(); // "SingleProperty"
         if (items.size() < 2) {
-            qDebug() << "Single change not applied, no object path:" << logExcerpt(text);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Single change not applied, no object path:" << logExcerpt(text);
             return nullptr;
         }
         change = items.takeLast();
@@ -796,8 +810,9 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
             // that does not name the topmost object either is for another tree.
             SerializableClass *top = topmostObject();
             if (handedOver || top == this) {
-                qDebug() << "Single change not applied," << logExcerpt(items.first()) << "is not"
-                         << objectName() << ":" << logExcerpt(text);
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Single change not applied," << logExcerpt(items.first()) << "is not"
+                             << objectName() << ":" << logExcerpt(text);
                 return nullptr;
             }
             return top->applySinglePropertyFrom(text, ok, true);
@@ -805,25 +820,29 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
         for (int i = 1; i < items.size(); ++i) {
             target = target->childByPropertyName(items.at(i));
             if (!target) {
-                qDebug() << "Single change not applied, no object" << logExcerpt(items.at(i)) << ":"
-                         << logExcerpt(text);
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Single change not applied, no object" << logExcerpt(items.at(i)) << ":"
+                             << logExcerpt(text);
                 return nullptr;
             }
         }
     } else {
-        qDebug() << "Single change not applied, no change:" << logExcerpt(text);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied, no change:" << logExcerpt(text);
         return nullptr;
     }
 
     const QStringList parts = change.split(QLatin1Char('='));
     if (parts.size() < 2) {
-        qDebug() << "Single change not applied, no value:" << logExcerpt(text);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied, no value:" << logExcerpt(text);
         return nullptr;
     }
     const int index = target->metaObject()->indexOfProperty(parts.at(0).toLatin1().constData());
     if (index < 1) {
-        qDebug() << "Single change not applied," << target->objectName() << "has no property"
-                 << logExcerpt(parts.at(0));
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied," << target->objectName() << "has no property"
+                     << logExcerpt(parts.at(0));
         return nullptr;
     }
     const bool written = target->writeReceivedValue(target->metaObject()->property(index), parts.at(1));
@@ -880,15 +899,18 @@ bool SerializableClass::applyFileText(const QString &text, const QStringList &ex
         const QStringList parts = item.split(QLatin1Char('='));
         if (parts.size() < 2) {
             if (!item.startsWith(QLatin1String("Type_")))
-                qDebug() << "Settings file of" << objectName()
-                         << ": item without value skipped:" << logExcerpt(item);
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Settings file of" << objectName()
+                             << ": item without value skipped:" << logExcerpt(item);
             continue;
         }
         const QString &name = parts.at(0);
         if (excludedProperties.contains(name))
             continue;
         if (metaObject()->indexOfProperty(name.toLatin1().constData()) < 1) {
-            qDebug() << "Settings file of" << objectName() << ": unknown name skipped:" << logExcerpt(name);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings file of" << objectName()
+                         << ": unknown name skipped:" << logExcerpt(name);
             continue;
         }
         applySingleProperty(m_type + QLatin1Char(',') + name + QLatin1Char('=') + parts.at(1), nullptr);

@@ -1,5 +1,6 @@
 #include "data/SerializationController.h"
 
+#include "common/LogLineLimiter.h"
 #include "data/ClockOffsets.h"
 #include "data/DataSingleton.h"
 #include "data/ESCommunicationInformation.h"
@@ -140,7 +141,8 @@ void SerializationController::deserializeCompleteSetup(const QString &data)
         m_newConnection = false;
         return;
     }
-    qDebug() << "Deserialization of setups failed, sending new PAIR message...";
+    if (admitLogLine("Complete setup refused"))
+        qDebug() << "Deserialization of setups failed, sending new PAIR message...";
     m_tickCounter = tickLimit;
     timerTimeout();
 }

@@ -1,6 +1,7 @@
 #include "sentences/PqrvConfigurationHandlers.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESTQ55Setup.h"
@@ -78,7 +79,8 @@ QString HandlerPqrvGcf::reportedSoftwareVersion(const QString &version)
 {
     const int underscore = version.indexOf(QLatin1Char('_'));
     if (underscore < 0) {
-        qDebug() << "Wrong software version format!";
+        if (admitLogLine("Wrong software version format"))
+            qDebug() << "Wrong software version format!";
         return version;
     }
     const int start = underscore + 1;
