@@ -174,13 +174,16 @@ void SerializationController::utcTimeUpdated()
     if (!position || !position->isValid() || !zda || (zda->utc() && zda->utc()->isValid()))
         return;
 
-    // hhmmss with decimals; the decimals are dropped.
-    const qint64 value = static_cast<qint64>(position->value());
+    // hhmmss with decimals; the decimals are dropped. A received field holds any number of six digits
+    // before the point, or none: outside one day (or not a number) there is no time, and converting it
+    // to an integer would not be defined.
+    const double hhmmss = position->value();
+    const qint64 value = hhmmss >= 0.0 && hhmmss < 240000.0 ? static_cast<qint64>(hhmmss) : -1;
     const int hours = static_cast<int>(value / 10000);
     const int minutes = static_cast<int>((value % 10000) / 100);
     const int seconds = static_cast<int>(value % 100);
     const QTime time(hours, minutes, seconds);
-    if (!time.isValid()) {
+    if (value < 0 || !time.isValid()) {
         qDebug() << "Position time not usable:" << position->value();
         return;
     }
