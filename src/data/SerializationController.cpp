@@ -20,6 +20,8 @@
 #include <QStringList>
 #include <QTime>
 
+#include <limits>
+
 namespace {
 
 // The link is lost on the tick after this many ticks without a fresh text.
@@ -229,7 +231,11 @@ void SerializationController::utcAndLocaDatelTimeUpdated()
     data->runtime()->setUtcDateTime(systemDateTimeUtc().toString(Qt::ISODate));
     data->runtime()->setUtcToLocalDateTimeSecsOffset(localTimeOffsetSeconds());
     ESOtherSettings *other = data->setup()->OtherSettings();
-    other->setDateTimeReceivedCounter(other->DateTimeReceivedCounter() + 1);
+    // The counter holds whatever the junction box last sent, up to the largest int its description
+    // allows; from there it starts again at 0 instead of overflowing.
+    const int counter = other->DateTimeReceivedCounter();
+    other->setDateTimeReceivedCounter(
+        counter >= 0 && counter < std::numeric_limits<int>::max() ? counter + 1 : 0);
     other->setTimeReceived(1);
     other->serializeSinglePropertyByName(QStringLiteral("DateTimeReceivedCounter"));
     other->serializeSinglePropertyByName(QStringLiteral("TimeReceived"));

@@ -119,7 +119,7 @@ void HandlerPqrvGcf::handleReceivedMessage(NmeaMessage *message)
         { ip.value(0), ip.value(1), ip.value(2), ip.value(3), identity.macAddress,
             sfiDigits(identity.localSfi),
             BuildConfiguration::instance()->isSoftwareCu ? sfiDigits(identity.pairedSfi) : QString(),
-            QString::number(identity.group + 1) });
+            QString::number(qint64(identity.group) + 1) });
     sentences.append(report.toSentence());
 
     if (NmeaHandler *cfgr = PqrvProtocol::siblingHandler(this, QStringLiteral("CFGR")))
