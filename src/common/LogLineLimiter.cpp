@@ -44,9 +44,10 @@ void LogLineLimiter::periodEnded()
 
 LogLineLimiter *LogLineLimiter::of(const char *kind)
 {
-    // Keyed by the text's address: every caller passes a literal of its own.
-    static QHash<const char *, LogLineLimiter *> limiters;
-    LogLineLimiter *&limiter = limiters[kind];
+    // Keyed by the text's address: every caller passes a literal of its own. Like the limiters, the
+    // table is never destroyed: lines may still be written while the process ends.
+    static auto *limiters = new QHash<const char *, LogLineLimiter *>;
+    LogLineLimiter *&limiter = (*limiters)[kind];
     if (!limiter)
         limiter = new LogLineLimiter(QString::fromUtf8(kind));
     return limiter;
