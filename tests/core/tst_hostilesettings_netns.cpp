@@ -104,8 +104,6 @@ private slots:
     void floodOfRefusedSentencesIsSummarised();
 
 private:
-    // The menu button (from the runtime side after the config button); the page it opens is shown.
-    QWidget *openSetupPage(const QString &menuButton, const QString &page);
     void start(const std::function<void()> &beforeStart = {});
 
     JunctionBoxPeer *m_peer = nullptr;
@@ -135,21 +133,6 @@ void tst_HostileSettingsNetns::cleanup()
     m_window = nullptr;
     m_started.reset();
     m_peer = nullptr;
-}
-
-QWidget *tst_HostileSettingsNetns::openSetupPage(const QString &menuButton, const QString &page)
-{
-    auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
-    if (!config)
-        return nullptr;
-    if (m_window->runtimeScreens()->isVisible())
-        QTest::mouseClick(config, Qt::LeftButton);
-    auto *menu = m_window->findChild<QPushButton *>(menuButton);
-    if (!menu || !menu->isVisible())
-        return nullptr;
-    QTest::mouseClick(menu, Qt::LeftButton);
-    QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
-    return opened && opened->isVisible() ? opened : nullptr;
 }
 
 // A hostile value is sent, then a good change of another setting of the same page: once the good one shows,
@@ -226,7 +209,7 @@ void tst_HostileSettingsNetns::refusedSettingLeavesPageAsItWas()
     QFETCH(QString, goodButton);
     QFETCH(QString, goodShown);
     start();
-    QWidget *opened = openSetupPage(menuButton, page);
+    QWidget *opened = m_started->openSetupPage(menuButton, page);
     QVERIFY(opened);
     auto *bound = opened->findChild<QPushButton *>(button);
     auto *goodBound = opened->findChild<QPushButton *>(goodButton);
