@@ -2,6 +2,10 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QMutex>
+#include <QThread>
+
+#include <climits>
 
 LogLineLimiter::LogLineLimiter(const QString &kind, int linesPerPeriod, int periodMs, QObject *parent)
     : QObject(parent)
@@ -15,6 +19,9 @@ LogLineLimiter::LogLineLimiter(const QString &kind, int linesPerPeriod, int peri
 
 bool LogLineLimiter::admit()
 {
+    // The period's timer belongs to the limiter's thread; a line of another thread is written as it comes.
+    if (QThread::currentThread() != thread())
+        return true;
     if (!m_period.isActive()) {
         m_written = 0;
         m_leftOut = 0;
@@ -47,6 +54,8 @@ LogLineLimiter *LogLineLimiter::of(const char *kind)
     // Keyed by the text's address: every caller passes a literal of its own. Like the limiters, the
     // table is never destroyed: lines may still be written while the process ends.
     static auto *limiters = new QHash<const char *, LogLineLimiter *>;
+    static QMutex guard;
+    const QMutexLocker locked(&guard);
     LogLineLimiter *&limiter = (*limiters)[kind];
     if (!limiter)
         limiter = new LogLineLimiter(QString::fromUtf8(kind));

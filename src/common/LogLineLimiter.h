@@ -11,7 +11,9 @@
 // period tells how many were left out. A period without any line left out ends the summarising: the
 // next line starts a new period with a new share.
 //
-// Each kind has its own limiter; the writers ask `admitLogLine` before they write. GUI thread only.
+// Each kind has its own limiter; the writers ask `admitLogLine` before they write. A limiter counts the
+// lines of the thread it was made in (the GUI thread, where every peer's input is handled); lines of other
+// threads pass.
 class LogLineLimiter : public QObject
 {
     Q_OBJECT

@@ -33,11 +33,11 @@ const int maxSettingsFileLength = 64 * 1024;
 const int maxChildDepth = 9;
 
 const char childMarker[] = "SerializableClass";
+const char listMarker[] = "SerClassList";
 
 // One kind of log line for every received or stored value or text that is not applied: a peer that
 // repeats such texts gets them summarised.
 const char refusedSettingsLine[] = "Settings value or text not applied";
-const char listMarker[] = "SerClassList";
 
 bool isPointerToObject(int userType)
 {
@@ -898,10 +898,9 @@ bool SerializableClass::applyFileText(const QString &text, const QStringList &ex
     for (const QString &item : items) {
         const QStringList parts = item.split(QLatin1Char('='));
         if (parts.size() < 2) {
-            if (!item.startsWith(QLatin1String("Type_")))
-                if (admitLogLine(refusedSettingsLine))
-                    qDebug() << "Settings file of" << objectName()
-                             << ": item without value skipped:" << logExcerpt(item);
+            if (!item.startsWith(QLatin1String("Type_")) && admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings file of" << objectName()
+                         << ": item without value skipped:" << logExcerpt(item);
             continue;
         }
         const QString &name = parts.at(0);
