@@ -1,5 +1,6 @@
 #include "alerts/AcmRecord.h"
 
+#include "common/LogLineLimiter.h"
 #include "nmea/NmeaChecksum.h"
 #include "sentences/AlertSentences.h"
 
@@ -17,14 +18,16 @@ bool AcmRecord::parse(const QString &text)
     const QStringList fields
         = text.size() <= maxBodyLength ? text.split(QLatin1Char(','), Qt::KeepEmptyParts) : QStringList();
     if (fields.size() != acnFieldCount) {
-        qDebug() << "Wrong ACM format!";
+        if (admitLogLine("Wrong ACM format"))
+            qDebug() << "Wrong ACM format!";
         m_handled = true;
         return false;
     }
     // The sentence class holds the rules of every field: lengths, ranges, the command letters.
     MsgAcn acn(QStringLiteral("II"));
     if (acn.deserializeParamaters(text) != NmeaNoError) {
-        qDebug() << "Wrong ACM format!";
+        if (admitLogLine("Wrong ACM format"))
+            qDebug() << "Wrong ACM format!";
         m_handled = true;
         return false;
     }

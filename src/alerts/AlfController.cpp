@@ -5,6 +5,7 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
+#include "common/LogLineLimiter.h"
 #include "common/SignalExtender.h"
 
 #include <QDebug>
@@ -171,7 +172,8 @@ void AlfController::createArcMessage(QString acm_body)
     if (!m_alfEnabled)
         return;
     if (acm_body.size() > AcmRecord::maxBodyLength) {
-        qDebug() << "AlfController: ARC refused for a command text of" << acm_body.size() << "characters";
+        if (admitLogLine("Alert command refused"))
+            qDebug() << "AlfController: ARC refused for a command text of" << acm_body.size() << "characters";
         return;
     }
     const QStringList fields = acm_body.split(QLatin1Char(','), Qt::KeepEmptyParts);
@@ -220,7 +222,8 @@ void AlfController::handleAcm()
 void AlfController::refuseCommand(const QString &reason)
 {
     ++m_invalidCommandCount;
-    qDebug().noquote() << "AlfController: alert command refused:" << reason;
+    if (admitLogLine("Alert command refused"))
+        qDebug().noquote() << "AlfController: alert command refused:" << reason;
 }
 
 void AlfController::handleAcm(QString msg_body, QString source)

@@ -4,6 +4,7 @@
 #include "alerts/AlertsController.h"
 #include "alerts/BasicAlert.h"
 #include "alerts/SingleAlertTypeController.h"
+#include "common/LogLineLimiter.h"
 #include "common/SignalExtender.h"
 #include "common/TextChecks.h"
 
@@ -132,8 +133,9 @@ void AlrController::handleAck(QString ack_body, QString source)
         return;
     if (!isAlarmNumber(ack_body)) {
         ++m_invalidAckCount;
-        qDebug() << "AlrController: acknowledgement refused, alarm number of" << ack_body.size()
-                 << "characters is no number of 0 to 9999999";
+        if (admitLogLine("Alert acknowledgement refused"))
+            qDebug() << "AlrController: acknowledgement refused, alarm number of" << ack_body.size()
+                     << "characters is no number of 0 to 9999999";
         return;
     }
     handleAck(ack_body.toInt(), source);

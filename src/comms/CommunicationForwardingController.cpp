@@ -1,6 +1,7 @@
 #include "comms/CommunicationForwardingController.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/TextChecks.h"
 #include "data/ESCommunicationInformation.h"
@@ -240,9 +241,11 @@ void CommunicationForwardingController::addCuPortMessage(QString msg, int port, 
         return;
     const QString compact = toCompactSentence(msg);
     if (compact.isEmpty()) {
-        qDebug() << "Not a sentence for a CU port:" << logExcerpt(msg);
+        if (admitLogLine("CU port sentence refused"))
+            qDebug() << "Not a sentence for a CU port:" << logExcerpt(msg);
     } else if (m_cuPortText.size() + compact.size() >= maxCuPortTextLength) {
-        qDebug() << "CU port text full, sentence dropped:" << logExcerpt(msg);
+        if (admitLogLine("CU port sentence refused"))
+            qDebug() << "CU port text full, sentence dropped:" << logExcerpt(msg);
     } else {
         if (!m_cuPortText.isEmpty())
             m_cuPortText += entrySeparator;
@@ -280,7 +283,8 @@ void CommunicationForwardingController::processReceivedCuPortData(QString data, 
     for (const QString &part : parts) {
         const QString sentence = fromCompactSentence(part);
         if (sentence.isEmpty()) {
-            qDebug() << "Not a CU port sentence, skipped:" << logExcerpt(part);
+            if (admitLogLine("CU port sentence refused"))
+                qDebug() << "Not a CU port sentence, skipped:" << logExcerpt(part);
             continue;
         }
         sentences.append(sentence);

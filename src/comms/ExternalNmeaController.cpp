@@ -1,6 +1,7 @@
 #include "comms/ExternalNmeaController.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ErrorLogger.h"
@@ -98,8 +99,9 @@ void ExternalNmeaController::handleReceivedNmeaList(NmeaGroupInfo nmea_group_inf
 
     if (received.size() > maxGroupSentences) {
         // No network group and no serial line holds that many; nothing of it is taken.
-        qDebug() << "Received group of" << received.size() << "sentences on" << nmea_group_info.portName()
-                 << "dropped, at most" << maxGroupSentences;
+        if (admitLogLine("Received sentence group too large"))
+            qDebug() << "Received group of" << received.size() << "sentences on" << nmea_group_info.portName()
+                     << "dropped, at most" << maxGroupSentences;
         ErrorLogger::instance()->logNmeaError(NmeaFramingError, port);
         return;
     }

@@ -1,5 +1,7 @@
 #include "comms/HeartbeatReceiver.h"
 
+#include "common/LogLineLimiter.h"
+
 #include <QDebug>
 
 namespace {
@@ -31,8 +33,9 @@ void HeartbeatReceiver::heartbeatReceived(QString source_talker, QString source_
         || (!source_sfi.isEmpty() && source_sfi.size() != heartbeatSfiLength)) {
         ++m_invalidHeartbeatCount;
         // Only the lengths are logged: the texts come from outside and may be of any size.
-        qDebug() << "Heartbeat refused: talker of" << source_talker.size() << "characters, SFI of"
-                 << source_sfi.size() << "characters";
+        if (admitLogLine("Heartbeat refused"))
+            qDebug() << "Heartbeat refused: talker of" << source_talker.size() << "characters, SFI of"
+                     << source_sfi.size() << "characters";
         return;
     }
     emit signalHeartbeatReceived(source_talker, source_sfi);

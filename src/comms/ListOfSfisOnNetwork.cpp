@@ -1,6 +1,7 @@
 #include "comms/ListOfSfisOnNetwork.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/TextChecks.h"
 #include "data/CU_R207_Setup.h"
@@ -162,7 +163,8 @@ void ListOfSfisOnNetwork::updateExternalConnection()
 bool ListOfSfisOnNetwork::registerSfi(const QString &sfi)
 {
     if (!isSfi(sfi)) {
-        qDebug().noquote() << "Not an SFI, refused: " + logExcerpt(sfi);
+        if (admitLogLine("Not an SFI, refused"))
+            qDebug().noquote() << "Not an SFI, refused: " + logExcerpt(sfi);
         return false;
     }
     if (m_seenSfis.contains(sfi))
@@ -174,7 +176,8 @@ bool ListOfSfisOnNetwork::registerSfi(const QString &sfi)
             m_fullReported = true;
         }
         if (!dropOldestUnconnectedSfi()) {
-            qDebug().noquote() << "Register of SFIs full of connected SFIs, refused: " + sfi;
+            if (admitLogLine("Register of SFIs full of connected SFIs"))
+                qDebug().noquote() << "Register of SFIs full of connected SFIs, refused: " + sfi;
             return false;
         }
     }
@@ -255,7 +258,8 @@ void ListOfSfisOnNetwork::deviceOnNetworkChangedLocalSfi(const QString &new_sfi,
         return;
     // A rename to something that is no SFI would only lose the device.
     if (!isSfi(new_sfi)) {
-        qDebug().noquote() << "SFI change to a text that is not an SFI, ignored: " + logExcerpt(new_sfi);
+        if (admitLogLine("SFI change to a text that is not an SFI"))
+            qDebug().noquote() << "SFI change to a text that is not an SFI, ignored: " + logExcerpt(new_sfi);
         return;
     }
     if (m_connectedSfis.contains(old_sfi))

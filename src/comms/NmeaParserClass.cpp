@@ -1,5 +1,6 @@
 #include "comms/NmeaParserClass.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "nmea/NmeaChecksum.h"
 
@@ -73,8 +74,9 @@ QString NmeaParserClass::nmeaListToData(NmeaGroupInfo nmea_list)
     m_receivedText.clear();
 
     if (m_receivedSentences.size() > maxGroupSentences) {
-        qDebug() << "Proprietary data group of" << m_receivedSentences.size() << "sentences refused, at most"
-                 << maxGroupSentences;
+        if (admitLogLine("Proprietary data group refused"))
+            qDebug() << "Proprietary data group of" << m_receivedSentences.size()
+                     << "sentences refused, at most" << maxGroupSentences;
         return m_receivedText;
     }
 
@@ -85,9 +87,10 @@ QString NmeaParserClass::nmeaListToData(NmeaGroupInfo nmea_list)
     for (int i = 0; i < m_receivedSentences.size(); ++i) {
         QString piece;
         if (!pieceOfSentence(m_receivedSentences.at(i), &address, &piece)) {
-            qDebug().noquote() << "Proprietary data group refused, sentence" << i + 1 << "of"
-                               << m_receivedSentences.size()
-                               << "is not a data sentence:" << logExcerpt(m_receivedSentences.at(i));
+            if (admitLogLine("Proprietary data group refused"))
+                qDebug().noquote() << "Proprietary data group refused, sentence" << i + 1 << "of"
+                                   << m_receivedSentences.size()
+                                   << "is not a data sentence:" << logExcerpt(m_receivedSentences.at(i));
             return m_receivedText;
         }
         m_receivedAddress = address;

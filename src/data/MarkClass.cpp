@@ -1,5 +1,6 @@
 #include "data/MarkClass.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/SignalEmitter.h"
 #include "common/TextChecks.h"
@@ -73,7 +74,8 @@ bool MarkClass::applyAndDecode(const QString &text, int *channel, bool *decoded)
     int markChannel = -1;
     *decoded = decodeMarkData(m_MarkData, &label, &markChannel);
     if (!*decoded) {
-        qDebug() << "Event mark dropped, its data cannot be decoded:" << logExcerpt(m_MarkData);
+        if (admitLogLine("Event mark refused"))
+            qDebug() << "Event mark dropped, its data cannot be decoded:" << logExcerpt(m_MarkData);
         return applied;
     }
     // The label replaces the received data directly: no change signal follows the decoding.

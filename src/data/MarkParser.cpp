@@ -1,5 +1,6 @@
 #include "data/MarkParser.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "data/ESDataClass.h"
 #include "data/ESSetup.h"
@@ -56,7 +57,8 @@ QString MarkParser::parseProperty(const QString &name, const QString &value, con
     } else if (name == QLatin1String("PowerPercentage")) {
         label = QStringLiteral("Power=") + value + QLatin1Char('%') + suffix;
     } else {
-        qDebug() << "Event mark of an unknown property:" << logExcerpt(name);
+        if (admitLogLine("Event mark refused"))
+            qDebug() << "Event mark of an unknown property:" << logExcerpt(name);
     }
     return label;
 }
@@ -66,7 +68,8 @@ QString MarkParser::parseRangeValue(const QString &value)
     bool ok = false;
     const int index = value.toInt(&ok);
     if (!ok) {
-        qDebug() << "Event mark with a range index that is not a number:" << logExcerpt(value);
+        if (admitLogLine("Event mark refused"))
+            qDebug() << "Event mark with a range index that is not a number:" << logExcerpt(value);
         return QString();
     }
     QObject *options = optionsSetup();
@@ -95,7 +98,8 @@ QString MarkParser::parseRangeValue(const QString &value)
         return QString();
     }
     if (index < 0 || index >= steps->size()) {
-        qDebug() << "Event mark with a range index outside the range steps:" << index;
+        if (admitLogLine("Event mark refused"))
+            qDebug() << "Event mark with a range index outside the range steps:" << index;
         return QString();
     }
     return steps->at(index) + unitText;
@@ -106,7 +110,8 @@ QString MarkParser::parseGainValue(const QString &value)
     bool ok = false;
     const int gain = value.toInt(&ok);
     if (!ok || gain == std::numeric_limits<int>::max()) {
-        qDebug() << "Event mark with a gain that is not a number:" << logExcerpt(value);
+        if (admitLogLine("Event mark refused"))
+            qDebug() << "Event mark with a gain that is not a number:" << logExcerpt(value);
         return QString();
     }
     return QString::number(gain + 1);

@@ -2,9 +2,11 @@
 
 #include "common/AtomicFile.h"
 #include "common/BuildConfiguration.h"
-#include "common/LogText.h"
 #include "common/ClassInformation.h"
+#include "common/LogLineLimiter.h"
+#include "common/LogText.h"
 #include "common/SignalEmitter.h"
+#include "data/RuntimeScreenChoices.h"
 #include "nmea/Validators.h"
 
 #include <QDebug>
@@ -32,6 +34,10 @@ const int maxChildDepth = 9;
 
 const char childMarker[] = "SerializableClass";
 const char listMarker[] = "SerClassList";
+
+// One kind of log line for every received or stored value or text that is not applied: a peer that
+// repeats such texts gets them summarised.
+const char refusedSettingsLine[] = "Settings value or text not applied";
 
 bool isPointerToObject(int userType)
 {
@@ -141,11 +147,15 @@ bool convertReceivedText(int userType, const QString &text, QVariant *result)
 }
 
 // What a class-information entry says of its property: the default text by the defaults rules (empty
-// when the entry gives none) and the "validator=" value.
+// when the entry gives none), the "validator=" value and, for an enumeration, its list: the number of
+// items of its "enumList=" (-1 when it has none), or for a runtime page's value the name of the list
+// that the page letter completes.
 struct Description
 {
     QString defaultText;
     QString validator;
+    int choices = -1;
+    QString pageChoices;
 };
 
 Description describe(const ClassInfoEntry &entry)
@@ -176,6 +186,20 @@ Description describe(const ClassInfoEntry &entry)
         }
         if (item.text.startsWith(QLatin1String("validator="), Qt::CaseInsensitive))
             description.validator = item.value;
+        // The descriptions' rule: the item that contains "enumList=" in any case ("enumListToDisplay=" and
+        // the unit lists do not), its items split at ";" with empty ones kept.
+        if (description.choices < 0 && item.text.contains(QLatin1String("enumList="), Qt::CaseInsensitive))
+            description.choices = item.value.count(QLatin1Char(';')) + 1;
+    }
+    // An enumeration is a type that names "enum" but not "value" ("valueFromEnum" is a value that follows
+    // an enumeration). The choices of a runtime page's values are not written in the entry.
+    const bool enumeration = typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive)
+        && !typeText.contains(QLatin1String("value"), Qt::CaseInsensitive);
+    if (!enumeration) {
+        description.choices = -1;
+    } else if (typeText.contains(QLatin1String("runtimeSetupInfoEnum"), Qt::CaseInsensitive)) {
+        description.choices = -1;
+        description.pageChoices = RuntimeScreenChoices::listName(entry.items);
     }
     if (!found) {
         if (typeText.contains(QLatin1String("enum"), Qt::CaseInsensitive))
@@ -214,7 +238,28 @@ struct StoredValueCheck
     std::shared_ptr<Validator> validator;
     bool hasDefault = false;
     QVariant defaultValue;
+    // An enumeration's index must select one of its choices: a fixed count, or (pageChoices not empty)
+    // the count of the runtime page that the object's name gives. -1: no list is known, nothing is
+    // judged.
+    int choices = -1;
+    QString pageChoices;
+
+    int choiceCount(const QString &objectName) const
+    {
+        if (pageChoices.isEmpty())
+            return choices;
+        const QString letter = RuntimeScreenChoices::pageLetter(objectName);
+        const int count = letter.isEmpty() ? 0 : RuntimeScreenChoices::count(pageChoices, letter);
+        return count > 0 ? count : -1;
+    }
 };
+
+bool isChoice(const QVariant &value, int choices)
+{
+    bool ok = false;
+    const qlonglong index = value.toLongLong(&ok);
+    return ok && index >= 0 && index < choices;
+}
 
 const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QMetaProperty &property)
 {
@@ -231,6 +276,8 @@ const StoredValueCheck &storedValueCheck(const QMetaObject *metaObject, const QM
         // validator and judges nothing.
         if (!isEntryOnlyValidator(description.validator))
             check.validator.reset(Validator::fromDescription(description.validator));
+        check.choices = description.choices;
+        check.pageChoices = description.pageChoices;
         check.hasDefault
             = convertReceivedText(property.userType(), description.defaultText, &check.defaultValue);
     }
@@ -616,7 +663,8 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
 {
     const QString name = QString::fromLatin1(property.name());
     if (!property.isWritable() || isPointerToObject(property.userType())) {
-        qDebug() << "Settings value not applied:" << objectName() << name << "cannot be written";
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings value not applied:" << objectName() << name << "cannot be written";
         return false;
     }
     if (value.isEmpty()) {
@@ -625,14 +673,16 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
     }
     QVariant converted;
     if (!convertReceivedText(property.userType(), value, &converted)) {
-        qDebug() << "Settings value not applied:" << objectName() << name << "cannot take"
-                 << logExcerpt(value);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings value not applied:" << objectName() << name << "cannot take"
+                     << logExcerpt(value);
         return false;
     }
     if (checksStoredValues()) {
         if (holdsSpaceOrControl(value)) {
-            qDebug() << "Settings value not applied:" << objectName() << name
-                     << "holds white space:" << logExcerpt(value);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name
+                         << "holds white space:" << logExcerpt(value);
             return false;
         }
         // The description's own default is acceptable whatever its validator says (an IP of "-/-" before
@@ -640,8 +690,19 @@ bool SerializableClass::writeReceivedValue(const QMetaProperty &property, const 
         const StoredValueCheck &check = storedValueCheck(metaObject(), property);
         if (check.validator && !check.validator->validate(value)
             && !(check.hasDefault && check.defaultValue == converted)) {
-            qDebug() << "Settings value not applied:" << objectName() << name
-                     << "refused by its validator:" << logExcerpt(value);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name
+                         << "refused by its validator:" << logExcerpt(value);
+            return false;
+        }
+        // An index outside the list would be shown as its first choice while the peer and the port rules
+        // act on the number itself.
+        const int choices = check.choiceCount(objectName());
+        if (choices >= 0 && !isChoice(converted, choices)
+            && !(check.hasDefault && check.defaultValue == converted)) {
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings value not applied:" << objectName() << name << "is none of its"
+                         << choices << "choices:" << logExcerpt(value);
             return false;
         }
     }
@@ -658,7 +719,8 @@ bool SerializableClass::deserializeText(const QString &text, int depth)
 bool SerializableClass::deserialize(QStringList &items, int depth)
 {
     if (depth > maxChildDepth) {
-        qDebug() << "Settings text not applied: nested deeper than" << maxChildDepth << "levels";
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Settings text not applied: nested deeper than" << maxChildDepth << "levels";
         return false;
     }
     if (!items.isEmpty() && items.first().startsWith(QLatin1String("Type_")))
@@ -680,14 +742,16 @@ bool SerializableClass::deserialize(QStringList &items, int depth)
                 childItems.append(items.takeFirst());
             if (name == QLatin1String(listMarker)) {
                 // No settings object holds a list of settings objects; such items are dropped.
-                qDebug() << "Settings text: list of settings objects" << logExcerpt(value)
-                         << "not supported, items dropped";
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Settings text: list of settings objects" << logExcerpt(value)
+                             << "not supported, items dropped";
                 continue;
             }
             SerializableClass *child = childByPropertyName(value);
             if (!child) {
-                qDebug() << "Settings text:" << objectName() << "has no child" << logExcerpt(value)
-                         << ", its items dropped";
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Settings text:" << objectName() << "has no child" << logExcerpt(value)
+                             << ", its items dropped";
                 continue;
             }
             if (!child->deserialize(childItems, depth + 1))
@@ -736,7 +800,8 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
     } else if (items.size() > 1) {
         items.removeFirst(); // "SingleProperty"
         if (items.size() < 2) {
-            qDebug() << "Single change not applied, no object path:" << logExcerpt(text);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Single change not applied, no object path:" << logExcerpt(text);
             return nullptr;
         }
         change = items.takeLast();
@@ -745,8 +810,9 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
             // that does not name the topmost object either is for another tree.
             SerializableClass *top = topmostObject();
             if (handedOver || top == this) {
-                qDebug() << "Single change not applied," << logExcerpt(items.first()) << "is not"
-                         << objectName() << ":" << logExcerpt(text);
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Single change not applied," << logExcerpt(items.first()) << "is not"
+                             << objectName() << ":" << logExcerpt(text);
                 return nullptr;
             }
             return top->applySinglePropertyFrom(text, ok, true);
@@ -754,25 +820,29 @@ SerializableClass *SerializableClass::applySinglePropertyFrom(const QString &tex
         for (int i = 1; i < items.size(); ++i) {
             target = target->childByPropertyName(items.at(i));
             if (!target) {
-                qDebug() << "Single change not applied, no object" << logExcerpt(items.at(i)) << ":"
-                         << logExcerpt(text);
+                if (admitLogLine(refusedSettingsLine))
+                    qDebug() << "Single change not applied, no object" << logExcerpt(items.at(i)) << ":"
+                             << logExcerpt(text);
                 return nullptr;
             }
         }
     } else {
-        qDebug() << "Single change not applied, no change:" << logExcerpt(text);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied, no change:" << logExcerpt(text);
         return nullptr;
     }
 
     const QStringList parts = change.split(QLatin1Char('='));
     if (parts.size() < 2) {
-        qDebug() << "Single change not applied, no value:" << logExcerpt(text);
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied, no value:" << logExcerpt(text);
         return nullptr;
     }
     const int index = target->metaObject()->indexOfProperty(parts.at(0).toLatin1().constData());
     if (index < 1) {
-        qDebug() << "Single change not applied," << target->objectName() << "has no property"
-                 << logExcerpt(parts.at(0));
+        if (admitLogLine(refusedSettingsLine))
+            qDebug() << "Single change not applied," << target->objectName() << "has no property"
+                     << logExcerpt(parts.at(0));
         return nullptr;
     }
     const bool written = target->writeReceivedValue(target->metaObject()->property(index), parts.at(1));
@@ -828,7 +898,7 @@ bool SerializableClass::applyFileText(const QString &text, const QStringList &ex
     for (const QString &item : items) {
         const QStringList parts = item.split(QLatin1Char('='));
         if (parts.size() < 2) {
-            if (!item.startsWith(QLatin1String("Type_")))
+            if (!item.startsWith(QLatin1String("Type_")) && admitLogLine(refusedSettingsLine))
                 qDebug() << "Settings file of" << objectName()
                          << ": item without value skipped:" << logExcerpt(item);
             continue;
@@ -837,7 +907,9 @@ bool SerializableClass::applyFileText(const QString &text, const QStringList &ex
         if (excludedProperties.contains(name))
             continue;
         if (metaObject()->indexOfProperty(name.toLatin1().constData()) < 1) {
-            qDebug() << "Settings file of" << objectName() << ": unknown name skipped:" << logExcerpt(name);
+            if (admitLogLine(refusedSettingsLine))
+                qDebug() << "Settings file of" << objectName()
+                         << ": unknown name skipped:" << logExcerpt(name);
             continue;
         }
         applySingleProperty(m_type + QLatin1Char(',') + name + QLatin1Char('=') + parts.at(1), nullptr);

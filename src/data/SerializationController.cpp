@@ -1,5 +1,6 @@
 #include "data/SerializationController.h"
 
+#include "common/LogLineLimiter.h"
 #include "data/ClockOffsets.h"
 #include "data/DataSingleton.h"
 #include "data/ESCommunicationInformation.h"
@@ -18,6 +19,8 @@
 #include <QDebug>
 #include <QStringList>
 #include <QTime>
+
+#include <limits>
 
 namespace {
 
@@ -140,7 +143,8 @@ void SerializationController::deserializeCompleteSetup(const QString &data)
         m_newConnection = false;
         return;
     }
-    qDebug() << "Deserialization of setups failed, sending new PAIR message...";
+    if (admitLogLine("Complete setup refused"))
+        qDebug() << "Deserialization of setups failed, sending new PAIR message...";
     m_tickCounter = tickLimit;
     timerTimeout();
 }
@@ -172,13 +176,16 @@ void SerializationController::utcTimeUpdated()
     if (!position || !position->isValid() || !zda || (zda->utc() && zda->utc()->isValid()))
         return;
 
-    // hhmmss with decimals; the decimals are dropped.
-    const qint64 value = static_cast<qint64>(position->value());
+    // hhmmss with decimals; the decimals are dropped. A received field holds any number of six digits
+    // before the point, or none: outside one day (or not a number) there is no time, and converting it
+    // to an integer would not be defined.
+    const double hhmmss = position->value();
+    const qint64 value = hhmmss >= 0.0 && hhmmss < 240000.0 ? static_cast<qint64>(hhmmss) : -1;
     const int hours = static_cast<int>(value / 10000);
     const int minutes = static_cast<int>((value % 10000) / 100);
     const int seconds = static_cast<int>(value % 100);
     const QTime time(hours, minutes, seconds);
-    if (!time.isValid()) {
+    if (value < 0 || !time.isValid()) {
         qDebug() << "Position time not usable:" << position->value();
         return;
     }
@@ -224,7 +231,11 @@ void SerializationController::utcAndLocaDatelTimeUpdated()
     data->runtime()->setUtcDateTime(systemDateTimeUtc().toString(Qt::ISODate));
     data->runtime()->setUtcToLocalDateTimeSecsOffset(localTimeOffsetSeconds());
     ESOtherSettings *other = data->setup()->OtherSettings();
-    other->setDateTimeReceivedCounter(other->DateTimeReceivedCounter() + 1);
+    // The counter holds whatever the junction box last sent, up to the largest int its description
+    // allows; from there it starts again at 0 instead of overflowing.
+    const int counter = other->DateTimeReceivedCounter();
+    other->setDateTimeReceivedCounter(
+        counter >= 0 && counter < std::numeric_limits<int>::max() ? counter + 1 : 0);
     other->setTimeReceived(1);
     other->serializeSinglePropertyByName(QStringLiteral("DateTimeReceivedCounter"));
     other->serializeSinglePropertyByName(QStringLiteral("TimeReceived"));

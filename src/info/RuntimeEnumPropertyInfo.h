@@ -9,12 +9,10 @@
 // object name of the settings object that owns it (the object lists; the second differs where an item
 // names two objects joined by "_|_", "TransducerSetup1_|_TransducerSetup2", for the second transducer).
 //
-// "enumList=RuntimeInformation": every runtime value not marked "shownOnSideInfo=false", in the order of
-// the runtime values, shown by its displayed name. "enumList=BottomBarsInformation" and
-// "RangeBottomBarsInformation": the page's list of the bottom-bars class information.
-// "enumList=RuntimeDataInformation": a fixed table per page letter. Faults of the description or the
-// source object throw "RuntimeEnumPropertyInfo::RuntimeEnumPropertyInfo constructor exception" or "wrong
-// enum property info parameters".
+// The lists ("enumList=RuntimeInformation", "BottomBarsInformation", "RangeBottomBarsInformation",
+// "RuntimeDataInformation") are those of RuntimeScreenChoices, which the check of stored values reads
+// too. Faults of the description or the source object throw "RuntimeEnumPropertyInfo::RuntimeEnumPropertyInfo
+// constructor exception" or "wrong enum property info parameters".
 class RuntimeEnumPropertyInfo : public EnumPropertyInfo
 {
     Q_OBJECT
@@ -31,18 +29,7 @@ public:
     QStringList firstObjectList() const { return m_firstObjectList; }
     QStringList secondObjectList() const { return m_secondObjectList; }
 
-    // The fixed RuntimeData choices of a page letter: property names and display texts, ";"-joined;
-    // empty for a letter without an entry.
-    static QString runtimeDataValues(const QString &letter);
-    static QString runtimeDataDisplayTexts(const QString &letter);
-
 private:
-    // Collects the choices from a class's information entries: the entry named `listEntry` gives
-    // "property,object" items, `displayEntry` their display texts, other list entries are skipped, and
-    // every other entry (one value's description) is a choice of its own owned by `owner`.
-    void collectChoices(
-        const QMetaObject *meta, const QString &listEntry, const QString &displayEntry, const QString &owner);
-
     QStringList m_firstObjectList;
     QStringList m_secondObjectList;
 };

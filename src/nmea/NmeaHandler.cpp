@@ -1,6 +1,7 @@
 #include "nmea/NmeaHandler.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "nmea/NmeaChecksum.h"
 #include "nmea/NmeaMessage.h"
@@ -190,8 +191,9 @@ void NmeaHandler::copyMessageToData(NmeaMessage *message)
             settings->setValid(link.name, true);
             if (!meta->property(link.dataIndex).write(settings, value)) {
                 settings->setValid(link.name, wasValid);
-                qDebug() << "NmeaHandler::copyMessageToData: value refused by" << settings->objectName()
-                         << link.name << logExcerpt(value.toString());
+                if (admitLogLine("Received sentence value refused"))
+                    qDebug() << "NmeaHandler::copyMessageToData: value refused by" << settings->objectName()
+                             << link.name << logExcerpt(value.toString());
             }
         }
         return;

@@ -1,6 +1,7 @@
 #include "nmea/NmeaMessage.h"
 
 #include "common/ClassInformation.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/ValidatedProperty.h"
@@ -509,14 +510,21 @@ int NmeaMessage::deserializeParamaters(const QString &text)
         if (status == ValidatedProperty::FieldOk || status == ValidatedProperty::FieldEmpty)
             continue;
         const char *name = metaObject()->property(i + 1).name();
+        // A peer that repeats a faulty sentence gets these lines summarised.
+        const bool logged = admitLogLine("Sentence field refused");
         if (status == ValidatedProperty::FieldWrongLength) {
-            qDebug() << "wrong field length" << name;
-            qDebug().noquote() << m_formatter
-                    + QLatin1String("  error in NmeaMessage::deserializeParamaters");
+            if (logged) {
+                qDebug() << "wrong field length" << name;
+                qDebug().noquote() << m_formatter
+                        + QLatin1String("  error in NmeaMessage::deserializeParamaters");
+            }
             return NmeaFieldLengthError;
         }
-        qDebug() << "invalid value" << name;
-        qDebug().noquote() << m_formatter + QLatin1String("  error in NmeaMessage::deserializeParamaters");
+        if (logged) {
+            qDebug() << "invalid value" << name;
+            qDebug().noquote() << m_formatter
+                    + QLatin1String("  error in NmeaMessage::deserializeParamaters");
+        }
         return NmeaInvalidValueError;
     }
     return NmeaNoError;

@@ -1,6 +1,7 @@
 #include "sentences/PqrvConfigurationHandlers.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/Port.h"
 #include "data/CU_R207_Setup.h"
 #include "data/ESTQ55Setup.h"
@@ -78,7 +79,8 @@ QString HandlerPqrvGcf::reportedSoftwareVersion(const QString &version)
 {
     const int underscore = version.indexOf(QLatin1Char('_'));
     if (underscore < 0) {
-        qDebug() << "Wrong software version format!";
+        if (admitLogLine("Wrong software version format"))
+            qDebug() << "Wrong software version format!";
         return version;
     }
     const int start = underscore + 1;
@@ -117,7 +119,7 @@ void HandlerPqrvGcf::handleReceivedMessage(NmeaMessage *message)
         { ip.value(0), ip.value(1), ip.value(2), ip.value(3), identity.macAddress,
             sfiDigits(identity.localSfi),
             BuildConfiguration::instance()->isSoftwareCu ? sfiDigits(identity.pairedSfi) : QString(),
-            QString::number(identity.group + 1) });
+            QString::number(qint64(identity.group) + 1) });
     sentences.append(report.toSentence());
 
     if (NmeaHandler *cfgr = PqrvProtocol::siblingHandler(this, QStringLiteral("CFGR")))

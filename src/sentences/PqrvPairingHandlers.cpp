@@ -1,6 +1,7 @@
 #include "sentences/PqrvPairingHandlers.h"
 
 #include "common/BuildConfiguration.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/Port.h"
 #include "data/CU_R207_Setup.h"
@@ -160,7 +161,8 @@ void HandlerPqrvPair::handleReceivedMessage(NmeaMessage *message)
         m_lastMessageValid = false;
         return;
     }
-    qDebug().noquote() << "PAIR: " + logExcerpt(pairDevices) + " ; SFI: " + logExcerpt(source);
+    if (admitLogLine("PAIR received"))
+        qDebug().noquote() << "PAIR: " + logExcerpt(pairDevices) + " ; SFI: " + logExcerpt(source);
 
     const bool pairing = pairDevices == QLatin1String("P");
     if (pairing)

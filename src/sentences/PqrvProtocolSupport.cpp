@@ -1,6 +1,7 @@
 #include "sentences/PqrvProtocolSupport.h"
 
 #include "common/ClassInformation.h"
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "comms/ListOfSfisOnNetwork.h"
 #include "data/CU_R207_Setup.h"
@@ -84,12 +85,14 @@ bool applyReceivedValue(SerializableClass *object, const QString &name, const QS
     // The value travels as one item of a single-change text, so it must not carry the item separators
     // (a value cut at them would be taken in part); an empty item would only mark the setting invalid.
     if (value.isEmpty() || value.contains(QLatin1Char(',')) || value.contains(QLatin1Char('='))) {
-        qDebug() << "Received value not applied:" << object->objectName() << name << logExcerpt(value);
+        if (admitLogLine("Received value not applied"))
+            qDebug() << "Received value not applied:" << object->objectName() << name << logExcerpt(value);
         return false;
     }
     if (!matchesDescribedPattern(object, name, value)) {
-        qDebug() << "Received value not applied:" << object->objectName() << name
-                 << "refused by its pattern:" << logExcerpt(value);
+        if (admitLogLine("Received value not applied"))
+            qDebug() << "Received value not applied:" << object->objectName() << name
+                     << "refused by its pattern:" << logExcerpt(value);
         return false;
     }
     bool written = false;

@@ -113,8 +113,6 @@ private slots:
     void displayPageLeftForRuntimeSide();
 
 private:
-    // The menu button (from the runtime side after the config button); the page it opens is shown.
-    QWidget *openSetupPage(const QString &menuButton, const QString &page);
     // Reset on the general setup page, then the option's button in the dialog it opens.
     void chooseResetOption(const QString &optionButton);
     // The received REBOOT sentences, in arrival order.
@@ -181,21 +179,6 @@ void tst_SetupChangeNetns::cleanup()
     m_window = nullptr;
     m_started.reset();
     m_peer = nullptr;
-}
-
-QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)
-{
-    auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
-    if (!config)
-        return nullptr;
-    if (m_window->runtimeScreens()->isVisible())
-        QTest::mouseClick(config, Qt::LeftButton);
-    auto *menu = m_window->findChild<QPushButton *>(menuButton);
-    if (!menu || !menu->isVisible())
-        return nullptr;
-    QTest::mouseClick(menu, Qt::LeftButton);
-    QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
-    return opened && opened->isVisible() ? opened : nullptr;
 }
 
 void tst_SetupChangeNetns::chooseResetOption(const QString &optionButton)
@@ -400,7 +383,7 @@ void tst_SetupChangeNetns::systemResetReachesJunctionBox()
     QFETCH(int, reboots);
     QFETCH(QString, text);
     m_started->pair();
-    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    QVERIFY(m_started->openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(option);
 
     if (reboots > 0)
@@ -439,7 +422,7 @@ void tst_SetupChangeNetns::restartAnsweredByJunctionBox()
     m_started->pair();
     QCOMPARE(
         ESDataClass::instance()->localSetup()->DisplaySetup()->PairedSFI(), QLatin1String(junctionBoxSfi));
-    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    QVERIFY(m_started->openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(QStringLiteral("restart_btn"));
     QTRY_VERIFY(!receivedReboots().isEmpty());
     m_peer->sendSentence(QStringLiteral("PQRVREBOOT,%1,R").arg(QLatin1String(junctionBoxSfi)));
@@ -471,7 +454,7 @@ void tst_SetupChangeNetns::restoreRequestedTwiceIsSentTwice()
 {
     m_started->pair();
     const QString text = QStringLiteral("Type_Setup,SingleProperty,ESSetup,TQ55Setup,RestoreAllSetups=1");
-    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    QVERIFY(m_started->openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     chooseResetOption(QStringLiteral("restore_all_btn"));
     QTRY_COMPARE(distinctSetupDatagrams(text), 1);
     chooseResetOption(QStringLiteral("restore_all_btn"));
@@ -529,7 +512,7 @@ void tst_SetupChangeNetns::settingFromJunctionBoxShowsOnOpenPage()
     QFETCH(QString, shown);
     QFETCH(QString, redrawn);
     m_started->pair();
-    QWidget *opened = openSetupPage(menuButton, page);
+    QWidget *opened = m_started->openSetupPage(menuButton, page);
     QVERIFY(opened);
     auto *bound = opened->findChild<QPushButton *>(button);
     QVERIFY(bound && bound->isVisible());
@@ -559,8 +542,8 @@ void tst_SetupChangeNetns::pageAfterRuntimeSetupLeavesRuntimePagesAlone()
 {
     QWidget *runtimePages = m_window->runtimeScreens();
     QWidget *home = runtimePages->parentWidget();
-    QWidget *preview
-        = openSetupPage(QStringLiteral("es_runtime_setup_btn"), QStringLiteral("page_es_runtime_setup"));
+    QWidget *preview = m_started->openSetupPage(
+        QStringLiteral("es_runtime_setup_btn"), QStringLiteral("page_es_runtime_setup"));
     QVERIFY(preview);
     QVERIFY(preview->isAncestorOf(runtimePages));
     QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
@@ -577,7 +560,7 @@ void tst_SetupChangeNetns::pageAfterRuntimeSetupLeavesRuntimePagesAlone()
         }
     } moves;
     runtimePages->installEventFilter(&moves);
-    QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    QVERIFY(m_started->openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
     QTest::qWait(4 * fastRepeatMs);
     runtimePages->removeEventFilter(&moves);
     QCOMPARE(moves.count, 0);

@@ -27,6 +27,8 @@ private slots:
     void localChangeIsSavedAndReadBack();
     void badFileValuesKeepTheOldValue_data();
     void badFileValuesKeepTheOldValue();
+    void listedFileValuesAreTaken_data();
+    void listedFileValuesAreTaken();
     void sfiSettersChangeOnlyOnNewValue();
     void groupAlwaysEmitsAndKeepsPrevious();
     void everyOtherWriteEmits();
@@ -308,6 +310,69 @@ void TstLocalSetup::badFileValuesKeepTheOldValue_data()
     QTest::newRow("integer from a real") << "RuntimeScreenSetupA"
                                          << "Information3=12.7"
                                          << "Information3" << QVariant(12);
+    // Enumerations: an index outside the list would show the first choice while the number stays.
+    QTest::newRow("runtime value past the choices") << "RuntimeScreenSetupA"
+                                                    << "Information3=999"
+                                                    << "Information3" << QVariant(12);
+    QTest::newRow("runtime value negative") << "RuntimeScreenSetupD"
+                                            << "Information1=-1"
+                                            << "Information1" << QVariant(0);
+    QTest::newRow("runtime data past page B's choices") << "RuntimeScreenSetupB"
+                                                        << "RuntimeData1=16"
+                                                        << "RuntimeData1" << QVariant(0);
+    QTest::newRow("bottom bar past page A's choices") << "RuntimeScreenSetupA"
+                                                      << "BottomBar2=10"
+                                                      << "BottomBar2" << QVariant(3);
+    QTest::newRow("palette past its list") << "DayDimmingSetup"
+                                           << "ColorPalette=6"
+                                           << "ColorPalette" << QVariant(4);
+    QTest::newRow("group, largest int") << "DisplaySetup"
+                                        << "Group=2147483647"
+                                        << "Group" << QVariant(2);
+}
+
+// Every choice of a list is taken from a file, the last one included, and so is a default that the
+// page's own list does not reach (pages C and D have one RuntimeData choice, their defaults are 1 to 2).
+void TstLocalSetup::listedFileValuesAreTaken_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("fileText");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("last runtime value") << "RuntimeScreenSetupA"
+                                        << "Information3=31"
+                                        << "Information3" << 31;
+    QTest::newRow("last runtime data of page B") << "RuntimeScreenSetupB"
+                                                 << "RuntimeData1=15"
+                                                 << "RuntimeData1" << 15;
+    QTest::newRow("last bottom bar") << "RuntimeScreenSetupC"
+                                     << "BottomBar3=9"
+                                     << "BottomBar3" << 9;
+    QTest::newRow("default past page C's list") << "RuntimeScreenSetupC"
+                                                << "RuntimeData3=2"
+                                                << "RuntimeData3" << 2;
+    QTest::newRow("last palette") << "NightDimmingSetup"
+                                  << "ColorPalette=5"
+                                  << "ColorPalette" << 5;
+    QTest::newRow("last group") << "DisplaySetup"
+                                << "Group=7"
+                                << "Group" << 7;
+}
+
+void TstLocalSetup::listedFileValuesAreTaken()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, fileText);
+    QFETCH(QString, property);
+    QFETCH(int, expected);
+
+    writeSettingsFile(objectName, fileText);
+    ESLocalSetup root;
+    SerializableClass *object = root.findChild<SerializableClass *>(objectName);
+    QVERIFY(object);
+    QCOMPARE(object->property(qPrintable(property)).toInt(), expected);
+    QVERIFY(object->isValid(property));
 }
 
 // A damaged settings file never puts a value into a setting that the setting cannot hold or that its

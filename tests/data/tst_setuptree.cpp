@@ -340,6 +340,20 @@ void tst_SetupTree::badValuesAreRefused_data()
     QTest::newRow("date text refused") << "TestScreenSetup"
                                        << "CounterResetDateTime=32-01-2015-00-00"
                                        << "CounterResetDateTime" << QVariant("01-01-2015-00-00");
+    // An enumeration's index outside its list: the screen would show the first choice while the port
+    // rules and the drawing act on the number.
+    QTest::newRow("enum past its list") << "CommunicationsSetup,NmeaPort1Setup"
+                                        << "VBW=99"
+                                        << "VBW" << QVariant(1);
+    QTest::newRow("enum, largest int") << "SetupSetup,OptionsSetup"
+                                       << "VesselImage=2147483647"
+                                       << "VesselImage" << QVariant(0);
+    QTest::newRow("enum negative") << "SetupSetup,OptionsSetup"
+                                   << "ScalesSpeed=-1"
+                                   << "ScalesSpeed" << QVariant(0);
+    QTest::newRow("enum one past its list") << "TQ55Setup"
+                                            << "Group=8"
+                                            << "Group" << QVariant(2);
 }
 
 void tst_SetupTree::badValuesAreRefused()
@@ -386,6 +400,7 @@ void tst_SetupTree::badFileValuesAreRefused()
 {
     writeSettingsFile(QStringLiteral("JB_AlertSetup.txt"),
         "AlarmShallow=500.00,AlertType=2,AlarmSFI=bad,AlertDeepID=x,EscalationTime=4");
+    writeSettingsFile(QStringLiteral("JB_OptionsSetup.txt"), "VesselImage=99,ScalesSpeed=2,ScalesDepth=3");
     ESSetup setup(nullptr, QStringLiteral("ESSetup"));
     ESAlertSetup *alert = setup.AlertSetup();
     QCOMPARE(alert->AlarmShallow(), 10.0);
@@ -393,6 +408,10 @@ void tst_SetupTree::badFileValuesAreRefused()
     QCOMPARE(alert->AlertDeepID(), 10456);
     QCOMPARE(alert->AlertType(), 2);
     QCOMPARE(alert->EscalationTime(), 4);
+    ESOptionsSetup *options = setup.SetupSetup()->OptionsSetup();
+    QCOMPARE(options->VesselImage(), 0);
+    QCOMPARE(options->ScalesSpeed(), 2);
+    QCOMPARE(options->ScalesDepth(), 0);
 }
 
 // Values that only the junction box sets: the screen's entry rules for them (a read-only marker, a
@@ -416,6 +435,15 @@ void tst_SetupTree::ownerValuesAreTaken_data()
     QTest::newRow("sentinel default") << "TestScreenSetup"
                                       << "HoursSinceCounterReset=-1.0"
                                       << "HoursSinceCounterReset" << QVariant(-1.0);
+    QTest::newRow("enum, last of its list") << "SetupSetup,OptionsSetup"
+                                            << "VesselImage=3"
+                                            << "VesselImage" << QVariant(3);
+    QTest::newRow("enum, last group") << "TQ55Setup"
+                                      << "Group=7"
+                                      << "Group" << QVariant(7);
+    QTest::newRow("enum, list of sixteen") << "TestScreenSetup"
+                                           << "BitShift=15"
+                                           << "BitShift" << QVariant(15);
 }
 
 void tst_SetupTree::ownerValuesAreTaken()

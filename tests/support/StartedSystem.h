@@ -156,6 +156,9 @@ public:
     JunctionBoxPeer *peer() const { return m_peer.get(); }
     // Pairs the display with the peer (pairWithJunctionBox); a caller checks QTest::currentTestFailed().
     void pair() const;
+    // Opens a setup page with presses as a user does: the config button (from the runtime side), then the
+    // menu button. The page when it is shown, else null.
+    QWidget *openSetupPage(const QString &menuButton, const QString &page) const;
 
 private:
     std::unique_ptr<JunctionBoxPeer> m_peer;
@@ -204,6 +207,22 @@ inline void StartedSystem::pair() const
     QVERIFY(m_peer);
     pairWithJunctionBox(
         m_peer.get(), QLatin1String(TestNetwork::displaySfi), QLatin1String(TestNetwork::junctionBoxSfi));
+}
+
+inline QWidget *StartedSystem::openSetupPage(const QString &menuButton, const QString &page) const
+{
+    BaseScreen *window = m_system ? m_system->mainWindow() : nullptr;
+    auto *config = window ? window->findChild<QPushButton *>(QStringLiteral("config_button")) : nullptr;
+    if (!config)
+        return nullptr;
+    if (window->runtimeScreens()->isVisible())
+        QTest::mouseClick(config, Qt::LeftButton);
+    auto *menu = window->findChild<QPushButton *>(menuButton);
+    if (!menu || !menu->isVisible())
+        return nullptr;
+    QTest::mouseClick(menu, Qt::LeftButton);
+    QWidget *opened = window->setupScreens()->findChild<QWidget *>(page);
+    return opened && opened->isVisible() ? opened : nullptr;
 }
 
 #endif // STARTEDSYSTEM_H

@@ -1,5 +1,6 @@
 #include "comms/iec450/BinaryInputBuffer.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "comms/BinaryOverUdpErrorType.h"
 #include "comms/CommunicationsLogging.h"
@@ -52,7 +53,8 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
     if (datagram.size() < binaryHeaderLength() || datagram.size() > maxBinaryDatagramSize()
         || header.isInvalid()) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong HEADER of binary datagram: " << logExcerpt(binaryDatagramText(datagram));
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Wrong HEADER of binary datagram: " << logExcerpt(binaryDatagramText(datagram));
         return;
     }
     if (!ListOfSfisOnNetwork::instance()->connectedSfis().contains(header.sourceSfi())
@@ -64,7 +66,8 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
     if (maxSequence < 1 || maxSequence > BinaryMessage::maxDatagramCount() || sequence < 1
         || sequence > maxSequence) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Binary datagram sequence out of range: " << sequence << "/" << maxSequence;
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Binary datagram sequence out of range: " << sequence << "/" << maxSequence;
         return;
     }
 
@@ -76,7 +79,8 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
     if (sequence == 1 && !isAcceptableFirstDatagram(datagram, maxSequence))
         return;
     if (!contains(header.blockId()) && m_messages.size() >= maxOpenImages) {
-        qDebug() << "Too many binary images in progress, datagram dropped: " << header.blockId();
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Too many binary images in progress, datagram dropped: " << header.blockId();
         return;
     }
 
@@ -98,7 +102,8 @@ void BinaryInputBuffer::addDatagram(const QByteArray &datagram)
         emit useBinaryMessage(image, message->information(), message->channel() - 1);
     } else {
         countError(ImageSizeError, datagram);
-        qDebug() << "Wrong size of binary image: " << image.size() << " != " << imageSize;
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Wrong size of binary image: " << image.size() << " != " << imageSize;
     }
 }
 
@@ -107,7 +112,8 @@ bool BinaryInputBuffer::isAcceptableFirstDatagram(const QByteArray &datagram, qi
     const QByteArray afterHeader = datagram.mid(binaryHeaderLength());
     if (!BinaryImageDescriptor::isWellFormed(afterHeader)) {
         countError(ImageHeaderError, datagram);
-        qDebug() << "Wrong descriptor of binary image: " << logExcerpt(binaryDatagramText(datagram));
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Wrong descriptor of binary image: " << logExcerpt(binaryDatagramText(datagram));
         return false;
     }
     const BinaryImageDescriptor descriptor(afterHeader.left(readBigEndian(afterHeader, 0, 4)));
@@ -117,8 +123,9 @@ bool BinaryInputBuffer::isAcceptableFirstDatagram(const QByteArray &datagram, qi
     if (descriptor.imageSize() < 0 || descriptor.imageSize() > BinaryMessage::maxImageSize
         || descriptor.imageSize() > capacity) {
         countError(ImageSizeError, datagram);
-        qDebug() << "Wrong size of binary image: " << descriptor.imageSize() << " in " << max_sequence
-                 << " datagrams";
+        if (admitLogLine("Binary datagram refused"))
+            qDebug() << "Wrong size of binary image: " << descriptor.imageSize() << " in " << max_sequence
+                     << " datagrams";
         return false;
     }
     return true;
@@ -147,7 +154,8 @@ void BinaryInputBuffer::imageTimeout()
         if (message.incrementTimeoutTicks() > maxTimeoutTicks) {
             m_messages.removeAt(i);
             ErrorLogger::instance()->logBinaryError(ImageDatagramMissingError);
-            qDebug() << "Missing datagram error!";
+            if (admitLogLine("Binary datagram refused"))
+                qDebug() << "Missing datagram error!";
             continue;
         }
         ++i;

@@ -1,5 +1,6 @@
 #include "comms/iec450/NmeaInputBuffer.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 
 #include <QDebug>
@@ -21,9 +22,10 @@ void NmeaInputBuffer::addDatagram(const UdpDatagramRecord &record)
     UdpSentenceGroup *group = findGroupForDatagram(record, source);
     if (!group) {
         if (groupCount() >= maxGroups) {
-            qDebug().noquote() << "Too many incomplete sentence groups; the oldest is dropped: "
-                    + logExcerpt(
-                        m_groups.front()->sourceSfi() + QLatin1Char(' ') + m_groups.front()->groupId());
+            if (admitLogLine("Too many incomplete sentence groups"))
+                qDebug().noquote() << "Too many incomplete sentence groups; the oldest is dropped: "
+                        + logExcerpt(
+                            m_groups.front()->sourceSfi() + QLatin1Char(' ') + m_groups.front()->groupId());
             m_groups.erase(m_groups.begin());
         }
         m_groups.push_back(std::make_unique<UdpSentenceGroup>());

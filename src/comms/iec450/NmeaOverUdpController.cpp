@@ -1,5 +1,6 @@
 #include "comms/iec450/NmeaOverUdpController.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ErrorLogger.h"
@@ -223,9 +224,10 @@ void NmeaOverUdpController::processReceivedDatagram(
             logging->inputErrorLogger()->logUdpDatagramErrorToFile(
                 NmeaOverUdpErrorType(record.faultCode()), QString::fromLatin1(text));
         }
-        qDebug().noquote() << QStringLiteral("Malformed sentence datagram dropped (%1): %2")
-                                  .arg(record.faultCode())
-                                  .arg(logExcerpt(datagram.mid(6)));
+        if (admitLogLine("Malformed sentence datagram dropped"))
+            qDebug().noquote() << QStringLiteral("Malformed sentence datagram dropped (%1): %2")
+                                      .arg(record.faultCode())
+                                      .arg(logExcerpt(datagram.mid(6)));
         return;
     }
     const QString tag = record.textTag();

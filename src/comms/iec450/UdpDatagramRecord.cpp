@@ -1,5 +1,6 @@
 #include "comms/iec450/UdpDatagramRecord.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "comms/NmeaOverUdpErrorType.h"
 #include "comms/iec450/UdpParserClass.h"
@@ -296,7 +297,7 @@ int UdpDatagramRecord::sentenceCount() const
 
 QStringList UdpDatagramRecord::sentences() const
 {
-    if (!m_checksumsValid)
+    if (!m_checksumsValid && admitLogLine("Corrupt datagram header"))
         qDebug().noquote() << "Corrupt Header! " + logExcerpt(m_datagram.mid(6));
     return m_sentences;
 }

@@ -1,5 +1,6 @@
 #include "comms/iec450/UdpParserClass.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/TextChecks.h"
 #include "nmea/NmeaChecksum.h"
@@ -66,7 +67,7 @@ int decimalValue(QStringView text)
 
 void logFailure(bool log, const char *message, const QString &tag_block)
 {
-    if (log)
+    if (log && admitLogLine("Tag block refused"))
         qDebug().noquote() << QLatin1String(message) + logExcerpt(tag_block);
 }
 

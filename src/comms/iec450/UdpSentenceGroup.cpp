@@ -1,5 +1,6 @@
 #include "comms/iec450/UdpSentenceGroup.h"
 
+#include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "common/Port.h"
 #include "comms/CommunicationsLogging.h"
@@ -154,7 +155,9 @@ void UdpSentenceGroup::addDatagram(const UdpDatagramRecord &record)
         } else if (!m_records.isEmpty() && m_sentencesReceived + sentences > m_numberOfSentences) {
             // More sentences than the group announced: the datagram cannot belong to it as it stands.
             ErrorLogger::instance()->logUdpError(TagBlockParameterError);
-            qDebug().noquote() << "Datagram exceeds its sentence group, dropped: " + logExcerpt(record.key());
+            if (admitLogLine("Datagram exceeds its sentence group"))
+                qDebug().noquote() << "Datagram exceeds its sentence group, dropped: "
+                        + logExcerpt(record.key());
         } else {
             if (m_records.isEmpty()) {
                 m_groupId = record.groupId();

@@ -1,5 +1,6 @@
 #include "comms/iec450/socketInterface.h"
 
+#include "common/LogLineLimiter.h"
 #include "comms/CommunicationForwardingController.h"
 #include "comms/CommunicationsLogging.h"
 #include "comms/ErrorLogger.h"
@@ -196,8 +197,9 @@ void socketInterface::processDatagram(const QByteArray &datagram, bool from_inte
 {
     if (datagram.size() > UdpParserClass::maxDatagramSize) {
         countError(DatagramTooLongError);
-        qDebug() << "UDP datagram size: " << datagram.size() << " is greater than MAX_UDP_SIZE ("
-                 << UdpParserClass::maxDatagramSize << ")!";
+        if (admitLogLine("UDP datagram too long"))
+            qDebug() << "UDP datagram size: " << datagram.size() << " is greater than MAX_UDP_SIZE ("
+                     << UdpParserClass::maxDatagramSize << ")!";
         return;
     }
     if (datagram.size() > datagramHeaderLength && datagram.at(datagramHeaderLength) != '\0') {

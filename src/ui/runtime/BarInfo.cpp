@@ -16,6 +16,13 @@ QString flagStyle(const QString &constellation)
                : QStringLiteral("border-image: url(:/images/RU-Russia-Flag-icon.png);");
 }
 
+// The bar's value of a received ratio: held to the bar's range before it becomes an integer, which a
+// ratio far outside it would not fit.
+int barValue(float snr)
+{
+    return int(qBound(0.0f, snr, 100.0f));
+}
+
 } // namespace
 
 BarInfo::BarInfo(int satelliteNumber, float snr, const QString &constellation, QWidget *parent)
@@ -41,7 +48,7 @@ BarInfo::BarInfo(int satelliteNumber, float snr, const QString &constellation, Q
                        "padding: 1px;\n\nbackground: rgb(17, 7, 7);\n\nwidth: 15px;\n}\n\n"
                        "                QProgressBar::chunk {\nbackground:")
         + QLatin1String(chunk) + QStringLiteral(";\n\nborder: 1px solid black;\n} "));
-    ui->progressBar->setValue(int(snr));
+    ui->progressBar->setValue(barValue(snr));
     ui->label_4->setText(ratio);
 }
 
@@ -59,7 +66,7 @@ void BarInfo::setSatelliteNumber(int number)
 void BarInfo::setSnr(float snr)
 {
     m_snr = snr;
-    ui->progressBar->setValue(int(snr));
+    ui->progressBar->setValue(barValue(snr));
     ui->label_4->setText(QString::number(double(snr), 'f', 1));
 }
 

@@ -3,10 +3,13 @@
 #include <cmath>
 #include <limits>
 
-float normalizeAngle360(float angle)
+float normalizeAngle360(double angle)
 {
-    const int n = int(std::floor(angle));
-    float result = (angle - float(n)) + float(n % 360);
+    // Received angles may be any number: the remainder is exact for every finite one, where a whole
+    // number of turns taken as an integer is not defined beyond the integer's range.
+    if (!std::isfinite(angle))
+        return 0;
+    float result = float(std::fmod(angle, 360.0));
     if (result < 0)
         result += 360;
     // 359.99999 plus a fraction of the float's last place can round up to 360.
@@ -81,7 +84,7 @@ void CompassGeometry::splitSpeedDashes(
 
 QPoint CompassGeometry::angleLabelPosition(double angle, double offset, int fontHeight, int textWidth) const
 {
-    const double p = normalizeAngle360(float(angle - offset));
+    const double p = normalizeAngle360(angle - offset);
     const double t = (90 - p) * 3.141592653589793 / 180;
     double y = std::sin(t) * R;
     double x = std::cos(t) * R;

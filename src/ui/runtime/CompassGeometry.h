@@ -6,8 +6,9 @@
 #include <QPolygon>
 #include <QVector>
 
-// The angle brought into [0, 360): 370.25 gives 10.25, -10.5 gives 349.5.
-float normalizeAngle360(float angle);
+// The angle brought into [0, 360): 370.25 gives 10.25, -10.5 gives 349.5; an angle that is no finite
+// number gives 0.
+float normalizeAngle360(double angle);
 
 // The arrows of the compass view for a rose of radius R, in a painter turned so that up is the arrow's
 // direction (speed arrows) or left is (current arrows). Coordinates are truncated to whole pixels.

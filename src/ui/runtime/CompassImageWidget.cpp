@@ -158,10 +158,10 @@ void CompassImageWidget::paintEvent(QPaintEvent *event)
 {
     // Without a valid heading the true directions are unknown: neither a stale heading nor 0 is drawn.
     const bool headingKnown = !m_trueMode || isValid(Heading);
-    const double H = m_trueMode && headingKnown ? normalizeAngle360(float(number(Heading))) : 0.0;
-    const double aSOG = normalizeAngle360(float(angleNumber(SpeedOverGround) + H));
-    const double aSTW = normalizeAngle360(float(angleNumber(SpeedThroughWater) + H));
-    const double aCUR = normalizeAngle360(float(angleNumber(Current) + H));
+    const double H = m_trueMode && headingKnown ? normalizeAngle360(number(Heading)) : 0.0;
+    const double aSOG = normalizeAngle360(angleNumber(SpeedOverGround) + H);
+    const double aSTW = normalizeAngle360(angleNumber(SpeedThroughWater) + H);
+    const double aCUR = normalizeAngle360(angleNumber(Current) + H);
     const double vSOG = number(SpeedOverGround);
     const double vSTW = number(SpeedThroughWater);
     const double M = maximumSpeed();

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <cmath>
+
 namespace {
 
 // Every drawn coordinate is computed in floating point and cut toward zero.
@@ -35,7 +37,9 @@ DirectionAngleWidget::~DirectionAngleWidget()
 void DirectionAngleWidget::setDirectionData(
     double angle, const QColor &color, const QString &speedClass, int descent)
 {
-    m_angle = angle;
+    // The arrow of a received angle: whole turns are dropped, so that the arrow's position below is
+    // computed on a number an integer holds; an angle that is no finite number points up.
+    m_angle = std::isfinite(angle) ? std::fmod(angle, 360.0) : 0.0;
     m_color = color;
     m_speedClass = speedClass;
     m_descentRatio = height() > 0 ? float(descent) / float(height()) : 0.0f;

@@ -73,7 +73,8 @@ void VesselGeometryWidget::updateSetupInformation()
     m_ccrpToStern = wholeNumber(m_setup->CcrpToSternDistance());
     m_ccrpToAntenna = wholeNumber(m_setup->CcrpToAntennaDistance());
     const int image = m_setup->VesselImage();
-    m_picturePath = QStringLiteral("://images/vessel_%1.png").arg(image + 2);
+    // Computed in 64 bits: the setting holds whatever integer its file or the junction box gave.
+    m_picturePath = QStringLiteral("://images/vessel_%1.png").arg(qint64(image) + 2);
     qDebug().noquote() << "Vessel image: " + QString::number(image);
     redraw();
 }

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <limits>
+
 class tst_DrawingGeometry : public QObject
 {
     Q_OBJECT
@@ -162,6 +164,12 @@ void tst_DrawingGeometry::normalize_data()
     QTest::newRow("-360") << -360.0f << 0.0f;
     QTest::newRow("-725") << -725.0f << 355.0f;
     QTest::newRow("359.5") << 359.5f << 359.5f;
+    // Received angles of any size: whole turns are dropped without an integer in between.
+    QTest::newRow("2^40") << 1099511627776.0f << 16.0f;
+    QTest::newRow("-2^40") << -1099511627776.0f << 344.0f;
+    QTest::newRow("largest float") << std::numeric_limits<float>::max() << 0.0f;
+    QTest::newRow("infinite") << std::numeric_limits<float>::infinity() << 0.0f;
+    QTest::newRow("not a number") << std::numeric_limits<float>::quiet_NaN() << 0.0f;
 }
 
 void tst_DrawingGeometry::normalize()

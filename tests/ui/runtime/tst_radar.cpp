@@ -18,6 +18,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 // The page shown inside a black window, as on the setup side, over its own settings objects.
@@ -258,6 +260,13 @@ void tst_Radar::barRow_data()
     QTest::newRow("76 green") << 60 << 76.0f << "GL"
                               << "RU-Russia"
                               << "green" << 76 << "76";
+    // Received ratios far outside the bar: the bar is held to its ends, the text tells the number.
+    QTest::newRow("largest int") << 7 << float(std::numeric_limits<int>::max()) << "GP"
+                                 << "US-United-States"
+                                 << "green" << 100 << "2.14748e+09";
+    QTest::newRow("negative") << 8 << -40.0f << "GP"
+                              << "US-United-States"
+                              << "gray" << 0 << "-40";
 }
 
 void tst_Radar::barRow()

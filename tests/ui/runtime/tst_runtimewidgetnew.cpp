@@ -24,6 +24,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <cmath>
+
 #include <optional>
 
 namespace {
@@ -65,6 +67,8 @@ private slots:
     void valueLine_data();
     void valueLine();
     void resultantWithoutCompanionPointsUp();
+    void resultantAngleReducedToOneTurn_data();
+    void resultantAngleReducedToOneTurn();
     void linesSwitchedOffAndOn();
     void lineSwitchedOffWhileNotOnScreen();
     void choiceRebindsTheLine();
@@ -273,6 +277,31 @@ void tst_RuntimeWidgetNew::resultantWithoutCompanionPointsUp()
     QCOMPARE(value(line)->text(), QStringLiteral("3.0"));
     QCOMPARE(direction(line)->speedClass(), QStringLiteral("RES"));
     QCOMPARE(direction(line)->angle(), 0.0);
+}
+
+// A received angle of any size turns the arrow by what is left after whole turns; the arrow's position is
+// computed from that, never from the received number as an integer.
+void tst_RuntimeWidgetNew::resultantAngleReducedToOneTurn_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<double>("angle");
+    QTest::newRow("two turns and 45") << "765" << 45.0;
+    QTest::newRow("one turn back and 45") << "-405" << -45.0;
+    QTest::newRow("past the integers") << "123456789012345" << std::fmod(123456789012345.0, 360.0);
+}
+
+void tst_RuntimeWidgetNew::resultantAngleReducedToOneTurn()
+{
+    QFETCH(QString, received);
+    QWidget window;
+    RuntimeWidget_new *page = showPage(&window, QStringLiteral("A"));
+    QVERIFY(page);
+    receive(QStringLiteral("AngleSpeedGPS"), received);
+    receive(QStringLiteral("SpeedGPS"), QStringLiteral("3"));
+    SingleLineDisplayWidget *line = page->lines().first();
+    QCOMPARE(direction(line)->speedClass(), QStringLiteral("RES"));
+    QTEST(direction(line)->angle(), "angle");
+    QVERIFY(!direction(line)->grab().isNull());
 }
 
 void tst_RuntimeWidgetNew::linesSwitchedOffAndOn()

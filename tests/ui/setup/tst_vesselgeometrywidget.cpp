@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 const QColor markGreen(144, 255, 112);
@@ -89,6 +91,7 @@ private slots:
     void marksOnTheVesselsScale();
     void redrawsWhenVisibleOrShown();
     void embeddedPanelHasADeeperBand();
+    void missingPictureDrawsTheMarks_data();
     void missingPictureDrawsTheMarks();
     void distancesFarOffThePicture_data();
     void distancesFarOffThePicture();
@@ -207,14 +210,27 @@ void tst_VesselGeometryWidget::embeddedPanelHasADeeperBand()
     QCOMPARE(greenInRow(page.canvas(), 83, 150, 178), 0);
 }
 
+// A choice without a picture: one past the list, and the extremes of the setting, whose picture number
+// must not overflow.
+void tst_VesselGeometryWidget::missingPictureDrawsTheMarks_data()
+{
+    QTest::addColumn<int>("image");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("past the list") << 7 << "://images/vessel_9.png";
+    QTest::newRow("largest int") << std::numeric_limits<int>::max() << "://images/vessel_2147483649.png";
+    QTest::newRow("smallest int") << std::numeric_limits<int>::min() << "://images/vessel_-2147483646.png";
+}
+
 void tst_VesselGeometryWidget::missingPictureDrawsTheMarks()
 {
+    QFETCH(int, image);
+    QFETCH(QString, path);
     Page page;
-    page.set(50, 10, 10, 10, 7);
+    page.set(50, 10, 10, 10, image);
     DebugCapture log;
     page.create()->show();
     QVERIFY(QTest::qWaitForWindowExposed(page.widget.get()));
-    QCOMPARE(page.widget->picturePath(), QStringLiteral("://images/vessel_9.png"));
+    QCOMPARE(page.widget->picturePath(), path);
     QVERIFY(log.count(QStringLiteral("Vessel picture missing")) > 0);
     const QImage canvas = page.canvas();
     // Nothing below the band but black; the marks stop 5 pixels above it.
