@@ -51,12 +51,12 @@ void LogLineLimiter::periodEnded()
 
 LogLineLimiter *LogLineLimiter::of(const char *kind)
 {
-    // Keyed by the text's address: every caller passes a literal of its own. Like the limiters, the
-    // table is never destroyed: lines may still be written while the process ends.
-    static auto *limiters = new QHash<const char *, LogLineLimiter *>;
+    // Keyed by the text, so that every writer of a kind, in whichever library, shares one limiter. Like
+    // the limiters, the table is never destroyed: lines may still be written while the process ends.
+    static auto *limiters = new QHash<QByteArray, LogLineLimiter *>;
     static QMutex guard;
     const QMutexLocker locked(&guard);
-    LogLineLimiter *&limiter = (*limiters)[kind];
+    LogLineLimiter *&limiter = (*limiters)[QByteArray(kind)];
     if (!limiter)
         limiter = new LogLineLimiter(QString::fromUtf8(kind));
     return limiter;

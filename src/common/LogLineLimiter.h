@@ -31,11 +31,13 @@ public:
     QString kind() const { return m_kind; }
     int periodMs() const { return m_period.interval(); }
     void setPeriodMs(int periodMs) { m_period.setInterval(periodMs); }
+    int linesPerPeriod() const { return m_linesPerPeriod; }
+    void setLinesPerPeriod(int lines) { m_linesPerPeriod = qMax(1, lines); }
     int leftOut() const { return m_leftOut; }
     // Whether a period is running: lines were written or left out less than a period ago.
     bool isCounting() const { return m_period.isActive(); }
 
-    // The process-wide limiter of a kind (its name a text of static storage), created on first use with
+    // The process-wide limiter of a kind, found by its name, created on first use with
     // the default share and period and never destroyed.
     static LogLineLimiter *of(const char *kind);
 

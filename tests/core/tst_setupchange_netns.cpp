@@ -583,7 +583,7 @@ void tst_SetupChangeNetns::displayPagesLeadBackToTheirNavigation()
         { "cu_network_setup_btn", "page_cu_network_setup", "Network Setup" } };
     const QString navigation = QStringLiteral("page_navigate");
     const QString menu = QStringLiteral("cur207_setup_screens_btn");
-    QVERIFY(openSetupPage(menu, navigation));
+    QVERIFY(m_started->openSetupPage(menu, navigation));
     QCOMPARE(rightTitle(), QStringLiteral("Display Setup"));
 
     for (const auto &page : pages) {
@@ -638,7 +638,7 @@ void tst_SetupChangeNetns::displayPageLeftForRuntimeSide()
         m_window->clockInterval(), holdMs, inactivityMs, m_window->unitLockInterval());
     const QString navigation = QStringLiteral("page_navigate");
     const QString menu = QStringLiteral("cur207_setup_screens_btn");
-    QVERIFY(openSetupPage(menu, navigation));
+    QVERIFY(m_started->openSetupPage(menu, navigation));
     QTest::mouseClick(
         m_window->findChild<QPushButton *>(QStringLiteral("cu_network_setup_btn")), Qt::LeftButton);
     QVERIFY(isShown(QStringLiteral("page_cu_network_setup")));
@@ -651,7 +651,7 @@ void tst_SetupChangeNetns::displayPageLeftForRuntimeSide()
     QVERIFY(m_window->runtimeScreens()->isVisible());
     QVERIFY(!m_window->isConfigButtonRedirected());
 
-    QVERIFY(openSetupPage(menu, navigation));
+    QVERIFY(m_started->openSetupPage(menu, navigation));
     QVERIFY(!isShown(QStringLiteral("page_cu_network_setup")));
     QTest::mouseClick(configButton(), Qt::LeftButton);
     QVERIFY(isShown(menu));
