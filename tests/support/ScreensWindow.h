@@ -22,6 +22,7 @@
 
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSize>
 #include <QtTest>
 
@@ -103,6 +104,7 @@ public:
         auto *found = m_window->findChild<QPushButton *>(button);
         if (!found || !found->isVisible())
             return false;
+        scrollIntoView(found);
         bringOntoScreen(found);
         QTest::mouseClick(found, Qt::LeftButton);
         return true;
@@ -121,6 +123,17 @@ public:
     }
 
 private:
+    // A button in a list longer than its scroll area is scrolled into view first, as a finger would.
+    static void scrollIntoView(QWidget *widget)
+    {
+        for (QWidget *parent = widget->parentWidget(); parent; parent = parent->parentWidget()) {
+            if (auto *area = qobject_cast<QScrollArea *>(parent)) {
+                area->ensureWidgetVisible(widget, 0, 0);
+                return;
+            }
+        }
+    }
+
     // A press on a scrolling page reaches its button through the page's scroller, which finds the button
     // by its place on the screen; the test platform's screen is 800 x 600, so a wider window is moved
     // until the button's middle lies on it.
