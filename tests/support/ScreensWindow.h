@@ -1,7 +1,7 @@
 #ifndef SCREENSWINDOW_H
 #define SCREENSWINDOW_H
 
-#include "FreshInstance.h"
+#include "FreshControllers.h"
 #include "FreshStores.h"
 
 #include "data/ESDataClass.h"
@@ -9,11 +9,7 @@
 #include "info/ESDataInfoClass.h"
 #include "info/SetupDataInfo.h"
 #include "ui/ThemeColorSingleton.h"
-#include "ui/controllers/BottomBarsModelInterface.h"
 #include "ui/controllers/ModelInterfaceContainer.h"
-#include "ui/controllers/RuntimeModelInterface.h"
-#include "ui/controllers/SetupEnumInterface.h"
-#include "ui/controllers/SetupValueInterface.h"
 #include "ui/dialogs/LongPressMenuScreen.h"
 #include "ui/dialogs/SetupLongPressScreen.h"
 #include "ui/runtime/RuntimeScreens.h"
@@ -42,12 +38,7 @@ public:
     {
         m_stores.emplace();
         m_descriptions.emplace();
-        m_enums.emplace();
-        m_values.emplace();
-        m_runtime.emplace();
-        m_bottomBars.emplace();
-        // Made after the controllers, so that it hands the window's editors to these.
-        m_container.emplace();
+        m_controllers.emplace();
         m_dimming = std::make_unique<DimmingController>();
 
         BaseScreen::Parts parts;
@@ -75,11 +66,7 @@ public:
             resize(QSize(800, 480));
         m_window.reset();
         m_dimming.reset();
-        m_container.reset();
-        m_bottomBars.reset();
-        m_runtime.reset();
-        m_values.reset();
-        m_enums.reset();
+        m_controllers.reset();
         m_descriptions.reset();
         m_stores.reset();
     }
@@ -118,8 +105,17 @@ public:
             return nullptr;
         if (!press(menuButton))
             return nullptr;
-        QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
-        return opened && opened->isVisible() ? opened : nullptr;
+        return shown(page);
+    }
+
+    // The shown widget of that object name, or null; names repeat on different pages ("page_a").
+    QWidget *shown(const QString &name) const
+    {
+        for (QWidget *widget : m_window->findChildren<QWidget *>(name)) {
+            if (widget->isVisible())
+                return widget;
+        }
+        return nullptr;
     }
 
 private:
@@ -153,11 +149,7 @@ private:
 
     std::optional<FreshStores> m_stores;
     std::optional<ESDataInfoClass::TestOverride> m_descriptions;
-    std::optional<FreshInstance<SetupEnumInterface>> m_enums;
-    std::optional<FreshInstance<SetupValueInterface>> m_values;
-    std::optional<FreshInstance<RuntimeModelInterface>> m_runtime;
-    std::optional<FreshInstance<BottomBarsModelInterface>> m_bottomBars;
-    std::optional<FreshInstance<ModelInterfaceContainer>> m_container;
+    std::optional<FreshControllers> m_controllers;
     std::unique_ptr<DimmingController> m_dimming;
     std::unique_ptr<BaseScreen> m_window;
 };

@@ -690,11 +690,7 @@ void tst_SetupScreens::rowLabelsReadable()
     QVERIFY(window.press(QStringLiteral("config_button")));
     for (const QString &button : presses)
         QVERIFY2(window.press(button), qPrintable(button));
-    QWidget *opened = nullptr;
-    for (QWidget *candidate : window->findChildren<QWidget *>(page)) {
-        if (candidate->isVisible())
-            opened = candidate;
-    }
+    QWidget *opened = window.shown(page);
     QVERIFY2(opened, qPrintable(page + QStringLiteral(" not shown")));
 
     QStringList unreadable;
