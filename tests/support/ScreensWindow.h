@@ -29,8 +29,8 @@
 // the long-press menus, the controllers of presses on bound buttons connected to the window's editors,
 // every setup description showing its value, in the palette "Green". It stands on process-wide stores,
 // descriptions and controllers of its own, so that no case sees what another left behind; it is shown at
-// the size given and exposed. A test keeps one as a std::optional member, emplaces it in init() (or in the
-// case) and resets it in cleanup().
+// the size given and exposed. A case makes one for itself (or a test keeps one as a std::optional member,
+// emplaced in init() and reset in cleanup()).
 class ScreensWindow
 {
 public:

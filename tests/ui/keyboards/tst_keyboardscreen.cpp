@@ -19,8 +19,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <optional>
-
 class tst_KeyboardScreen : public QObject
 {
     Q_OBJECT
