@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QVector>
 
+#include <cmath>
+
 namespace {
 
 const char *const colorNameTable[CustomColorDefinitions::paletteCount]
@@ -14,6 +16,16 @@ const QRgb colorTable[CustomColorDefinitions::paletteCount] = { qRgb(82, 255, 96
 int validPalette(int palette)
 {
     return palette >= 0 && palette < CustomColorDefinitions::paletteCount ? palette : 0;
+}
+
+// The relative luminance of an sRGB colour: each channel linearised, then weighted for the eye.
+double relativeLuminance(const QColor &color)
+{
+    auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.red()) + 0.7152 * linear(color.green()) + 0.0722 * linear(color.blue());
 }
 
 } // namespace
@@ -59,6 +71,13 @@ QStringList CustomColorDefinitions::colorNames()
 QColor CustomColorDefinitions::limitColor()
 {
     return QColor(180, 180, 85);
+}
+
+double CustomColorDefinitions::contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
 
 QPixmap CustomColorDefinitions::tintedPixmap(const QString &path, int palette)

@@ -38,6 +38,12 @@ public:
     // Background of a status-list value that lies outside its limits.
     static QColor limitColor();
 
+    // The contrast ratio of two opaque colours as the accessibility guidelines (WCAG 2) define it:
+    // (L1 + 0.05) / (L2 + 0.05) with L1 the larger relative luminance; 1 for equal colours, 21 for black
+    // on white. Text needs at least minimumTextContrast against its background to be read.
+    static double contrastRatio(const QColor &a, const QColor &b);
+    static constexpr double minimumTextContrast = 4.5;
+
     // The image at `path` recoloured in the palette's colour: every pixel takes the palette colour and
     // keeps its own alpha, so an opaque pixel stays opaque and a transparent one transparent. Used for the
     // arrow pictures.

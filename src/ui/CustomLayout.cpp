@@ -154,26 +154,58 @@ void CustomLayout::collectChildren()
     m_designPositions.clear();
     m_designFontSizes.clear();
     const QList<QWidget *> descendants = findChildren<QWidget *>();
-    for (QWidget *widget : descendants) {
-        if (widget->accessibleDescription() == excludeAll)
-            continue;
-        widget->setFocusPolicy(Qt::NoFocus);
-        // A stack sizes its pages only when it is first laid out, which may come after this: until then a
-        // page has the default size of a new widget. Its design size is the stack's inside.
-        if (auto *stack = qobject_cast<QStackedWidget *>(widget->parentWidget());
-            stack && stack->indexOf(widget) >= 0)
-            widget->resize(stack->contentsRect().size());
-        widget->setBaseSize(widget->size());
-        m_widgets.append(widget);
-        m_designPositions.append(widget->pos());
-        m_designFontSizes.append(int(QFontInfo(widget->font()).pointSizeF()));
-        if (QScrollArea *area = qobject_cast<QScrollArea *>(widget)) {
-            area->verticalScrollBar()->setStyleSheet(barStyle);
-            stretchScrollContent(area);
-        }
-        if (QAbstractScrollArea *area = qobject_cast<QAbstractScrollArea *>(widget))
-            enableGestureScrolling(area);
+    for (QWidget *widget : descendants)
+        collect(widget, barStyle);
+}
+
+// Takes the widget's present position, size and font as its design values.
+void CustomLayout::collect(QWidget *widget, const QString &barStyle)
+{
+    if (widget->accessibleDescription() == excludeAll)
+        return;
+    widget->setFocusPolicy(Qt::NoFocus);
+    // A stack sizes its pages only when it is first laid out, which may come after this: until then a
+    // page has the default size of a new widget. Its design size is the stack's inside.
+    if (auto *stack = qobject_cast<QStackedWidget *>(widget->parentWidget());
+        stack && stack->indexOf(widget) >= 0)
+        widget->resize(stack->contentsRect().size());
+    widget->setBaseSize(widget->size());
+    m_widgets.append(widget);
+    m_designPositions.append(widget->pos());
+    m_designFontSizes.append(int(QFontInfo(widget->font()).pointSizeF()));
+    if (QScrollArea *area = qobject_cast<QScrollArea *>(widget)) {
+        area->verticalScrollBar()->setStyleSheet(barStyle);
+        stretchScrollContent(area);
     }
+    if (QAbstractScrollArea *area = qobject_cast<QAbstractScrollArea *>(widget))
+        enableGestureScrolling(area);
+}
+
+void CustomLayout::adopt(QWidget *widget)
+{
+    if (!widget || !isAncestorOf(widget))
+        return;
+    // Before the first scaling nothing is collected yet; that scaling collects the widget with the rest.
+    if (m_designPositions.isEmpty()) {
+        scaleChildren();
+        return;
+    }
+    // The widgets of earlier dialogs are gone by now; their entries go, so that the lists do not grow.
+    for (int i = m_widgets.size() - 1; i >= 0; --i) {
+        if (!m_widgets.at(i)) {
+            m_widgets.removeAt(i);
+            m_designPositions.removeAt(i);
+            m_designFontSizes.removeAt(i);
+        }
+    }
+    const QString barStyle = scrollBarStyle();
+    const int first = m_widgets.size();
+    collect(widget, barStyle);
+    const QList<QWidget *> descendants = widget->findChildren<QWidget *>();
+    for (QWidget *descendant : descendants)
+        collect(descendant, barStyle);
+    for (int i = first; i < m_widgets.size(); ++i)
+        scaleWidget(i, barStyle);
 }
 
 void CustomLayout::scaleChildren()
@@ -181,34 +213,38 @@ void CustomLayout::scaleChildren()
     if (m_designPositions.isEmpty())
         collectChildren();
     const QString barStyle = scrollBarStyle();
-    for (int i = 0; i < m_widgets.size(); ++i) {
-        QWidget *widget = m_widgets.at(i);
-        if (!widget)
-            continue;
-        const bool preview = insideRuntimePreview(widget);
-        const double fx = preview ? 0.625 : 1.0;
-        const double fy = preview ? 0.75 : 1.0;
+    for (int i = 0; i < m_widgets.size(); ++i)
+        scaleWidget(i, barStyle);
+}
 
-        QFont font = widget->font();
-        const int pixelSize = int(m_designFontSizes.at(i) * scaleMin * fx * 4.0 / 3.0);
-        if (pixelSize > 0) {
-            font.setPixelSize(pixelSize);
-            widget->setFont(font);
-        }
+void CustomLayout::scaleWidget(int i, const QString &barStyle)
+{
+    QWidget *widget = m_widgets.at(i);
+    if (!widget)
+        return;
+    const bool preview = insideRuntimePreview(widget);
+    const double fx = preview ? 0.625 : 1.0;
+    const double fy = preview ? 0.75 : 1.0;
 
-        // A widget in a layout is placed by it when its parent is resized; a design geometry set here
-        // would override the layout (and may have been taken before the layout first ran).
-        if (!widget->accessibleDescription().contains(excludeGeometry) && !placedByLayout(widget)) {
-            const QPoint p = m_designPositions.at(i);
-            const QSize s = widget->baseSize();
-            widget->setGeometry(int(p.x() * scaleX * fx), int(p.y() * scaleY * fy),
-                int(s.width() * scaleX * fx), int(s.height() * scaleY * fy));
-        }
-        widget->setFocusPolicy(Qt::NoFocus);
-        if (QScrollArea *area = qobject_cast<QScrollArea *>(widget)) {
-            area->verticalScrollBar()->setStyleSheet(barStyle);
-            stretchScrollContent(area);
-        }
+    QFont font = widget->font();
+    const int pixelSize = int(m_designFontSizes.at(i) * scaleMin * fx * 4.0 / 3.0);
+    if (pixelSize > 0) {
+        font.setPixelSize(pixelSize);
+        widget->setFont(font);
+    }
+
+    // A widget in a layout is placed by it when its parent is resized; a design geometry set here would
+    // override the layout (and may have been taken before the layout first ran).
+    if (!widget->accessibleDescription().contains(excludeGeometry) && !placedByLayout(widget)) {
+        const QPoint p = m_designPositions.at(i);
+        const QSize s = widget->baseSize();
+        widget->setGeometry(int(p.x() * scaleX * fx), int(p.y() * scaleY * fy), int(s.width() * scaleX * fx),
+            int(s.height() * scaleY * fy));
+    }
+    widget->setFocusPolicy(Qt::NoFocus);
+    if (QScrollArea *area = qobject_cast<QScrollArea *>(widget)) {
+        area->verticalScrollBar()->setStyleSheet(barStyle);
+        stretchScrollContent(area);
     }
 }
 

@@ -36,6 +36,11 @@ public:
     // a collected widget that was deleted since is left out.
     QList<QWidget *> collectedWidgets() const;
 
+    // A descendant made after the collection (a dialog opened by a press), with its own descendants, from
+    // now on follows the scaling and the palette like a collected widget: its present geometry and fonts
+    // are taken as its design values and it is scaled at once. Widgets not adopted are left alone.
+    void adopt(QWidget *widget);
+
 public slots:
     void setColorTheme(enum_ColorPalette color_enum);
     void setPreviewColorTheme(enum_ColorPalette color_enum);
@@ -46,7 +51,9 @@ protected:
 private:
     void updateScaleFactors();
     void collectChildren();
+    void collect(QWidget *widget, const QString &barStyle);
     void scaleChildren();
+    void scaleWidget(int i, const QString &barStyle);
     QString scrollBarStyle() const;
     static void stretchScrollContent(QWidget *widget);
 

@@ -14,8 +14,11 @@ class ThemeStyleSheets
 {
 public:
     // The expanded text of one style sheet. *changed (may be null) tells whether the text must be set
-    // again: true when it held "WindowsHover" (the pseudo-state is renamed "hover") or a theme marker.
-    // Selector markers alone do not count; such a text is kept as it was.
+    // again: true when it held "WindowsHover" (the pseudo-state is renamed "hover") or a theme marker,
+    // or when it is a plain list of declarations whose opaque background leaves some palette colour
+    // below a readable contrast while black text is readable, and names no text colour: then
+    // "color:rgb(0, 0, 0);" is appended (the grey rows of the setup pages). Selector markers alone do
+    // not count; such a text is kept as it was.
     static QString expand(const QString &styleSheet, bool *changed);
 
     // Expands the style sheet of every descendant widget of `root` that exists now (the root itself

@@ -52,6 +52,8 @@ private slots:
     void paletteTable();
     void colorNameLookup();
     void singletonEmitsEveryChange();
+    void contrastRatio_data();
+    void contrastRatio();
     void expand_data();
     void expand();
     void applyToDescendants();
@@ -139,6 +141,33 @@ void tst_ThemeColors::singletonEmitsEveryChange()
     theme->setPreviewColorPalette(Green);
 }
 
+void tst_ThemeColors::contrastRatio_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<double>("ratio");
+
+    // Values the accessibility guidelines' own examples give.
+    QTest::newRow("black on white") << QColor(0, 0, 0) << QColor(255, 255, 255) << 21.0;
+    QTest::newRow("same colour") << QColor(149, 149, 149) << QColor(149, 149, 149) << 1.0;
+    QTest::newRow("lightest grey that passes") << QColor(0x76, 0x76, 0x76) << QColor(255, 255, 255) << 4.54;
+    QTest::newRow("next grey fails") << QColor(0x77, 0x77, 0x77) << QColor(255, 255, 255) << 4.48;
+    QTest::newRow("red on white") << QColor(255, 0, 0) << QColor(255, 255, 255) << 4.0;
+    QTest::newRow("either order") << QColor(255, 255, 255) << QColor(0, 0, 255) << 8.59;
+    // The setup rows: black reads on both greys, the green palette hardly at all.
+    QTest::newRow("black on dark row") << QColor(0, 0, 0) << QColor(149, 149, 149) << 7.01;
+    QTest::newRow("green on light row") << QColor(82, 225, 96) << QColor(206, 206, 206) << 1.09;
+}
+
+void tst_ThemeColors::contrastRatio()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(double, ratio);
+    QVERIFY2(qAbs(CustomColorDefinitions::contrastRatio(a, b) - ratio) < 0.01,
+        qPrintable(QString::number(CustomColorDefinitions::contrastRatio(a, b), 'f', 3)));
+}
+
 void tst_ThemeColors::expand_data()
 {
     QTest::addColumn<QString>("input");
@@ -165,6 +194,31 @@ void tst_ThemeColors::expand_data()
                                 << "QLabel{color: white;}" << false;
     QTest::newRow("selector marker alone") << "/*selector=QLabel=s*/QLabel{}"
                                            << "QLabel{}" << false;
+    // Plain declarations with a background on which a palette colour cannot be read take black text.
+    QTest::newRow("light grey row") << "background-color:rgb(206, 206, 206);"
+                                    << "background-color:rgb(206, 206, 206);color:rgb(0, 0, 0);" << true;
+    QTest::newRow("dark grey row") << "background-color:rgb(149, 149, 149);"
+                                   << "background-color:rgb(149, 149, 149);color:rgb(0, 0, 0);" << true;
+    QTest::newRow("last declaration without semicolon")
+        << "border: none; background: rgb(229, 229, 229) "
+        << "border: none; background: rgb(229, 229, 229);color:rgb(0, 0, 0);" << true;
+    QTest::newRow("colour name") << "background-color: grey;"
+                                 << "background-color: grey;color:rgb(0, 0, 0);" << true;
+    // Left as they are: a text colour of its own, a background every palette colour is readable on, one
+    // on which black is not readable either, a background that is not opaque, and rules.
+    QTest::newRow("own text colour") << "background-color: rgb(230, 230, 230); color: rgb(0, 0, 0);"
+                                     << "background-color: rgb(230, 230, 230); color: rgb(0, 0, 0);" << false;
+    QTest::newRow("black background") << "background-color: rgb(0, 0, 0);"
+                                      << "background-color: rgb(0, 0, 0);" << false;
+    QTest::newRow("too dark for black")
+        << "background-color: rgb(93, 93, 93); border: transparent; "
+        << "background-color: rgb(93, 93, 93); border: transparent; " << false;
+    QTest::newRow("transparent") << "background-color: transparent;"
+                                 << "background-color: transparent;" << false;
+    QTest::newRow("translucent") << "background-color: rgba(206, 206, 206, 100);"
+                                 << "background-color: rgba(206, 206, 206, 100);" << false;
+    QTest::newRow("rule") << "QLabel{background-color: rgb(206, 206, 206);}"
+                          << "QLabel{background-color: rgb(206, 206, 206);}" << false;
 }
 
 void tst_ThemeColors::expand()

@@ -1,6 +1,7 @@
 #include "ui/keyboards/KeyBoardScreen.h"
 
 #include "ui/keyboards/QVirtualKeyboard.h"
+#include "ui/keyboards/WhiteBackground.h"
 
 #include <QLabel>
 #include <QResizeEvent>
@@ -10,10 +11,7 @@ KeyBoardScreen::KeyBoardScreen(QWidget *parent)
     , m_title(new QLabel(this))
     , m_keyboard(new QVirtualKeyboard(this))
 {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    WhiteBackground::apply(this);
 
     m_title->setStyleSheet(QStringLiteral("QLabel{background-color:black; font: 14 pt;}"));
     m_title->setFocusPolicy(Qt::NoFocus);

@@ -3,6 +3,7 @@
 #include "ui/CustomLayout.h"
 #include "ui/dialogs/CustomDialog.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
+#include "ui/keyboards/WhiteBackground.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -27,10 +28,7 @@ PasswordWidget::PasswordWidget(QWidget *parent)
     , m_passwordField(new QLineEdit(this))
     , m_keyboard(new QVirtualKeyboard(this))
 {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    WhiteBackground::apply(this);
 
     QFont font = m_caption->font();
     font.setPixelSize(20);

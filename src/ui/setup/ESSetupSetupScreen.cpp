@@ -5,6 +5,7 @@
 #include "data/ESSetupSetup.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvStandbyHandlers.h"
+#include "ui/CustomLayout.h"
 #include "ui/setup/VesselGeometryWidget.h"
 #include "ui/window/BaseScreen.h"
 
@@ -40,14 +41,18 @@ void ESSetupSetupScreen::on_stacked_es_st_setup_currentChanged(int index)
 
 // The dialog covers the whole window. It is made a sibling of the window's dimming overlay, so that the
 // overlay, raised after it, lies above it: as a child of the window itself it would cover the overlay
-// and a dimmed screen would show the dialog undimmed.
+// and a dimmed screen would show the dialog undimmed. That sibling is the window's scaling container,
+// which takes the dialog into its scaling: the 800 x 480 form fits the window at any size.
 void ESSetupSetupScreen::on_reset_btn_clicked()
 {
     QWidget *top = window();
     QWidget *overlay = top->findChild<QWidget *>(QStringLiteral("brightness_widget"));
     QWidget *owner = overlay && overlay->parentWidget() ? overlay->parentWidget() : top;
     m_dialog = new SystemResetDialog(owner);
-    m_dialog->setGeometry(owner->rect());
+    if (auto *layout = qobject_cast<CustomLayout *>(owner))
+        layout->adopt(m_dialog);
+    else
+        m_dialog->setGeometry(owner->rect());
     connect(m_dialog, &SystemResetDialog::optionClicked, this, &ESSetupSetupScreen::systemResetOptionClicked);
     m_dialog->show();
     if (auto *mainWindow = qobject_cast<BaseScreen *>(window()))

@@ -3,7 +3,7 @@
 // registered through the container the main window uses, pressed with the mouse for real times; the
 // long-press menu, the value chooser and the value editor as overlays of the window.
 
-#include "FreshInstance.h"
+#include "FreshControllers.h"
 #include "FreshStores.h"
 #include "ScreenStage.h"
 #include "VirtualKeyTyping.h"
@@ -111,11 +111,7 @@ private:
 
     std::optional<FreshStores> m_stores;
     std::optional<ESDataInfoClass::TestOverride> m_descriptions;
-    std::optional<FreshInstance<SetupEnumInterface>> m_enums;
-    std::optional<FreshInstance<SetupValueInterface>> m_values;
-    std::optional<FreshInstance<RuntimeModelInterface>> m_runtime;
-    std::optional<FreshInstance<BottomBarsModelInterface>> m_bottomBars;
-    std::optional<FreshInstance<ModelInterfaceContainer>> m_container;
+    std::optional<FreshControllers> m_controllers;
     ScreenStage *m_stage = nullptr;
     QList<RuntimeScreenButton *> m_pageA;
     LongPressMenuScreen *m_menu = nullptr;
@@ -130,11 +126,7 @@ void tst_RuntimeControllers::init()
     m_descriptions.emplace();
     m_descriptions->registry()->setupDataInfo()->updateAllGUI();
     m_descriptions->registry()->localSetupDataInfo()->updateAllGUI();
-    m_enums.emplace();
-    m_values.emplace();
-    m_runtime.emplace();
-    m_bottomBars.emplace();
-    m_container.emplace();
+    m_controllers.emplace();
 
     m_stage = new ScreenStage;
     m_pageA.clear();
@@ -174,11 +166,7 @@ void tst_RuntimeControllers::init()
 void tst_RuntimeControllers::cleanup()
 {
     delete m_stage;
-    m_container.reset();
-    m_bottomBars.reset();
-    m_runtime.reset();
-    m_values.reset();
-    m_enums.reset();
+    m_controllers.reset();
     m_descriptions.reset();
     m_stores.reset();
 }

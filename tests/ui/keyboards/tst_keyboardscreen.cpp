@@ -2,7 +2,9 @@
 // the password check with its dialog, the re-lock, cancelling, and what the lock keeps of a typed text.
 
 #include "KeyboardTyping.h"
+#include "ScreenPictures.h"
 #include "ScreenStage.h"
+#include "ScreensWindow.h"
 
 #include "ui/dialogs/CustomDialog.h"
 #include "ui/keyboards/AlphabeticalKeyboard.h"
@@ -40,6 +42,8 @@ private slots:
     void hidingForgetsTheText();
     void passwordNeverShownInClear();
     void pictures();
+    void overlaysHideThePageBehind_data();
+    void overlaysHideThePageBehind();
 
 private:
     // As the main window does: each overlay covers the window, hidden until used.
@@ -324,6 +328,65 @@ void tst_KeyboardScreen::pictures()
         m_lock->hide();
     }
     QVERIFY(QFile::exists(ScreenStage::picturesFolder() + QStringLiteral("/password_lock_1024x600.png")));
+}
+
+void tst_KeyboardScreen::overlaysHideThePageBehind_data()
+{
+    QTest::addColumn<QString>("menuButton");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("setupButton");
+    QTest::addColumn<QString>("overlay");
+    QTest::addColumn<QSize>("size");
+
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        const QByteArray suffix = QByteArray::number(size.width()) + 'x' + QByteArray::number(size.height());
+        // A free value opens the value editor; a protected one the password lock.
+        QTest::newRow("value editor " + suffix) << "es_es_setup_btn"
+                                                << "page_es_es_setup"
+                                                << "es_st_VesselLength_OptionsSetup_btn"
+                                                << "keyboard_screen" << size;
+        QTest::newRow("password lock " + suffix) << "es_comms_setup_btn"
+                                                 << "page_es_comms_setup"
+                                                 << "es_st_Baud_NmeaPort1Setup_btn"
+                                                 << "password_widget" << size;
+    }
+}
+
+// In the main window, opened by a press on a setup button of a page full of rows: the overlay covers the
+// whole window in white, and nothing of the page behind shows beside its own title and keyboard.
+void tst_KeyboardScreen::overlaysHideThePageBehind()
+{
+    QFETCH(QString, menuButton);
+    QFETCH(QString, page);
+    QFETCH(QString, setupButton);
+    QFETCH(QString, overlay);
+    QFETCH(QSize, size);
+
+    ScreensWindow window(size);
+    QVERIFY(window.openSetupPage(menuButton, page));
+    QVERIFY(window.press(setupButton));
+    auto *shown = window->findChild<QWidget *>(overlay);
+    QVERIFY(shown);
+    QTRY_VERIFY(shown->isVisible());
+    QCOMPARE(shown->geometry(), QRect(QPoint(0, 0), size));
+    QCOMPARE(shown->palette().color(QPalette::Window), QColor(Qt::white));
+
+    const QImage picture = ScreenPictures::save(
+        window.window(), overlay + QStringLiteral("_over_page_%1x%2").arg(size.width()).arg(size.height()));
+    QRegion background(shown->geometry());
+    for (QWidget *child : shown->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible())
+            background -= QRect(child->mapTo(window.window(), QPoint(0, 0)), child->size());
+    }
+    // What is left of the overlay beside its title and keyboard is a good part of the window.
+    int area = 0;
+    int notWhite = 0;
+    for (const QRect &rect : background) {
+        area += rect.width() * rect.height();
+        notWhite += rect.width() * rect.height() - ScreenPictures::pixelsNear(picture, rect, Qt::white, 1);
+    }
+    QVERIFY2(area > size.width() * size.height() / 5, qPrintable(QString::number(area)));
+    QCOMPARE(notWhite, 0);
 }
 
 QTEST_MAIN(tst_KeyboardScreen)

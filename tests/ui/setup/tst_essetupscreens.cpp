@@ -10,14 +10,19 @@
 #include "common/BuildConfiguration.h"
 #include "data/ESCommunicationInformation.h"
 #include "data/ESDataClass.h"
+#include "data/ESOptionsSetup.h"
 #include "data/ESSetup.h"
+#include "data/ESSetupSetup.h"
 #include "data/ESTQ55Setup.h"
 #include "info/ESDataInfoClass.h"
 #include "info/SetupDataInfo.h"
+#include "info/ValuePropertyInfo.h"
 #include "ui/runtime/Radar.h"
 #include "ui/setup/EsSetupScreens.h"
 #include "ui/setup/EviromentalTestScreen.h"
+#include "ui/setup/MirLoxCalibrationWidget.h"
 #include "ui/setup/SimpleGenericSetup.h"
+#include "ui/setup/UpDownWidget.h"
 #include "ui/status/CommunicationInformationTable.h"
 #include "ui/status/InformationWidget.h"
 
@@ -41,6 +46,7 @@ private slots:
     void cleanup();
 
     void pages();
+    void calibrationPage();
     void statusLists_data();
     void statusLists();
     void portPages_data();
@@ -127,6 +133,39 @@ void tst_EsSetupScreens::pages()
     QCOMPARE(monitor->objectName(), QStringLiteral("ES_CommunicationInformationWifget"));
     QCOMPARE(monitor->geometry(), QRect(20, 5, 400, 380));
     QCOMPARE(monitor->parentWidget()->objectName(), QStringLiteral("page_es_comms_setup"));
+}
+
+// One angle widget on the calibration page, and it is the one that edits the installation angle: a press on
+// its arrow reaches the setting.
+void tst_EsSetupScreens::calibrationPage()
+{
+    const auto screen = screens();
+    const QList<MirLoxCalibrationWidget *> calibrations = screen->findChildren<MirLoxCalibrationWidget *>();
+    QCOMPARE(calibrations.size(), 1);
+    MirLoxCalibrationWidget *calibration = calibrations.first();
+    QCOMPARE(calibration->objectName(), QStringLiteral("es_calibration_setup"));
+    QCOMPARE(calibration->parentWidget()->objectName(), QStringLiteral("page_es_calibration_setup"));
+    QCOMPARE(calibration->geometry(), QRect(0, 0, 800, 447));
+
+    ValuePropertyInfo *angle = m_registry->registry()->setupDataInfo()->getValuePropertyInfo(
+        QStringLiteral("MirloxInstallationAngle"), QStringLiteral("OptionsSetup"));
+    QVERIFY(angle);
+    QList<UpDownWidget *> editors;
+    for (UpDownWidget *editor : screen->findChildren<UpDownWidget *>()) {
+        if (editor->source() == angle)
+            editors.append(editor);
+    }
+    QCOMPARE(editors, QList<UpDownWidget *>({ calibration->angleWidget() }));
+
+    screen->getStackedEsSetup()->setCurrentWidget(calibration->parentWidget());
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    ESOptionsSetup *options = ESDataClass::instance()->setup()->SetupSetup()->OptionsSetup();
+    const double before = options->MirloxInstallationAngle();
+    auto *up = calibration->angleWidget()->findChild<QWidget *>(QStringLiteral("increaseButton"));
+    QVERIFY(up && up->isVisible());
+    QTest::mouseClick(up, Qt::LeftButton);
+    QCOMPARE(options->MirloxInstallationAngle(), before + 0.1);
 }
 
 void tst_EsSetupScreens::statusLists_data()

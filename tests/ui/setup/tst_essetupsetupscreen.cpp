@@ -3,6 +3,7 @@
 
 #include "FreshStores.h"
 #include "ScreenPictures.h"
+#include "ScreensWindow.h"
 
 #include "common/SignalEmitter.h"
 #include "data/ESDataClass.h"
@@ -13,6 +14,7 @@
 #include "info/ESDataInfoClass.h"
 #include "nmea/NmeaHandlerContainer.h"
 #include "sentences/PqrvStandbyHandlers.h"
+#include "ui/dialogs/CustomDialog.h"
 #include "ui/dialogs/SystemResetDialog.h"
 #include "ui/setup/ESSetupSetupScreen.h"
 #include "ui/setup/VesselGeometryWidget.h"
@@ -39,6 +41,8 @@ private slots:
     void resetOptions();
     void restoreRequestSentEveryTime();
     void overlayStaysAboveDialog();
+    void resetDialogScalesWithWindow_data();
+    void resetDialogScalesWithWindow();
 
 private:
     // Opens the dialog with Reset and presses the option's button.
@@ -182,6 +186,73 @@ void tst_ESSetupSetupScreen::overlayStaysAboveDialog()
     ScreenPictures::save(m_window, QStringLiteral("reset-dialog-800x480"));
     QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("cancel_btn")), Qt::LeftButton);
     QVERIFY(!m_page->currentDialog());
+}
+
+void tst_ESSetupSetupScreen::resetDialogScalesWithWindow_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("resizedTo");
+
+    QTest::newRow("800x480") << QSize(800, 480) << QSize(1024, 600);
+    QTest::newRow("1024x600") << QSize(1024, 600) << QSize(800, 480);
+}
+
+// In the main window, opened by pressing Reset on the page reached through the setup menu: the dialog's
+// 800 x 480 design is scaled to the window, and follows the window when it changes size while open.
+void tst_ESSetupSetupScreen::resetDialogScalesWithWindow()
+{
+    QFETCH(QSize, size);
+    QFETCH(QSize, resizedTo);
+
+    ScreensWindow window(size);
+    QVERIFY(window.openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
+    auto *page = window->findChild<ESSetupSetupScreen *>();
+    QVERIFY(page);
+    QVERIFY(window.press(QStringLiteral("reset_btn")));
+    QPointer<SystemResetDialog> dialog = page->currentDialog();
+    QVERIFY(dialog && dialog->isVisible());
+
+    const QList<QPair<QString, QRect>> design = {
+        { "framed_dialog", QRect(60, 60, 671, 331) },
+        { "title_label", QRect(32, 16, 191, 31) },
+        { "restart_btn", QRect(30, 60, 171, 51) },
+        { "restore_except_io_btn", QRect(30, 120, 171, 51) },
+        { "restore_all_btn", QRect(30, 180, 171, 51) },
+        { "title_label_3", QRect(210, 70, 431, 31) },
+        { "title_label_4", QRect(210, 120, 431, 51) },
+        { "title_label_5", QRect(210, 190, 431, 31) },
+        { "cancel_btn", QRect(500, 250, 141, 51) },
+    };
+    for (const QSize &shown : { size, resizedTo }) {
+        window.resize(shown);
+        const double sx = shown.width() / 800.0;
+        const double sy = shown.height() / 480.0;
+        QCOMPARE(dialog->geometry(), QRect(QPoint(0, 0), shown));
+        for (const auto &widget : design) {
+            auto *child = dialog->findChild<QWidget *>(widget.first);
+            QVERIFY2(child, qPrintable(widget.first));
+            const QRect r = widget.second;
+            QCOMPARE(child->geometry(),
+                QRect(int(r.x() * sx), int(r.y() * sy), int(r.width() * sx), int(r.height() * sy)));
+        }
+        // The 14-point captions take the size of the window's other 14-point captions, such as those of
+        // its message dialog.
+        auto *restart = dialog->findChild<QWidget *>(QStringLiteral("restart_btn"));
+        auto *messageButton = window->customDialog()->findChild<QWidget *>(QStringLiteral("ok_btn"));
+        QCOMPARE(restart->font().pixelSize(), messageButton->font().pixelSize());
+
+        // The panel's grey frame is drawn along its scaled right edge.
+        const QImage picture = ScreenPictures::save(window.window(),
+            QStringLiteral("reset-dialog-in-window-%1x%2").arg(shown.width()).arg(shown.height()));
+        auto *frame = dialog->findChild<QWidget *>(QStringLiteral("framed_dialog"));
+        const QRect panel(frame->mapTo(window.window(), QPoint(0, 0)), frame->size());
+        const QRect rightEdge(panel.right() - 4, panel.top() + 5, 5, panel.height() - 10);
+        QVERIFY(ScreenPictures::pixelsNear(picture, rightEdge, QColor(170, 170, 170), 4)
+            > rightEdge.width() * rightEdge.height() * 9 / 10);
+    }
+
+    QTest::mouseClick(dialog->findChild<QAbstractButton *>(QStringLiteral("cancel_btn")), Qt::LeftButton);
+    QTRY_VERIFY(dialog.isNull());
 }
 
 QTEST_MAIN(tst_ESSetupSetupScreen)

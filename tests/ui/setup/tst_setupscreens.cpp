@@ -4,7 +4,9 @@
 
 #include "FreshInstance.h"
 #include "FreshStores.h"
+#include "ScreenPictures.h"
 #include "ScreenStage.h"
+#include "ScreensWindow.h"
 
 #include "common/BuildConfiguration.h"
 #include "common/SignalEmitter.h"
@@ -18,6 +20,8 @@
 #include "info/SetupDataInfo.h"
 #include "info/SetupPropertyInfo.h"
 #include "info/ValuePropertyInfo.h"
+#include "ui/CustomColorDefinitions.h"
+#include "ui/ThemeColorSingleton.h"
 #include "ui/controllers/SetupEnumInterface.h"
 #include "ui/controllers/SetupValueInterface.h"
 #include "ui/setup/CuR207Setup.h"
@@ -26,6 +30,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QHash>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -97,6 +103,62 @@ protected:
     }
 };
 
+// What the picture of the window shows of one label, over the part of it that is shown (not under a
+// scroll bar) and that no widget above it covers: the colour of its background, the colour most of it has,
+// and the colour of its text, the one the glyphs' inner pixels show. Antialiased edges blend the two, so
+// of the colours that clearly differ from the background and cover a few pixels, the text's is the one
+// that stands out most.
+struct ShownLabel
+{
+    QColor background;
+    QColor text;
+    int textPixels = 0;
+};
+
+// The picture is in the format QImage::Format_RGB32.
+ShownLabel shownLabel(const QImage &picture, QWidget *window, QLabel *label)
+{
+    QRegion uncovered = label->visibleRegion().translated(label->mapTo(window, QPoint(0, 0)));
+    // The siblings after it in its parent's children lie above it (a row's button, for one).
+    const QObjectList siblings = label->parentWidget()->children();
+    for (int i = siblings.indexOf(label) + 1; i < siblings.size(); ++i) {
+        auto *sibling = qobject_cast<QWidget *>(siblings.at(i));
+        if (sibling && sibling->isVisible())
+            uncovered -= QRect(sibling->mapTo(window, QPoint(0, 0)), sibling->size());
+    }
+    QHash<QRgb, int> colours;
+    for (const QRect &rect : uncovered.intersected(picture.rect())) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(picture.constScanLine(y));
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                ++colours[line[x]];
+        }
+    }
+    ShownLabel shown;
+    int backgroundPixels = 0;
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        if (it.value() > backgroundPixels) {
+            shown.background = QColor(it.key());
+            backgroundPixels = it.value();
+        }
+    }
+    double strongest = 0;
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        const QColor c(it.key());
+        const int difference = qAbs(c.red() - shown.background.red())
+            + qAbs(c.green() - shown.background.green()) + qAbs(c.blue() - shown.background.blue());
+        if (difference <= 96)
+            continue;
+        shown.textPixels += it.value();
+        const double contrast = CustomColorDefinitions::contrastRatio(c, shown.background);
+        if (it.value() >= 3 && contrast > strongest) {
+            shown.text = c;
+            strongest = contrast;
+        }
+    }
+    return shown;
+}
+
 } // namespace
 
 class tst_SetupScreens : public QObject
@@ -122,6 +184,8 @@ private slots:
     void standbyRequestIsSentEveryTime();
     void displayPagesNavigation();
     void pictures();
+    void rowLabelsReadable_data();
+    void rowLabelsReadable();
 
 private:
     std::unique_ptr<SetupScreens> shownScreens()
@@ -571,6 +635,97 @@ void tst_SetupScreens::pictures()
     stage.resize(QSize(800, 480));
     screens->getStackedSystems()->setCurrentIndex(0);
     QVERIFY(QFileInfo::exists(stage.savePicture(QStringLiteral("menu-800x447"), screens)));
+}
+
+void tst_SetupScreens::rowLabelsReadable_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("labels");
+
+    // Every page with rows that a press reaches (the alert and environmental pages are reached by none),
+    // the buttons that open it from the runtime side after the config button, and some of its row labels.
+    QTest::newRow("runtime page A") << "MIR_LOX1000" << QStringList { "es_runtime_setup_btn" } << "page_a"
+                                    << QStringList { "Show Page", "Data 1" };
+    QTest::newRow("runtime page D") << "MIR_LOX1000" << QStringList { "es_runtime_setup_btn", "page_d_btn" }
+                                    << "page_d" << QStringList { "Angle Calc", "SOG " };
+    QTest::newRow("calibration") << "MIR_LOX1000" << QStringList { "es_calibration_setup_btn" }
+                                 << "page_es_calibration_setup" << QStringList { "Installation Angle:" };
+    QTest::newRow("general") << "MIR_LOX1000" << QStringList { "es_es_setup_btn" } << "page_es_es_setup"
+                             << QStringList { "Vessel Image", "Antenna Height" };
+    QTest::newRow("communications") << "MIR_LOX1000" << QStringList { "es_comms_setup_btn" }
+                                    << "page_es_comms_setup" << QStringList { "Channel", "Baud", "VBW" };
+    QTest::newRow("display") << "MIR_LOX1000"
+                             << QStringList { "cur207_setup_screens_btn", "cu_setup_setup_btn" }
+                             << "page_cu_setup_setup" << QStringList { "Language*", "Alarm Sounder" };
+    QTest::newRow("remote dimming") << "MIR_LOX1000"
+                                    << QStringList { "cur207_setup_screens_btn",
+                                           "cu_remotedimming_setup_btn" }
+                                    << "page_cu_remotedimming_setup" << QStringList { "Operation Mode" };
+    QTest::newRow("display network") << "MIR_LOX1000"
+                                     << QStringList { "cur207_setup_screens_btn", "cu_network_setup_btn" }
+                                     << "page_cu_network_setup" << QStringList { "IP", "Local SFI" };
+    QTest::newRow("own SFIs") << "MIR_LOX1000" << QStringList { "es_windowsscreen_setup_btn" }
+                              << "page_es_windowsscreen_setup" << QStringList { "Local SFI", "Paired SFI" };
+    QTest::newRow("junction box") << "TVR200" << QStringList { "es_tq55_setup_btn" } << "page_es_tq55_setup"
+                                  << QStringList { "IP", "System Name*" };
+    QTest::newRow("AUX") << "TVR200" << QStringList { "es_aux_setup_btn" } << "page_es_aux_setup"
+                         << QStringList { "Aux 1 Output", "Shallow Limit" };
+}
+
+// Every label on a row of a setup page stands out from its row by a contrast of at least 4.5 : 1 (the
+// accessibility guidelines' rule for text) in each of the six palettes, measured on the picture of the
+// window: the colour of the label's text pixels against the colour of its row. The pages are opened with
+// presses in the main window; labels on the black of the window itself are not on a row and are left out.
+void tst_SetupScreens::rowLabelsReadable()
+{
+    QFETCH(QString, product);
+    QFETCH(QStringList, presses);
+    QFETCH(QString, page);
+    QFETCH(QStringList, labels);
+
+    BuildConfiguration::TestOverride build(QStringLiteral("CU"), QStringLiteral("WINDOWS"), product);
+    ScreensWindow window;
+    QVERIFY(window.press(QStringLiteral("config_button")));
+    for (const QString &button : presses)
+        QVERIFY2(window.press(button), qPrintable(button));
+    QWidget *opened = window.shown(page);
+    QVERIFY2(opened, qPrintable(page + QStringLiteral(" not shown")));
+
+    QStringList unreadable;
+    for (int palette = 0; palette < CustomColorDefinitions::paletteCount; ++palette) {
+        const QString paletteName = CustomColorDefinitions::getColorName(palette);
+        ThemeColorSingleton::instance()->setColorPalette(enum_ColorPalette(palette));
+        // Pictures to look at of the brightest day and the palest night palette.
+        const bool kept = palette == Bright_Green || palette == Pale_Yellow;
+        const QImage picture = (kept
+                ? ScreenPictures::save(window.window(), QStringLiteral("rows-%1-%2").arg(page, paletteName))
+                : window->grab().toImage())
+                                   .convertToFormat(QImage::Format_RGB32);
+        QStringList measured;
+        for (QLabel *label : opened->findChildren<QLabel *>()) {
+            // Shown in its whole height, with a text; a label scrolled partly out of its page is not judged.
+            if (!label->isVisible() || label->text().trimmed().isEmpty()
+                || label->visibleRegion().boundingRect().height() != label->height())
+                continue;
+            const ShownLabel shown = shownLabel(picture, window.window(), label);
+            if (shown.background == QColor(Qt::black))
+                continue;
+            measured.append(label->text());
+            const double ratio = CustomColorDefinitions::contrastRatio(shown.text, shown.background);
+            if (shown.textPixels < 12 || ratio < CustomColorDefinitions::minimumTextContrast) {
+                unreadable.append(
+                    QStringLiteral("%1 \"%2\": %3 on %4, %5 : 1 (%6 text pixels)")
+                        .arg(paletteName, label->text(), shown.text.name(), shown.background.name())
+                        .arg(ratio, 0, 'f', 2)
+                        .arg(shown.textPixels));
+            }
+        }
+        for (const QString &label : labels)
+            QVERIFY2(measured.contains(label), qPrintable(label + QStringLiteral(" not seen on a row")));
+    }
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
 }
 
 QTEST_MAIN(tst_SetupScreens)
