@@ -47,6 +47,11 @@ QString RuntimePropertyInfo::text() const
     return m_displayedValue + QLatin1Char(' ') + displayedUnit();
 }
 
+QString RuntimePropertyInfo::shownText(const QString &text, bool fits) const
+{
+    return isShowable() && fits ? text : QStringLiteral("-/-");
+}
+
 // The minutes are rounded to the decimals shown before they are written, and a round-up to 60 is carried
 // into the degrees: 5159.96 reads 52°00.0', never 51°60.0'. Minutes always have two digits before the
 // point, as positions are written at sea.
