@@ -14,7 +14,6 @@
 #include "ScreenPictures.h"
 #include "StartedSystem.h"
 
-#include "comms/iec450/NmeaOverUdpController.h"
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "data/ES_Alerts.h"
@@ -39,8 +38,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTextDocument>
 #include <QtTest>
 
@@ -163,10 +160,14 @@ private slots:
     void previewShowsWhatRuntimePageShows();
 
 private:
-    void sendRuntime(const QString &text);
+    void sendRuntime(const QString &text) const { m_started->sendRuntime(text); }
+    BaseScreen *window() const { return m_started->get()->mainWindow(); }
+    JunctionBoxPeer *peer() const { return m_started->peer(); }
     void resizeWindow(const QSize &size);
-    // The config button, then the menu button, scrolled into view with the menu's scroll bar.
-    QWidget *openSetupPage(const QString &menuButton, const QString &page);
+    QWidget *openSetupPage(const QString &menuButton, const QString &page)
+    {
+        return m_started->openSetupPage(menuButton, page);
+    }
     RuntimeWidget_new *pageA() const;
     RuntimeScreenButton *sideButton(int line) const;
     // Chooses the value of page A's first line and first side button, as the page's setup does.
@@ -174,9 +175,7 @@ private:
     // Page A's first line and first side button, as texts and colours.
     QStringList pageASnapshot() const;
 
-    JunctionBoxPeer *m_peer = nullptr;
     std::optional<StartedSystem> m_started;
-    BaseScreen *m_window = nullptr;
 };
 
 void tst_HostileTextsNetns::initTestCase()
@@ -189,66 +188,29 @@ void tst_HostileTextsNetns::init()
 {
     m_started.emplace(StartedSystem::withJunctionBox());
     QVERIFY(m_started->isStarted());
-    m_peer = m_started->peer();
-    m_window = m_started->get()->mainWindow();
     m_started->pair();
     QTRY_VERIFY(pageA() && pageA()->isVisible());
 }
 
 void tst_HostileTextsNetns::cleanup()
 {
-    m_window = nullptr;
     m_started.reset();
-    m_peer = nullptr;
-}
-
-void tst_HostileTextsNetns::sendRuntime(const QString &text)
-{
-    m_peer->sendSettingsText(
-        text, QLatin1String(displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
 }
 
 void tst_HostileTextsNetns::resizeWindow(const QSize &size)
 {
-    m_window->resize(size);
-    QTRY_COMPARE(m_window->size(), size);
-}
-
-QWidget *tst_HostileTextsNetns::openSetupPage(const QString &menuButton, const QString &page)
-{
-    auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
-    if (!config)
-        return nullptr;
-    if (m_window->runtimeScreens()->isVisible())
-        QTest::mouseClick(config, Qt::LeftButton);
-    auto *menu = m_window->findChild<QPushButton *>(menuButton);
-    if (!menu || !menu->isVisible())
-        return nullptr;
-    // A press reaches the widget at its place on the screen: the menu is scrolled until the button shows.
-    for (QWidget *ancestor = menu->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
-        auto *area = qobject_cast<QScrollArea *>(ancestor);
-        if (!area)
-            continue;
-        QScrollBar *bar = area->verticalScrollBar();
-        for (int step = 0; step < 10 && !area->viewport()->rect().contains(rectIn(area->viewport(), menu));
-             ++step)
-            QTest::mouseClick(
-                bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() * 3 / 4));
-        break;
-    }
-    QTest::mouseClick(menu, Qt::LeftButton);
-    QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
-    return opened && opened->isVisible() ? opened : nullptr;
+    window()->resize(size);
+    QTRY_COMPARE(window()->size(), size);
 }
 
 RuntimeWidget_new *tst_HostileTextsNetns::pageA() const
 {
-    return m_window->findChild<RuntimeWidget_new *>(QStringLiteral("es_runtime_A"));
+    return window()->findChild<RuntimeWidget_new *>(QStringLiteral("es_runtime_A"));
 }
 
 RuntimeScreenButton *tst_HostileTextsNetns::sideButton(int line) const
 {
-    return m_window->findChild<RuntimeScreenButton *>(
+    return window()->findChild<RuntimeScreenButton *>(
         QStringLiteral("es_rt_Information%1_RuntimeScreenSetupA_btn_1").arg(line));
 }
 
@@ -357,7 +319,7 @@ void tst_HostileTextsNetns::satellitePageTexts()
     QCOMPARE(rectIn(page, field), fieldBefore);
     QCOMPARE(plot->geometry(), plotBefore);
     QCOMPARE(changedOutside(before, after, { fieldBefore }), 0);
-    ScreenPictures::save(m_window, QStringLiteral("satellites-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("satellites-") + fileTag(QTest::currentDataTag()));
 }
 
 void tst_HostileTextsNetns::alertTexts_data()
@@ -391,12 +353,12 @@ void tst_HostileTextsNetns::alertTexts()
     shallow->setAlertText(QStringLiteral("Shallow Water"));
     shallow->setAlertPriority(0);
     shallow->setAlertState(1);
-    m_peer->sendSettingsText(
+    peer()->sendSettingsText(
         peerAlerts.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvruntime"));
     ES_Alerts *alerts = ESDataClass::instance()->alerts();
     QTRY_COMPARE(alerts->AlarmShallow()->AlertState(), 1);
 
-    AlarmWidget *panel = m_window->alarmWidget();
+    AlarmWidget *panel = window()->alarmWidget();
     QTRY_VERIFY(panel->isVisible());
     auto *open = panel->findChild<QPushButton *>(QStringLiteral("alarmIconButton"));
     QTRY_VERIFY(open->isVisible());
@@ -410,7 +372,7 @@ void tst_HostileTextsNetns::alertTexts()
     const QRect field(row->pos(), QSize(acknowledge->x() - row->x(), row->height()));
 
     shallow->setAlertText(sent);
-    m_peer->sendSettingsText(
+    peer()->sendSettingsText(
         peerAlerts.serialize(), QLatin1String(displaySfi), QStringLiteral("pqrvruntime"));
     QTRY_COMPARE(alerts->AlarmShallow()->AlertText(), sent);
     QTRY_VERIFY(row->text() != QLatin1String("Shallow Water"));
@@ -420,7 +382,7 @@ void tst_HostileTextsNetns::alertTexts()
     QVERIFY2(field.contains(row->geometry()),
         qPrintable(
             QStringLiteral("%1,%2 %3x%4").arg(row->x()).arg(row->y()).arg(row->width()).arg(row->height())));
-    ScreenPictures::save(m_window, QStringLiteral("alarm-panel-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("alarm-panel-") + fileTag(QTest::currentDataTag()));
     QCOMPARE(changedOutside(before, after, { field }), 0);
 
     QSignalSpy written(alerts, &ES_Alerts::AckFromDisplayChanged);
@@ -525,7 +487,7 @@ void tst_HostileTextsNetns::hugeRuntimeNumbers()
     QLabel *title = label(line, QStringLiteral("titleLabel"));
     RuntimeScreenButton *button = sideButton(1);
     QLabel *buttonValue = label(button, QStringLiteral("value_label"));
-    QWidget *screens = m_window->runtimeScreens();
+    QWidget *screens = window()->runtimeScreens();
     auto *description
         = qobject_cast<RuntimePropertyInfo *>(ESDataInfoClass::instance()->runtimePropertyInfo(name));
     const QColor classColour = RuntimeColorStore::instance()->colorFor(description->colorClass());
@@ -569,7 +531,7 @@ void tst_HostileTextsNetns::hugeRuntimeNumbers()
         QVERIFY(ScreenPictures::pixelsNear(settledPicture(screens), rectIn(screens, value), lineColour) > 10);
     }
 
-    ScreenPictures::save(m_window, QStringLiteral("runtime-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("runtime-") + fileTag(QTest::currentDataTag()));
     QCOMPARE(changedOutside(before, settledPicture(screens), fields), 0);
 }
 
@@ -595,11 +557,11 @@ void tst_HostileTextsNetns::hugeNumbersOnDockingAndHeadingPages()
                                    "WaterCurrent=12345678901=T"));
     });
     arriving.start();
-    auto *right = m_window->findChild<QPushButton *>(QStringLiteral("navigate_right_button"));
+    auto *right = window()->findChild<QPushButton *>(QStringLiteral("navigate_right_button"));
     QVERIFY(right && right->isVisible());
     const QColor lowColour = RuntimeColorStore::instance()->colorFor(QStringLiteral("LOW_integrity"));
 
-    auto *docking = m_window->findChild<RuntimeDockingWidget *>(QStringLiteral("es_runtime_C"));
+    auto *docking = window()->findChild<RuntimeDockingWidget *>(QStringLiteral("es_runtime_C"));
     QVERIFY(docking);
     // The pages the settings switch on, to the right of page A.
     for (int i = 0; i < 4 && !docking->isVisible(); ++i)
@@ -618,9 +580,9 @@ void tst_HostileTextsNetns::hugeNumbersOnDockingAndHeadingPages()
     QVERIFY(!docking->isArrowActive(DockingGeometry::ForeToPort));
     QVERIFY(!docking->isArrowActive(DockingGeometry::ForeToStarboard));
     QVERIFY(drawnWidth(centre) <= centre->width());
-    ScreenPictures::save(m_window, QStringLiteral("docking-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("docking-") + fileTag(QTest::currentDataTag()));
 
-    auto *heading = m_window->findChild<RuntimeHeadingScreen *>();
+    auto *heading = window()->findChild<RuntimeHeadingScreen *>();
     QVERIFY(heading);
     for (int i = 0; i < 4 && !heading->isVisible(); ++i)
         QTest::mouseClick(right, Qt::LeftButton);
@@ -634,7 +596,7 @@ void tst_HostileTextsNetns::hugeNumbersOnDockingAndHeadingPages()
             QCOMPARE(value->styleSheet(), QStringLiteral("color : ") + lowColour.name());
     }
     QCOMPARE(values, QStringList({ "-/-", "4.3", "-/-" }));
-    ScreenPictures::save(m_window, QStringLiteral("heading-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("heading-") + fileTag(QTest::currentDataTag()));
 }
 
 void tst_HostileTextsNetns::leftTitleWithHugeNumber_data()
@@ -665,11 +627,11 @@ void tst_HostileTextsNetns::leftTitleWithHugeNumber()
         ESDataInfoClass::instance()->runtimePropertyInfo(QStringLiteral("SpeedGPS")));
     QTRY_VERIFY(speed->isValid() && speed->sourceValue() != QLatin1String("-/-"));
     QVERIFY(openSetupPage(QStringLiteral("es_es_setup_btn"), QStringLiteral("page_es_es_setup")));
-    QLabel *left = label(m_window, QStringLiteral("title_label_left"));
+    QLabel *left = label(window(), QStringLiteral("title_label_left"));
     QTRY_COMPARE(left->text(), title);
     QVERIFY(speed->isValid());
     QVERIFY(drawnWidth(left) <= left->contentsRect().width());
-    ScreenPictures::save(m_window, QStringLiteral("left-title-") + fileTag(QTest::currentDataTag()));
+    ScreenPictures::save(window(), QStringLiteral("left-title-") + fileTag(QTest::currentDataTag()));
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -691,25 +653,25 @@ void tst_HostileTextsNetns::previewShowsWhatRuntimePageShows()
     QWidget *setup
         = openSetupPage(QStringLiteral("es_runtime_setup_btn"), QStringLiteral("page_es_runtime_setup"));
     QVERIFY(setup);
-    QVERIFY(setup->isAncestorOf(m_window->runtimeScreens()));
+    QVERIFY(setup->isAncestorOf(window()->runtimeScreens()));
     QTRY_VERIFY(pageA()->isVisible());
     QCOMPARE(pageASnapshot(), runtimePage);
-    ScreenPictures::save(m_window, QStringLiteral("preview-kn"));
+    ScreenPictures::save(window(), QStringLiteral("preview-kn"));
 
     // The junction box changes the speed unit while the preview is shown.
-    m_peer->sendSettingsText(
+    peer()->sendSettingsText(
         QStringLiteral("Type_Setup,SingleProperty,ESSetup,SetupSetup,OptionsSetup,ScalesSpeed=1"),
         QLatin1String(displaySfi), QStringLiteral("pqrvsetup"));
     QLabel *speedTitle = label(pageA()->lines().first(), QStringLiteral("titleLabel"));
     QTRY_COMPARE(speedTitle->text(), QStringLiteral("SOG m/s"));
     QTRY_COMPARE(speed->text(), QStringLiteral("6.3"));
     const QStringList preview = pageASnapshot();
-    ScreenPictures::save(m_window, QStringLiteral("preview-m-per-s"));
+    ScreenPictures::save(window(), QStringLiteral("preview-m-per-s"));
 
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
     QTRY_VERIFY(!setup->isVisible());
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
-    QTRY_VERIFY(pageA()->isVisible() && !setup->isAncestorOf(m_window->runtimeScreens()));
+    QTest::mouseClick(window()->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
+    QTRY_VERIFY(pageA()->isVisible() && !setup->isAncestorOf(window()->runtimeScreens()));
     QCOMPARE(pageASnapshot(), preview);
 
     // The speed becomes not valid while the preview is shown again.
@@ -718,10 +680,10 @@ void tst_HostileTextsNetns::previewShowsWhatRuntimePageShows()
     sendRuntime(QStringLiteral("Type_Runtime,SpeedGPS==F,Total=99.5=T,Trip=1.25=F"));
     QTRY_COMPARE(speed->text(), QStringLiteral("-/-"));
     const QStringList notValid = pageASnapshot();
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
+    QTest::mouseClick(window()->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
     QTRY_VERIFY(!setup->isVisible());
-    QTest::mouseClick(m_window->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
-    QTRY_VERIFY(pageA()->isVisible() && !setup->isAncestorOf(m_window->runtimeScreens()));
+    QTest::mouseClick(window()->findChild<QPushButton *>(QStringLiteral("config_button")), Qt::LeftButton);
+    QTRY_VERIFY(pageA()->isVisible() && !setup->isAncestorOf(window()->runtimeScreens()));
     QCOMPARE(pageASnapshot(), notValid);
 }
 

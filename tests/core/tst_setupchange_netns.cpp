@@ -109,8 +109,10 @@ private slots:
     void pageAfterRuntimeSetupLeavesRuntimePagesAlone();
 
 private:
-    // The menu button (from the runtime side after the config button); the page it opens is shown.
-    QWidget *openSetupPage(const QString &menuButton, const QString &page);
+    QWidget *openSetupPage(const QString &menuButton, const QString &page)
+    {
+        return m_started->openSetupPage(menuButton, page);
+    }
     // Reset on the general setup page, then the option's button in the dialog it opens.
     void chooseResetOption(const QString &optionButton);
     // The received REBOOT sentences, in arrival order.
@@ -162,21 +164,6 @@ void tst_SetupChangeNetns::cleanup()
     m_window = nullptr;
     m_started.reset();
     m_peer = nullptr;
-}
-
-QWidget *tst_SetupChangeNetns::openSetupPage(const QString &menuButton, const QString &page)
-{
-    auto *config = m_window->findChild<QPushButton *>(QStringLiteral("config_button"));
-    if (!config)
-        return nullptr;
-    if (m_window->runtimeScreens()->isVisible())
-        QTest::mouseClick(config, Qt::LeftButton);
-    auto *menu = m_window->findChild<QPushButton *>(menuButton);
-    if (!menu || !menu->isVisible())
-        return nullptr;
-    QTest::mouseClick(menu, Qt::LeftButton);
-    QWidget *opened = m_window->setupScreens()->findChild<QWidget *>(page);
-    return opened && opened->isVisible() ? opened : nullptr;
 }
 
 void tst_SetupChangeNetns::chooseResetOption(const QString &optionButton)
