@@ -170,9 +170,10 @@ private:
     }
     RuntimeWidget_new *pageA() const;
     RuntimeScreenButton *sideButton(int line) const;
-    // Chooses the value of page A's first line and first side button, as the page's setup does.
+    // Chooses the value of page A's first side button and, where it offers the value, its first line, as
+    // the page's setup does.
     void showOnPageA(const QString &name);
-    // Page A's first line and first side button, as texts and colours.
+    // Every line and side button of page A, as texts and colours (or integrity marks).
     QStringList pageASnapshot() const;
 
     std::optional<StartedSystem> m_started;
@@ -269,7 +270,7 @@ void tst_HostileTextsNetns::satellitePageTexts_data()
                                               << "GlonassStatusHdop" << true << table << table;
     const QString wide(3000, QLatin1Char('W'));
     QTest::newRow("3000 characters") << small << "label_GPS_EPE_VAL"
-                                     << "GPS_StatusEPE" << false << wide << wide.left(256);
+                                     << "GPS_StatusEPE" << false << wide << wide;
     QTest::newRow("control characters") << small << "label_SAT_NR__VAL"
                                         << "StatusSatsNr" << false
                                         << QStringLiteral("1\x01"
@@ -279,7 +280,7 @@ void tst_HostileTextsNetns::satellitePageTexts_data()
     QTest::newRow("tab") << small << "label_GL_EPE_VAL"
                          << "GlonassStatusEPE" << true << QStringLiteral("4\t5") << "4 5";
     QTest::newRow("3000 characters, 1024 x 600") << large << "label_GPS_EPE_VAL"
-                                                 << "GPS_StatusEPE" << true << wide << wide.left(256);
+                                                 << "GPS_StatusEPE" << true << wide << wide;
     QTest::newRow("heading markup, 1024 x 600") << large << "label_GPS_HDOP_VAL"
                                                 << "GPS_StatusHdop" << false << heading << heading;
 }
@@ -315,6 +316,8 @@ void tst_HostileTextsNetns::satellitePageTexts()
     QCOMPARE(field->textFormat(), Qt::PlainText);
     const QImage after = settledPicture(page);
     verifyShownWithin(field, printable);
+    if (QTest::currentTestFailed())
+        return;
     // Neither the label nor the sky plot beside it moved or grew.
     QCOMPARE(rectIn(page, field), fieldBefore);
     QCOMPARE(plot->geometry(), plotBefore);
@@ -332,9 +335,9 @@ void tst_HostileTextsNetns::alertTexts_data()
     const QString heading = QStringLiteral("<h1>BIG</h1><br><br>Z");
     QTest::newRow("heading markup") << small << heading << heading;
     const QString wide(3000, QLatin1Char('W'));
-    QTest::newRow("3000 characters") << small << wide << wide.left(256);
+    QTest::newRow("3000 characters") << small << wide << wide;
     QTest::newRow("control characters") << small << QStringLiteral("Deep\x01\x07 Water\x1b") << "Deep Water";
-    QTest::newRow("3000 characters, 1024 x 600") << QSize(1024, 600) << wide << wide.left(256);
+    QTest::newRow("3000 characters, 1024 x 600") << QSize(1024, 600) << wide << wide;
 }
 
 // The alarm panel's rows, from the alert texts as the junction box sends them (whole alert objects): the
@@ -379,6 +382,8 @@ void tst_HostileTextsNetns::alertTexts()
     QCOMPARE(row->textFormat(), Qt::PlainText);
     const QImage after = settledPicture(panel);
     verifyShownWithin(row, printable);
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY2(field.contains(row->geometry()),
         qPrintable(
             QStringLiteral("%1,%2 %3x%4").arg(row->x()).arg(row->y()).arg(row->width()).arg(row->height())));
