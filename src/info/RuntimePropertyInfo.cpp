@@ -47,6 +47,11 @@ QString RuntimePropertyInfo::text() const
     return m_displayedValue + QLatin1Char(' ') + displayedUnit();
 }
 
+QString RuntimePropertyInfo::shownText(const QString &text, bool fits) const
+{
+    return isShowable() && fits ? text : QStringLiteral("-/-");
+}
+
 QString RuntimePropertyInfo::positionText(const QString &value)
 {
     bool ok = false;

@@ -32,6 +32,13 @@ public:
     // The displayed name; with withUnit and "unitInTitle=true" followed by a blank and the unit.
     QString title(bool withUnit) const;
     bool isInsideLimits() const { return m_insideLimits; }
+    // Whether a runtime field may show the value as a value: it is valid and lies inside the limits of its
+    // description's validator. A field shows any other value, and one whose text it cannot show whole, as
+    // not valid ("-/-").
+    bool isShowable() const { return isValid() && m_insideLimits; }
+    // What a field shows of the value: `text` (the field's form of it) when the value may be shown and the
+    // field shows `text` whole (`fits`), otherwise "-/-".
+    QString shownText(const QString &text, bool fits) const;
     QString colorClass() const { return m_colorClass; }
     QString speedClass() const { return m_speedClass; }
     bool unitInTitle() const { return m_unitInTitle; }

@@ -133,8 +133,7 @@ void tst_RuntimeNetns::cleanup()
 
 void tst_RuntimeNetns::sendRuntime(const QString &text)
 {
-    m_peer->sendSettingsText(
-        text, QLatin1String(displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
+    m_started->sendRuntime(text);
 }
 
 RuntimeWidget_new *tst_RuntimeNetns::pageA() const

@@ -22,6 +22,8 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSize>
 #include <QtTest>
@@ -156,8 +158,12 @@ public:
     JunctionBoxPeer *peer() const { return m_peer.get(); }
     // Pairs the display with the peer (pairWithJunctionBox); a caller checks QTest::currentTestFailed().
     void pair() const;
-    // Opens a setup page with presses as a user does: the config button (from the runtime side), then the
-    // menu button. The page when it is shown, else null.
+    // A runtime text (a whole object or a single change) from the peer to the display, as the junction box
+    // sends its runtime data.
+    void sendRuntime(const QString &text) const;
+    // The setup page that the menu button opens, reached as a user does: the config button (from the
+    // runtime side), the menu scrolled with its scroll bar until the button shows, the button. Null when
+    // the page is not shown then.
     QWidget *openSetupPage(const QString &menuButton, const QString &page) const;
 
 private:
@@ -209,6 +215,12 @@ inline void StartedSystem::pair() const
         m_peer.get(), QLatin1String(TestNetwork::displaySfi), QLatin1String(TestNetwork::junctionBoxSfi));
 }
 
+inline void StartedSystem::sendRuntime(const QString &text) const
+{
+    m_peer->sendSettingsText(
+        text, QLatin1String(TestNetwork::displaySfi), QLatin1String(NmeaOverUdpController::runtimeTag));
+}
+
 inline QWidget *StartedSystem::openSetupPage(const QString &menuButton, const QString &page) const
 {
     BaseScreen *window = m_system ? m_system->mainWindow() : nullptr;
@@ -220,6 +232,20 @@ inline QWidget *StartedSystem::openSetupPage(const QString &menuButton, const QS
     auto *menu = window->findChild<QPushButton *>(menuButton);
     if (!menu || !menu->isVisible())
         return nullptr;
+    // A press reaches the widget that is on the screen where it is made.
+    for (QWidget *ancestor = menu->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        auto *area = qobject_cast<QScrollArea *>(ancestor);
+        if (!area)
+            continue;
+        QWidget *viewport = area->viewport();
+        QScrollBar *bar = area->verticalScrollBar();
+        for (int step = 0; step < 10
+             && !viewport->rect().contains(QRect(menu->mapTo(viewport, QPoint(0, 0)), menu->size()));
+             ++step)
+            QTest::mouseClick(
+                bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, bar->height() * 3 / 4));
+        break;
+    }
     QTest::mouseClick(menu, Qt::LeftButton);
     QWidget *opened = window->setupScreens()->findChild<QWidget *>(page);
     return opened && opened->isVisible() ? opened : nullptr;

@@ -109,9 +109,24 @@ void AbstractButtonInfo::showProperty()
 {
     if (!m_button || !m_propertyInfo)
         return;
-    m_button->setValueText(m_propertyInfo->text());
+    showValue();
     m_button->setTitleText(buttonTitle(m_propertyInfo));
-    m_button->setIntegrityOk(m_propertyInfo->integrityOk());
+}
+
+// A runtime value that may not be shown (outside its description's limits), or whose text does not fit
+// the button whole, is shown as a value that is not valid: a slice of its digits would read as another
+// value.
+void AbstractButtonInfo::showValue()
+{
+    QString text = m_propertyInfo->text();
+    bool integrityOk = m_propertyInfo->integrityOk();
+    if (const auto *runtime = qobject_cast<const RuntimePropertyInfo *>(m_propertyInfo)) {
+        const bool fits = m_button->valueFits(text);
+        integrityOk = integrityOk && runtime->isShowable() && fits;
+        text = runtime->shownText(text, fits);
+    }
+    m_button->setValueText(text);
+    m_button->setIntegrityOk(integrityOk);
 }
 
 void AbstractButtonInfo::bindPropertyInfo(PropertyInfo *property)
@@ -155,7 +170,7 @@ void AbstractButtonInfo::changeValue(QString)
 {
     if (!m_button || !m_propertyInfo)
         return;
-    m_button->setValueText(m_propertyInfo->text());
+    showValue();
     // A change of the speed or distance unit arrives as a new value text: a unit in the title follows it.
     m_button->setTitleText(buttonTitle(m_propertyInfo));
 }
@@ -173,10 +188,10 @@ void AbstractButtonInfo::setCurrentButtonConnector(QString connector)
     changePropertyInfo(m_propertyInfo ? m_propertyInfo->name() : QString());
 }
 
-void AbstractButtonInfo::integrityOfPropertyChanged(bool ok)
+void AbstractButtonInfo::integrityOfPropertyChanged(bool)
 {
-    if (m_button)
-        m_button->setIntegrityOk(ok);
+    if (m_button && m_propertyInfo)
+        showValue();
 }
 
 // -------------------------------------------------------------------------------------------------------

@@ -62,6 +62,8 @@ protected:
     void disconnectProperty();
     void connectProperty();
     void showProperty();
+    // The value text and the integrity mark.
+    void showValue();
 
     QString m_connector = QStringLiteral("1");
     QPointer<RuntimeScreenButton> m_button;

@@ -91,8 +91,8 @@ void CompassImageWidget::bindData(RuntimeDataInfo *runtime, SetupDataInfo *setup
 
 bool CompassImageWidget::isValid(Feed feed) const
 {
-    const PropertyInfo *description = m_feeds[feed]->propertyInfo();
-    return description && description->isValid();
+    // A value outside its description's limits is not drawn as a direction either.
+    return m_feeds[feed]->isShowable();
 }
 
 double CompassImageWidget::number(Feed feed) const

@@ -3,6 +3,7 @@
 #include "data/ESDataClass.h"
 #include "data/ESRuntime.h"
 #include "data/SatelliteInfoSerializableData.h"
+#include "ui/widgets/FieldText.h"
 #include "ui_Radar.h"
 
 #include <QDebug>
@@ -36,11 +37,16 @@ Radar::Radar(SatelliteInfoSerializableData *satellites, ESRuntime *runtime, QWid
         if (value == 0)
             updateInfo(m_satellitesData->SatellitePosInfo());
     });
-    connect(runtime, &ESRuntime::GPS_StatusHdopChanged, ui->label_GPS_HDOP_VAL, &QLabel::setText);
-    connect(runtime, &ESRuntime::GlonassStatusHdopChanged, ui->label_GL_HDOP_VAL, &QLabel::setText);
-    connect(runtime, &ESRuntime::GPS_StatusEPEChanged, ui->label_GPS_EPE_VAL, &QLabel::setText);
-    connect(runtime, &ESRuntime::GlonassStatusEPEChanged, ui->label_GL_EPE_VAL, &QLabel::setText);
-    connect(runtime, &ESRuntime::StatusSatsNrChanged, ui->label_SAT_NR__VAL, &QLabel::setText);
+    // The figures as the junction box sends them, as plain text cut to their fields: a text never grows
+    // its label over the rows beside it or the sky plot.
+    const auto show = [this, runtime](void (ESRuntime::*changed)(const QString &), QLabel *label) {
+        connect(runtime, changed, label, [label](const QString &text) { FieldText::setText(label, text); });
+    };
+    show(&ESRuntime::GPS_StatusHdopChanged, ui->label_GPS_HDOP_VAL);
+    show(&ESRuntime::GlonassStatusHdopChanged, ui->label_GL_HDOP_VAL);
+    show(&ESRuntime::GPS_StatusEPEChanged, ui->label_GPS_EPE_VAL);
+    show(&ESRuntime::GlonassStatusEPEChanged, ui->label_GL_EPE_VAL);
+    show(&ESRuntime::StatusSatsNrChanged, ui->label_SAT_NR__VAL);
 }
 
 Radar::~Radar()

@@ -35,10 +35,26 @@ QColor RuntimeDisplayableData::color() const
     if (!m_description)
         return QColor(QStringLiteral("DEFAULT"));
     RuntimeColorStore *store = RuntimeColorStore::instance();
-    if (!m_description->integrityOk())
+    if (!m_description->integrityOk() || !isShowable())
         return store->colorFor(QStringLiteral("LOW_integrity"));
     const auto *runtime = qobject_cast<const RuntimePropertyInfo *>(m_description.data());
     return store->colorFor(runtime ? runtime->colorClass() : QStringLiteral("DEFAULT"));
+}
+
+bool RuntimeDisplayableData::isShowable() const
+{
+    if (!m_description)
+        return false;
+    const auto *runtime = qobject_cast<const RuntimePropertyInfo *>(m_description.data());
+    return runtime ? runtime->isShowable() : m_description->isValid();
+}
+
+RuntimeDisplayableData::FieldValue RuntimeDisplayableData::fieldValue(const QString &text, bool fits) const
+{
+    if (isShowable() && fits)
+        return { text, color(), true };
+    return { QStringLiteral("-/-"), RuntimeColorStore::instance()->colorFor(QStringLiteral("LOW_integrity")),
+        false };
 }
 
 QString RuntimeDisplayableData::speedClass() const

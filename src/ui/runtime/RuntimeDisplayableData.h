@@ -19,6 +19,10 @@
 // invalid value's "-/-" stands out the same way as a doubtful value. An unbound feed gives an invalid
 // colour.
 //
+// A value that lies outside the limits of its description, or whose text a widget's field cannot show
+// whole, is shown as not valid: "-/-" in the "LOW_integrity" colour (fieldValue). A slice of its digits
+// would read as another value.
+//
 // The description is not owned (the registry keeps every description for the life of the process). GUI
 // thread only.
 class RuntimeDisplayableData : public QObject
@@ -36,6 +40,19 @@ public:
     void setPropertyInfo(PropertyInfo *description, bool hidden);
 
     QColor color() const;
+    // Whether the value may be shown as a value: bound, valid and inside its description's limits.
+    bool isShowable() const;
+
+    // What a value field shows of `text` (the widget's form of the value): the text in the value's colour
+    // when the value may be shown and `fits` (the text fits the field whole), otherwise "-/-" in the
+    // "LOW_integrity" colour.
+    struct FieldValue
+    {
+        QString text;
+        QColor color;
+        bool shown;
+    };
+    FieldValue fieldValue(const QString &text, bool fits) const;
     // The "speedClass=" of the description ("RES", "LONG", "TRA"), "NONE" without one or unbound.
     QString speedClass() const;
 

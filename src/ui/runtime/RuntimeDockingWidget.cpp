@@ -4,6 +4,7 @@
 #include "info/RuntimeDataInfo.h"
 #include "info/RuntimePropertyInfo.h"
 #include "ui/runtime/RuntimeDisplayableData.h"
+#include "ui/widgets/FieldText.h"
 #include "ui_RuntimeDockingWidget.h"
 
 #include <QEvent>
@@ -68,8 +69,7 @@ void RuntimeDockingWidget::bindData(RuntimeDataInfo *descriptions)
 
 bool RuntimeDockingWidget::isValid(Feed feed) const
 {
-    const PropertyInfo *description = m_feeds[feed]->propertyInfo();
-    return description && description->isValid();
+    return m_feeds[feed]->isShowable();
 }
 
 double RuntimeDockingWidget::number(Feed feed) const
@@ -86,15 +86,20 @@ QColor RuntimeDockingWidget::color(Feed feed) const
 
 void RuntimeDockingWidget::updateDisplayedValues()
 {
+    // A speed whose text does not fit its label whole counts as not valid: no arrow, "-/-" in the middle.
+    const auto shownValue = [this](Feed feed, QLabel *label) {
+        const QString text = unsignedText(number(feed));
+        return m_feeds[feed]->fieldValue(text, FieldText::fits(label, text));
+    };
     const auto transverse
-        = [this](Feed feed, bool &toPort, bool &toStarboard, QLabel *port, QLabel *starboard) {
+        = [this, &shownValue](Feed feed, bool &toPort, bool &toStarboard, QLabel *port, QLabel *starboard) {
               const double v = number(feed);
-              const bool valid = isValid(feed);
-              toStarboard = valid && v > 0;
-              toPort = valid && !(v > 0);
-              const QString style = QStringLiteral("color : ") + color(feed).name();
+              const RuntimeDisplayableData::FieldValue shown = shownValue(feed, port);
+              toStarboard = shown.shown && v > 0;
+              toPort = shown.shown && !(v > 0);
+              const QString style = QStringLiteral("color : ") + shown.color.name();
               for (QLabel *label : { port, starboard }) {
-                  label->setText(unsignedText(v));
+                  label->setText(shown.text);
                   label->setStyleSheet(style);
               }
           };
@@ -104,11 +109,11 @@ void RuntimeDockingWidget::updateDisplayedValues()
         ui->labelBottomLeft, ui->labelBottomRight);
 
     const double v = number(Longitudinal);
-    const bool valid = isValid(Longitudinal);
-    m_active[DockingGeometry::Ahead] = valid && v > 0;
-    m_active[DockingGeometry::Astern] = valid && !(v > 0);
-    ui->labelCenter->setText(valid ? unsignedText(v) : QStringLiteral("-/-"));
-    ui->labelCenter->setStyleSheet(QStringLiteral("color : ") + color(Longitudinal).name());
+    const RuntimeDisplayableData::FieldValue shown = shownValue(Longitudinal, ui->labelCenter);
+    m_active[DockingGeometry::Ahead] = shown.shown && v > 0;
+    m_active[DockingGeometry::Astern] = shown.shown && !(v > 0);
+    ui->labelCenter->setText(shown.text);
+    ui->labelCenter->setStyleSheet(QStringLiteral("color : ") + shown.color.name());
 
     applyLabelVisibility();
 
@@ -155,6 +160,8 @@ void RuntimeDockingWidget::resizeEvent(QResizeEvent *event)
     m_geometry = DockingGeometry(size());
     resizeLabels();
     placeLabels();
+    // The labels' room changed: whether the values fit is decided again.
+    updateDisplayedValues();
 }
 
 bool RuntimeDockingWidget::eventFilter(QObject *watched, QEvent *event)
@@ -164,6 +171,7 @@ bool RuntimeDockingWidget::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FontChange && m_labels.contains(qobject_cast<QLabel *>(watched))) {
         resizeLabels();
         placeLabels();
+        updateDisplayedValues();
     }
     return QWidget::eventFilter(watched, event);
 }

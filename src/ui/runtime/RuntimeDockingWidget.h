@@ -24,7 +24,8 @@ class RuntimeDockingWidget;
 // arrows left and right of the hull point where the water current goes.
 //
 // A value that is not valid hides its end's labels and leaves its arrows dark, or reads "-/-" in the middle
-// with both longitudinal arrows dark; a current angle that is not valid hides the current arrows. A
+// with both longitudinal arrows dark; a current angle that is not valid hides the current arrows. A value
+// outside its description's limits, or whose number does not fit its label whole, counts as not valid. A
 // transverse speed of exactly 0 counts as port.
 //
 // The current arrows turn towards a new direction by at most 5 degrees per step, the short way round, one

@@ -2,6 +2,7 @@
 
 #include "info/RuntimePropertyWithAngleInfo.h"
 #include "ui/runtime/RuntimeDisplayableData.h"
+#include "ui/widgets/FieldText.h"
 
 #include "ui_SingleLineDisplayWidget.h"
 
@@ -38,6 +39,8 @@ SingleLineDisplayWidget::SingleLineDisplayWidget(QWidget *parent)
     QFont lineFont = font();
     lineFont.setFamily(QStringLiteral("Bitstream Vera Sans Mono"));
     setFont(lineFont);
+    m_ui->titleLabel->setTextFormat(Qt::PlainText);
+    m_ui->valueLabel->setTextFormat(Qt::PlainText);
 }
 
 SingleLineDisplayWidget::~SingleLineDisplayWidget()
@@ -73,17 +76,9 @@ void SingleLineDisplayWidget::updateDisplayedInformation()
     if (!info)
         return;
 
-    const QColor color = m_feed->color();
-    const QString style = QStringLiteral("color : ") + QVariant(color).toString();
-    m_ui->titleLabel->setStyleSheet(style);
-    m_ui->valueLabel->setStyleSheet(style);
-
     const QString title = m_feed->titleText();
-    m_ui->titleLabel->setText(title);
-
-    const bool valid = info->isValid();
     QString value;
-    if (!valid) {
+    if (!info->isValid()) {
         value = QStringLiteral("-/-");
     } else if (info->name().contains(QLatin1String("Position"))) {
         value = positionText(info->displayedValue());
@@ -94,7 +89,15 @@ void SingleLineDisplayWidget::updateDisplayedInformation()
         if (!unit.isEmpty())
             value += QLatin1Char(' ') + unit;
     }
-    m_ui->valueLabel->setText(value);
+    const RuntimeDisplayableData::FieldValue shown
+        = m_feed->fieldValue(value, FieldText::fits(m_ui->valueLabel, value, valueRoom(title)));
+    const bool valid = shown.shown;
+    const QColor color = shown.color;
+    const QString style = QStringLiteral("color : ") + QVariant(color).toString();
+    m_ui->titleLabel->setStyleSheet(style);
+    m_ui->valueLabel->setStyleSheet(style);
+    m_ui->titleLabel->setText(title);
+    m_ui->valueLabel->setText(shown.text);
     if (title.contains(QLatin1String("Position")))
         qDebug().noquote() << title + positionMarker;
 
@@ -148,8 +151,24 @@ void SingleLineDisplayWidget::setDirectionFirst(bool first)
     m_ui->gridLayout->setColumnStretch(3, first ? 2 : 1);
 }
 
+// The title keeps its whole width; the value has the rest of the line. The layout gives the texts what
+// they need first and the direction drawing what is left.
+int SingleLineDisplayWidget::valueRoom(const QString &title) const
+{
+    const QMargins margins = m_ui->horizontalLayout->contentsMargins();
+    return contentsRect().width() - margins.left() - margins.right()
+        - m_ui->titleLabel->fontMetrics().horizontalAdvance(title);
+}
+
 void SingleLineDisplayWidget::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    updateDisplayedInformation();
+}
+
+void SingleLineDisplayWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The room of the value changed: whether it fits is decided again.
     updateDisplayedInformation();
 }

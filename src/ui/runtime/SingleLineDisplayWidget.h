@@ -12,8 +12,9 @@ class SingleLineDisplayWidget;
 // One line of a four-line runtime page: the value's title at the bottom left, its value at the bottom
 // right, both in the value's colour, and the direction drawing of a speed beside them. The value is shown
 // without its sign, which the direction drawing shows instead (a negative longitudinal speed points
-// down); positions are shown as degrees and minutes. On page B a line whose value has no direction hides
-// the drawing and a line with one puts the drawing first.
+// down); positions are shown as degrees and minutes. A value that does not fit beside its title whole is
+// shown as not valid. On page B a line whose value has no direction hides the drawing and a line with one
+// puts the drawing first.
 class SingleLineDisplayWidget : public QWidget
 {
     Q_OBJECT
@@ -40,11 +41,15 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private slots:
     void updateDisplayedInformation();
 
 private:
+    // The width the value's text may take beside the title.
+    int valueRoom(const QString &title) const;
+
     RuntimeDisplayableData *m_feed = nullptr;
     bool m_directionFirst = false;
     Ui::SingleLineDisplayWidget *m_ui;

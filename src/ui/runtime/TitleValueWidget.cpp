@@ -2,6 +2,7 @@
 
 #include "info/RuntimePropertyInfo.h"
 #include "ui/runtime/RuntimeDisplayableData.h"
+#include "ui/widgets/FieldText.h"
 
 #include "ui_TitleValueWidget.h"
 
@@ -15,6 +16,8 @@ TitleValueWidget::TitleValueWidget(QWidget *parent)
     m_ui->setupUi(this);
     if (!name.isEmpty())
         setObjectName(name);
+    m_ui->titleLabel->setTextFormat(Qt::PlainText);
+    m_ui->valueLabel->setTextFormat(Qt::PlainText);
     updateDisplayedValues();
 }
 
@@ -55,10 +58,22 @@ void TitleValueWidget::updateDisplayedValues()
     }
     // The rows stand in a narrow column: the title is the name alone and the value carries no unit.
     m_ui->titleLabel->setText(m_fixedTitleShown ? m_fixedTitle : info->displayedName().trimmed());
-    const QString value = info->isValid() ? info->displayedValue() : QStringLiteral("-/-");
-    m_ui->valueLabel->setText(value);
-    const QString style = QStringLiteral("color : ") + QVariant(m_feed->color()).toString();
+    const QString value = info->displayedValue();
+    const RuntimeDisplayableData::FieldValue shown
+        = m_feed->fieldValue(value, FieldText::fits(m_ui->valueLabel, value));
+    m_ui->valueLabel->setText(shown.text);
+    const QString style = QStringLiteral("color : ") + QVariant(shown.color).toString();
     m_ui->titleLabel->setStyleSheet(style);
     m_ui->valueLabel->setStyleSheet(style);
+    m_drawnFeed = m_feed;
     update();
+}
+
+void TitleValueWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The room of the value changed: whether it fits is decided again, for a value the row shows already
+    // (binding a feed alone does not redraw the row).
+    if (m_feed && m_feed == m_drawnFeed)
+        updateDisplayedValues();
 }

@@ -13,8 +13,8 @@ class TitleValueWidget;
 
 // A title over a value, both centred and in the value's colour: one runtime value of the heading page.
 // The value keeps its sign and, as the rows stand in a narrow column, shows no unit; a value that is not
-// valid reads "-/-". A fixed title, once set, replaces the
-// value's own name for good.
+// valid, or that does not fit the row whole, reads "-/-". A fixed title, once set, replaces the value's own
+// name for good.
 class TitleValueWidget : public QWidget
 {
     Q_OBJECT
@@ -33,8 +33,13 @@ public:
 public slots:
     void updateDisplayedValues();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QPointer<RuntimeDisplayableData> m_feed;
+    // The feed the row last drew from.
+    QPointer<RuntimeDisplayableData> m_drawnFeed;
     bool m_fixedTitleShown = false;
     QString m_fixedTitle;
     Ui::TitleValueWidget *m_ui;

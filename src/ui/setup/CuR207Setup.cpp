@@ -10,6 +10,7 @@
 #include "platform/CommandRunner.h"
 #include "ui/dialogs/CustomDialog.h"
 #include "ui/status/InformationWidget.h"
+#include "ui/widgets/FieldText.h"
 #include "ui/window/BaseScreen.h"
 
 #include "ui_CuR207Setup.h"
@@ -54,8 +55,11 @@ CuR207Setup::CuR207Setup(QWidget *parent)
     if (!build->isTvr100 && !build->isMirLox1000)
         renameNetworkButtons();
 
-    if (SetupPropertyInfo *info = alarmSfi())
-        connect(info, &PropertyInfo::valueChanged, m_ui->AlarmSFI_alternative_btn, &QAbstractButton::setText);
+    if (SetupPropertyInfo *info = alarmSfi()) {
+        QAbstractButton *button = m_ui->AlarmSFI_alternative_btn;
+        connect(info, &PropertyInfo::valueChanged, button,
+            [button](const QString &value) { FieldText::setText(button, value); });
+    }
     connect(m_ui->navigation_btn_group, QOverload<QAbstractButton *>::of(&QButtonGroup::buttonClicked), this,
         &CuR207Setup::navigationButtonClicked);
     connect(ESDataClass::instance()->setup()->OtherSettings(), &ESOtherSettings::NMEALoopTestChanged, this,

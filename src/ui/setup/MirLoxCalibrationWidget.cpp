@@ -2,9 +2,11 @@
 
 #include "info/ESDataInfoClass.h"
 #include "info/PropertyInfo.h"
+#include "info/RuntimePropertyInfo.h"
 #include "info/SetupDataInfo.h"
 #include "info/ValuePropertyInfo.h"
 #include "ui/setup/UpDownWidget.h"
+#include "ui/widgets/FieldText.h"
 
 #include "ui_MirLoxCalibrationWidget.h"
 
@@ -13,10 +15,16 @@ namespace {
 const QString antennaHeading = QStringLiteral("HeadingFromAntenna");
 const QString vesselHeading = QStringLiteral("Heading");
 
-QString headingText(const QString &name)
+// One line of the label: the caption and the heading's text, or "-/-" for a heading that may not be shown
+// or whose line the label cannot show whole.
+QString headingLine(const QLabel *label, const QString &caption, const QString &name)
 {
-    const PropertyInfo *info = ESDataInfoClass::instance()->runtimePropertyInfo(name);
-    return info ? info->text() : QString();
+    const auto *info
+        = qobject_cast<const RuntimePropertyInfo *>(ESDataInfoClass::instance()->runtimePropertyInfo(name));
+    if (!info)
+        return caption;
+    const QString text = info->text();
+    return caption + info->shownText(text, FieldText::fits(label, caption + text));
 }
 
 } // namespace
@@ -49,6 +57,7 @@ UpDownWidget *MirLoxCalibrationWidget::angleWidget() const
 
 void MirLoxCalibrationWidget::updateLabelValues()
 {
-    m_ui->upperLabel->setText(QStringLiteral("Antenna heading: ") + headingText(antennaHeading)
-        + QStringLiteral("\nVessel heading: ") + headingText(vesselHeading));
+    QLabel *label = m_ui->upperLabel;
+    label->setText(headingLine(label, QStringLiteral("Antenna heading: "), antennaHeading) + QLatin1Char('\n')
+        + headingLine(label, QStringLiteral("Vessel heading: "), vesselHeading));
 }

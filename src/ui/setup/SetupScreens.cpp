@@ -5,11 +5,14 @@
 #include "data/ESSetup.h"
 #include "info/ESDataInfoClass.h"
 #include "info/PropertyInfo.h"
+#include "info/RuntimePropertyInfo.h"
 #include "info/SetupPropertyInfo.h"
 #include "ui/controllers/SetupEnumInterface.h"
 #include "ui/controllers/SetupValueInterface.h"
 #include "ui/setup/CuR207Setup.h"
 #include "ui/setup/EsSetupScreens.h"
+#include "ui/widgets/FieldText.h"
+#include "ui/window/BaseScreen.h"
 
 #include "ui_SetupScreens.h"
 
@@ -128,7 +131,14 @@ QString SetupScreens::leftTitle() const
     const QString prefix = (build->isMirLox1000 || build->isMirLox2000) ? QStringLiteral("GPS Speed: ")
                                                                         : QStringLiteral("DBT: ");
     PropertyInfo *value = leftTitleValue();
-    return prefix + (value ? value->text() : QString());
+    const QString text = value ? value->text() : QString();
+    // A value that the window's title cannot show whole reads as not valid: a slice of its digits would
+    // read as another value.
+    const auto *runtime = qobject_cast<const RuntimePropertyInfo *>(value);
+    const auto *screen = qobject_cast<const BaseScreen *>(window());
+    if (runtime)
+        return prefix + runtime->shownText(text, !screen || screen->leftTitleFits(prefix + text));
+    return prefix + text;
 }
 
 void SetupScreens::connectLeftTitle()
@@ -164,8 +174,11 @@ void SetupScreens::bindSetupButtons()
         const QStringList parts = button->objectName().split(QLatin1Char('_'));
         if (parts.size() < 4)
             continue;
-        if (SetupPropertyInfo *info = registry->setupPropertyInfo(parts.at(0), parts.at(2), parts.at(3)))
+        if (SetupPropertyInfo *info = registry->setupPropertyInfo(parts.at(0), parts.at(2), parts.at(3))) {
             info->setButton(button);
+            // The description writes what it shows, a peer's text too: the button fits it to itself.
+            FieldText::follow(button);
+        }
     }
 }
 

@@ -30,7 +30,8 @@ public:
     QStackedWidget *getStackedSetupMenus() const;
     CommunicationInformationTable *getCommunicationInformationTable() const;
 
-    // The left title: a live runtime value of the product ("GPS Speed: " or "DBT: " and its text).
+    // The left title: a live runtime value of the product ("GPS Speed: " or "DBT: " and its text; "-/-"
+    // for a value that may not be shown or that the window's title cannot show whole).
     QString leftTitle() const;
 
 signals:

@@ -1,5 +1,6 @@
 #include "ui/status/CommunicationInformationTable.h"
 
+#include "common/ShownText.h"
 #include "comms/CommunicationForwardingController.h"
 #include "data/ESCommunicationInformation.h"
 #include "ui_CommunicationInformationTable.h"
@@ -101,14 +102,16 @@ void CommunicationInformationTable::appendEntry(const QString &text, int status)
 {
     if (m_nextCell >= m_cellCount)
         scrollRowsUp();
+    // A sentence as received may hold characters a font draws as boxes; the cells leave them out.
+    const QString shown = ShownText::printable(text);
     QTableWidgetItem *item = m_ui->tableWidget->item(m_nextCell / m_columns, m_nextCell % m_columns);
     if (item) {
-        item->setText(text);
+        item->setText(shown);
         item->setForeground(statusColor(status));
     }
     if (m_holding && text.contains(m_heldAddress)) {
         if (QTableWidgetItem *first = m_ui->tableWidget->item(0, 0))
-            first->setText(text);
+            first->setText(shown);
     }
     ++m_nextCell;
 }

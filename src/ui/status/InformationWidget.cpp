@@ -32,7 +32,10 @@ InformationWidget::InformationWidget(QWidget *parent)
     m_table->setShowGrid(false);
     m_table->horizontalHeader()->setSectionResizeMode(nameColumn, QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(spacerColumn, QHeaderView::Fixed);
-    m_table->horizontalHeader()->setSectionResizeMode(valueColumn, QHeaderView::ResizeToContents);
+    // The values take the rest of the width and are cut there with an ellipsis: a long text from the
+    // junction box neither runs past the list nor adds a scroll bar.
+    m_table->horizontalHeader()->setSectionResizeMode(valueColumn, QHeaderView::Stretch);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setMinimumSectionSize(1);
     m_table->horizontalHeader()->setMinimumSectionSize(1);

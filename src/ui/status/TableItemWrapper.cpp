@@ -1,5 +1,6 @@
 #include "ui/status/TableItemWrapper.h"
 
+#include "common/ShownText.h"
 #include "ui/ThemeColorSingleton.h"
 
 #include <QBrush>
@@ -7,7 +8,7 @@
 
 TableItemWrapper::TableItemWrapper(const QString &text, QObject *parent)
     : QObject(parent)
-    , m_item(new QTableWidgetItem(text))
+    , m_item(new QTableWidgetItem(ShownText::printable(text)))
     , m_limitColor(CustomColorDefinitions::limitColor())
 {
     // A cell made after the palette was last set starts in the palette colour too; otherwise it would keep
@@ -31,7 +32,7 @@ TableItemWrapper::~TableItemWrapper()
 
 void TableItemWrapper::setText(QString text)
 {
-    m_item->setText(text);
+    m_item->setText(ShownText::printable(text));
 }
 
 void TableItemWrapper::setTextColor(QColor color)

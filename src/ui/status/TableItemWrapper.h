@@ -9,8 +9,9 @@
 class QTableWidgetItem;
 
 // Owns one cell of a status list and lets it receive signals: its text, its colours, the marking of a value
-// outside its limits and the palette colour. The cell is deleted with the wrapper, which takes it out of
-// its table.
+// outside its limits and the palette colour. A text (often the junction box's) is shown without the
+// characters a font draws as boxes; the table cuts it to the cell. The cell is deleted with the wrapper,
+// which takes it out of its table.
 class TableItemWrapper : public QObject
 {
     Q_OBJECT

@@ -1,12 +1,16 @@
 #include "ui/widgets/RuntimeScreenButton.h"
 
 #include "ui/ThemeColorSingleton.h"
+#include "ui/widgets/FieldText.h"
 
 #include "ui_RuntimeScreenButton.h"
 
 #include <QStyle>
 
 namespace {
+
+// The button's frame is drawn over the edges of its labels: their texts end inside it.
+const int frameInset = 2;
 
 struct ItalicWords
 {
@@ -125,22 +129,27 @@ void RuntimeScreenButton::setIntegrityOk(bool ok)
 
 QString RuntimeScreenButton::italicTitle(const QString &text)
 {
-    return applyItalicWords(text, titleWords());
+    return applyItalicWords(text.toHtmlEscaped(), titleWords());
 }
 
 QString RuntimeScreenButton::italicUnits(const QString &text)
 {
-    return applyItalicWords(text, unitWords());
+    return applyItalicWords(text.toHtmlEscaped(), unitWords());
 }
 
 void RuntimeScreenButton::setTitleText(const QString &text)
 {
-    m_ui->text_label->setText(italicTitle(text));
+    FieldText::setText(m_ui->text_label, text, frameInset, &RuntimeScreenButton::italicTitle);
 }
 
 void RuntimeScreenButton::setValueText(const QString &text)
 {
-    m_ui->value_label->setText(italicUnits(text));
+    FieldText::setText(m_ui->value_label, text, frameInset, &RuntimeScreenButton::italicUnits);
+}
+
+bool RuntimeScreenButton::valueFits(const QString &text) const
+{
+    return FieldText::fits(m_ui->value_label, text, FieldText::room(m_ui->value_label, frameInset));
 }
 
 void RuntimeScreenButton::setTranslucentTitleStyle()

@@ -6,6 +6,7 @@
 #include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
 #include "ui/CustomLayout.h"
+#include "ui/widgets/FieldText.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -314,10 +315,12 @@ void AlarmWidget::layoutRows()
             continue;
         }
         const SerializableAlertInfo *alert = list.at(i);
-        label->move(int(0.19666667 * w), int(h * ((k + 1) * 0.07 + k / 6.0)));
-        label->setText(alert->AlertText());
         label->setFont(font);
-        label->adjustSize();
+        // The alert text's field ends where the row's button begins: a longer text is cut there.
+        const int x = int(0.19666667 * w);
+        label->setGeometry(
+            x, int(h * ((k + 1) * 0.07 + k / 6.0)), int(0.66 * w) - x, label->fontMetrics().height());
+        FieldText::setText(label, alert->AlertText());
         label->show();
         button->setGeometry(int(0.67 * w), label->y(), int(0.31 * w), h / 6);
         button->setFont(font);
@@ -392,7 +395,8 @@ void AlarmWidget::ackClicked(int i)
 {
     if (i < 0 || i >= m_rowLabels.size())
         return;
-    m_alerts->setAckFromDisplay(m_rowLabels.at(i)->text());
+    // The text as received, not as cut to the row: the junction box knows the alert by it.
+    m_alerts->setAckFromDisplay(FieldText::text(m_rowLabels.at(i)));
     emit ackAlerts();
     update();
 }

@@ -17,8 +17,9 @@ class SerializableAlertInfo;
 // The alarm panel over the screens of the main window. Compact: the state icons of the alarm group
 // (priority "Alarm") and the warning group (priority "Alert") at the top of the screen, blinking at 500 ms
 // while an alert needs attention; a touch opens the expanded panel with up to three rows (state icon,
-// alert text, "Acknowledge"), scroll arrows, "Exit" and "?". An acknowledgement writes the alert text to
-// AckFromDisplay of the alert store and emits ackAlerts(); the system object sends it on.
+// alert text, "Acknowledge"), scroll arrows, "Exit" and "?". An alert text is shown as plain text, cut to
+// the room before its row's button. An acknowledgement writes the alert text as received to AckFromDisplay
+// of the alert store and emits ackAlerts(); the system object sends it on.
 class AlarmWidget : public QWidget
 {
     Q_OBJECT

@@ -14,6 +14,7 @@
 #include "ui/keyboards/PasswordWidget.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
 #include "ui/status/CommunicationInformationTable.h"
+#include "ui/widgets/FieldText.h"
 #include "ui/window/AlarmWidget.h"
 
 #include "ui_BaseScreen.h"
@@ -66,7 +67,7 @@ BaseScreen::BaseScreen(
     , m_clockSource(shipTime)
 {
     m_ui->setupUi(this);
-    m_ui->title_label_left->setText(BuildConfiguration::instance()->productName());
+    FieldText::setText(m_ui->title_label_left, BuildConfiguration::instance()->productName());
 
     createParts(parts);
     createOverlayWidgets();
@@ -219,8 +220,8 @@ void BaseScreen::connectSignals()
         connect(m_setupScreens, SIGNAL(signalRightTitleLabelText(QString)), this,
             SLOT(showTitleIfSetupVisible(QString)));
     if (declares(m_setupScreens, "signalLeftTitleLabelText(QString)"))
-        connect(m_setupScreens, SIGNAL(signalLeftTitleLabelText(QString)), m_ui->title_label_left,
-            SLOT(setText(QString)));
+        connect(
+            m_setupScreens, SIGNAL(signalLeftTitleLabelText(QString)), this, SLOT(showLeftTitle(QString)));
     if (declares(m_runtimeScreens, "signalRightTitleLabelText(QString)"))
         connect(m_runtimeScreens, SIGNAL(signalRightTitleLabelText(QString)), this,
             SLOT(showTitleIfRuntimeVisible(QString)));
@@ -436,6 +437,16 @@ void BaseScreen::reloadUpAndDownArrowIcons(enum_ColorPalette color_enum)
         CustomColorDefinitions::tintedPixmap(QStringLiteral(":/Resources/arrow_down"), color_enum));
 }
 
+void BaseScreen::showLeftTitle(const QString &text)
+{
+    FieldText::setText(m_ui->title_label_left, text);
+}
+
+bool BaseScreen::leftTitleFits(const QString &text) const
+{
+    return FieldText::fits(m_ui->title_label_left, text);
+}
+
 void BaseScreen::showTitleIfSetupVisible(const QString &text)
 {
     if (m_ui->stacked_basescreen->currentWidget() == m_setupScreens)
@@ -505,7 +516,7 @@ void BaseScreen::goToRuntimeScreen()
     m_ui->config_button->setText(QStringLiteral("Config"));
     m_ui->transducer_button->show();
     m_ui->unit_button->show();
-    m_ui->title_label_left->setText(BuildConfiguration::instance()->productName());
+    FieldText::setText(m_ui->title_label_left, BuildConfiguration::instance()->productName());
 }
 
 void BaseScreen::goToSetupMenu(int index)

@@ -114,6 +114,8 @@ public:
     QWidget *setupLongPressScreen() const { return m_setupLongPressMenu; }
     QPushButton *transducerButton() const;
     void moveUnitButton(const QPoint &position);
+    // Whether the left title shows the text whole (a live value in it is shown whole or as not valid).
+    bool leftTitleFits(const QString &text) const;
 
     // The widgets the standby slider wrapper drives.
     struct StandbySliderWidgets
@@ -214,6 +216,8 @@ public slots:
     void navigateDirect(QString path);
 
 private slots:
+    // The setup side's left title, with a live value: plain text cut to the title.
+    void showLeftTitle(const QString &text);
     // The titles of a side reach the right title only while that side is shown.
     void showTitleIfSetupVisible(const QString &text);
     void showTitleIfRuntimeVisible(const QString &text);

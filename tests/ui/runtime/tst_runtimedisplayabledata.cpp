@@ -36,6 +36,8 @@ private slots:
     void colour_data();
     void colour();
     void colourFollowsThePalette();
+    void fieldValue_data();
+    void fieldValue();
     void speedClass_data();
     void speedClass();
     void titleAndUnit_data();
@@ -232,6 +234,50 @@ void tst_RuntimeDisplayableData::colour()
         receive(name, value, sourceValid);
     }
     QTEST(feed.color(), "expected");
+}
+
+void tst_RuntimeDisplayableData::fieldValue_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("value"); // empty: no value received (not valid)
+    QTest::addColumn<bool>("fits");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<bool>("shown");
+
+    const QColor sog(0x33, 0xba, 0x38), low(0xff, 0xe2, 0x3a), fallback(204, 102, 0);
+    QTest::newRow("shown") << "SpeedGPS"
+                           << "5" << true << "5.0" << sog << true;
+    QTest::newRow("does not fit its field") << "SpeedGPS"
+                                            << "5" << false << "-/-" << low << false;
+    QTest::newRow("not valid") << "SpeedGPS"
+                               << "" << true << "-/-" << low << false;
+    // The 24 V supply of the display is described with the limits 21 to 28 V.
+    QTest::newRow("inside its limits") << "Cu24V"
+                                       << "24" << true << "24.0 V" << fallback << true;
+    QTest::newRow("above its limits") << "Cu24V"
+                                      << "30" << true << "-/-" << low << false;
+    QTest::newRow("below its limits") << "Cu24V"
+                                      << "20.9" << true << "-/-" << low << false;
+}
+
+// What a value field shows: the widget's text of the value in its colour, or "-/-" in the low-integrity
+// colour for a value that is not valid, lies outside its description's limits or does not fit the field.
+void tst_RuntimeDisplayableData::fieldValue()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, value);
+    QFETCH(bool, fits);
+    RuntimeDisplayableData feed(description(name));
+    if (!value.isEmpty())
+        receive(name, value);
+    const RuntimeDisplayableData::FieldValue shown = feed.fieldValue(description(name)->text(), fits);
+    QTEST(shown.text, "text");
+    QTEST(shown.color, "colour");
+    QTEST(shown.shown, "shown");
+    // Whether a text fits is a matter of one field; the value's own colour knows only validity and limits.
+    if (fits)
+        QTEST(feed.color(), "colour");
 }
 
 void tst_RuntimeDisplayableData::colourFollowsThePalette()

@@ -20,6 +20,7 @@
 #include "ui/status/TableItemWrapper.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -45,6 +46,8 @@ private slots:
     void sizeFollows_data();
     void sizeFollows();
     void destroyedDescriptionLeaves();
+    void peerTextStaysInItsCell_data();
+    void peerTextStaysInItsCell();
     void pictures();
 
 private:
@@ -305,6 +308,41 @@ void tst_InformationWidget::destroyedDescriptionLeaves()
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     QCOMPARE(list.table()->rowCount(), 0);
+}
+
+void tst_InformationWidget::peerTextStaysInItsCell_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("markup") << "<h1>BIG</h1>"
+                            << "<h1>BIG</h1>";
+    QTest::newRow("control characters") << QStringLiteral("1\x01"
+                                                          "2\x1b\x7f")
+                                        << "12";
+    QTest::newRow("3000 characters") << QString(3000, QLatin1Char('W')) << QString(256, QLatin1Char('W'));
+}
+
+// A text from the junction box is shown as written, without control characters, and cut to the list: the
+// value column ends at the list's edge and no scroll bar appears.
+void tst_InformationWidget::peerTextStaysInItsCell()
+{
+    QFETCH(QString, received);
+    InformationWidget list;
+    list.resize(481, 371);
+    list.addInformation(alert("AlertType"));
+    list.addInformation(runtime("GPS_StatusHdop"));
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    receive(QStringLiteral("GPS_StatusHdop"), received);
+    // A runtime text ends in the blank before its (empty) unit.
+    QTEST(cell(list, 1, 2).trimmed(), "shown");
+    const QTableWidget *table = list.table();
+    const QRect valueCell = table->visualItemRect(table->item(1, 2));
+    QVERIFY(table->viewport()->rect().contains(valueCell));
+    QVERIFY(!table->horizontalScrollBar()->isVisible());
+    // The names keep their column.
+    QVERIFY(table->columnWidth(0) >= table->fontMetrics().horizontalAdvance(cell(list, 0, 0)));
 }
 
 void tst_InformationWidget::pictures()
