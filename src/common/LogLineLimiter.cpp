@@ -1,11 +1,10 @@
 #include "common/LogLineLimiter.h"
 
+#include "common/SaturatingCount.h"
 #include <QDebug>
 #include <QHash>
 #include <QMutex>
 #include <QThread>
-
-#include <climits>
 
 LogLineLimiter::LogLineLimiter(const QString &kind, int linesPerPeriod, int periodMs, QObject *parent)
     : QObject(parent)
@@ -31,9 +30,7 @@ bool LogLineLimiter::admit()
         ++m_written;
         return true;
     }
-    // Saturated: a count this large has long said what it has to say.
-    if (m_leftOut < INT_MAX)
-        ++m_leftOut;
+    countOne(m_leftOut);
     return false;
 }
 

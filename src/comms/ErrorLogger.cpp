@@ -1,5 +1,6 @@
 #include "comms/ErrorLogger.h"
 
+#include "common/SaturatingCount.h"
 #include "comms/NmeaErrorLogger.h"
 #include "comms/UdpErrorLogger.h"
 
@@ -90,22 +91,22 @@ int ErrorLogger::totalNmeaErrors(int port) const
 
 int ErrorLogger::serialNmeaErrorCount(int kind) const
 {
-    return nmeaErrorCount(kind, 0) + nmeaErrorCount(kind, 1) + nmeaErrorCount(kind, 2);
+    return saturatedSum({ nmeaErrorCount(kind, 0), nmeaErrorCount(kind, 1), nmeaErrorCount(kind, 2) });
 }
 
 int ErrorLogger::totalSerialNmeaErrors() const
 {
-    return totalNmeaErrors(0) + totalNmeaErrors(1) + totalNmeaErrors(2);
+    return saturatedSum({ totalNmeaErrors(0), totalNmeaErrors(1), totalNmeaErrors(2) });
 }
 
 int ErrorLogger::nmeaErrorCountAllPorts(int kind) const
 {
-    return serialNmeaErrorCount(kind) + nmeaErrorCount(kind, udpPort);
+    return saturatedSum({ serialNmeaErrorCount(kind), nmeaErrorCount(kind, udpPort) });
 }
 
 int ErrorLogger::totalNmeaErrorsAllPorts() const
 {
-    return totalSerialNmeaErrors() + totalNmeaErrors(udpPort);
+    return saturatedSum({ totalSerialNmeaErrors(), totalNmeaErrors(udpPort) });
 }
 
 int ErrorLogger::totalErrors() const

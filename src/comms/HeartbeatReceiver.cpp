@@ -1,6 +1,7 @@
 #include "comms/HeartbeatReceiver.h"
 
 #include "common/LogLineLimiter.h"
+#include "common/SaturatingCount.h"
 
 #include <QDebug>
 
@@ -31,7 +32,7 @@ void HeartbeatReceiver::heartbeatReceived(QString source_talker, QString source_
 {
     if (source_talker.size() != talkerLength
         || (!source_sfi.isEmpty() && source_sfi.size() != heartbeatSfiLength)) {
-        ++m_invalidHeartbeatCount;
+        countOne(m_invalidHeartbeatCount);
         // Only the lengths are logged: the texts come from outside and may be of any size.
         if (admitLogLine("Heartbeat refused"))
             qDebug() << "Heartbeat refused: talker of" << source_talker.size() << "characters, SFI of"

@@ -1,5 +1,6 @@
 #include "comms/LoopTest.h"
 
+#include "common/SaturatingCount.h"
 #include <QTimer>
 
 namespace {
@@ -71,9 +72,9 @@ void LoopTest::messageReceived(QString line, int port)
     for (int i = 0; i < 3; ++i) {
         if (m_receivePorts[i] != port)
             continue;
-        ++m_linesReceived[i];
+        countOne(m_linesReceived[i]);
         if (line == m_testSentence)
-            ++m_sentencesMatched[i];
+            countOne(m_sentencesMatched[i]);
         return;
     }
 }

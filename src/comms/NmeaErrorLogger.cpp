@@ -1,5 +1,6 @@
 #include "comms/NmeaErrorLogger.h"
 
+#include "common/SaturatingCount.h"
 NmeaErrorLogger::NmeaErrorLogger(QObject *parent)
     : QObject(parent)
 {
@@ -8,7 +9,7 @@ NmeaErrorLogger::NmeaErrorLogger(QObject *parent)
 void NmeaErrorLogger::logError(int kind)
 {
     if (kind >= 1 && kind <= 8)
-        ++m_counters[kind - 1];
+        countOne(m_counters[kind - 1]);
 }
 
 int NmeaErrorLogger::errorCount(int kind) const
@@ -18,10 +19,7 @@ int NmeaErrorLogger::errorCount(int kind) const
 
 int NmeaErrorLogger::totalErrors() const
 {
-    int sum = 0;
-    for (int count : m_counters)
-        sum += count;
-    return sum;
+    return saturatedSum(m_counters);
 }
 
 void NmeaErrorLogger::resetCounters()

@@ -1,5 +1,6 @@
 #include "comms/UdpErrorCounters.h"
 
+#include "common/SaturatingCount.h"
 UdpErrorCounters::UdpErrorCounters(
     const QList<int> &countedCodes, int sumCode, const QList<int> &table, QObject *parent)
     : QObject(parent)
@@ -15,7 +16,7 @@ void UdpErrorCounters::logError(int code)
     m_lastCode = code;
     const int index = m_countedCodes.indexOf(code);
     if (index >= 0)
-        ++m_counters[index];
+        countOne(m_counters[index]);
 }
 
 int UdpErrorCounters::errorCount(int code) const
@@ -28,10 +29,7 @@ int UdpErrorCounters::errorCount(int code) const
 
 int UdpErrorCounters::totalErrors() const
 {
-    int sum = 0;
-    for (int count : m_counters)
-        sum += count;
-    return sum;
+    return saturatedSum(m_counters);
 }
 
 QList<int> UdpErrorCounters::errorCodes() const
