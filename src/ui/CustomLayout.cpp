@@ -93,6 +93,14 @@ QList<QWidget *> CustomLayout::collectedWidgets() const
     return widgets;
 }
 
+void CustomLayout::excludeFromScaling(QWidget *root)
+{
+    root->setAccessibleDescription(excludeAll);
+    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
+    for (QWidget *widget : descendants)
+        widget->setAccessibleDescription(excludeAll);
+}
+
 void CustomLayout::enableGestureScrolling(QAbstractScrollArea *area)
 {
     if (!area)
