@@ -1,5 +1,6 @@
-// The small shared widgets: the auxiliary pin lamps, the label whose font follows its size, the scroll
-// content sized by its rows, the touch-scrolled area, and the slider that jumps to a touch.
+// The small shared widgets: the auxiliary pin lamps, the label whose font follows its size, the label
+// that shows its text whole, the scroll content sized by its rows, the touch-scrolled area, and the slider
+// that jumps to a touch.
 
 #include "ScreenStage.h"
 
@@ -9,6 +10,7 @@
 #include "ui/widgets/GesturesScrollingScrollArea.h"
 #include "ui/widgets/SliderPressFilter.h"
 #include "ui/widgets/TextResizeLabel.h"
+#include "ui/widgets/WholeTextLabel.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -51,6 +53,8 @@ private slots:
     void textResizeLabel();
     void textResizeLabelBaseSetEarly();
     void textResizeLabelInWindow();
+    void wholeTextLabel_data();
+    void wholeTextLabel();
     void childrenScalingHint_data();
     void childrenScalingHint();
     void gestureScrolling();
@@ -185,6 +189,57 @@ void tst_CommonWidgets::textResizeLabelInWindow()
     const int pixels = QFontInfo(label->font()).pixelSize();
     QVERIFY2(qAbs(pixels - designPixels * 1.25) <= 1,
         qPrintable(QStringLiteral("%1 -> %2").arg(designPixels).arg(pixels)));
+}
+
+void tst_CommonWidgets::wholeTextLabel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("keepsIndent");
+    QTest::addColumn<bool>("keepsFont");
+
+    // A 130 x 30 label with an indent of 20 at 800 x 480; at 1024 x 600 it is wider by more than its font
+    // grows, and the text only needs to fit.
+    QTest::newRow("fits beside the indent") << "Page A" << true << true;
+    QTest::newRow("fits with less indent") << "Dimming Setup" << false << true;
+    QTest::newRow("fits in a smaller font") << "General Display Setup" << false << false;
+}
+
+// A text is shown whole within the label: as given when it fits, otherwise with less indent, then in a
+// smaller font; the indent and font given stay what the label returns to, and the window's scaling
+// gives the font at each size.
+void tst_CommonWidgets::wholeTextLabel()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, keepsIndent);
+    QFETCH(bool, keepsFont);
+
+    ScreenStage stage;
+    auto *label = new WholeTextLabel(stage.layout);
+    label->setGeometry(600, 0, 130, 30);
+    QFont font = label->font();
+    font.setPointSize(12);
+    label->setFont(font);
+    label->setIndent(20);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    stage.start();
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        stage.resize(size);
+        label->setText(QStringLiteral("Page B"));
+        QTRY_COMPARE(label->indent(), 20);
+        label->setText(text);
+        const QString tag = QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+        QTRY_VERIFY2(
+            label->indent() + label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+            qPrintable(tag));
+        if (size == QSize(800, 480)) {
+            QCOMPARE(label->indent() == 20, keepsIndent);
+            QCOMPARE(label->font() == label->givenFont(), keepsFont);
+        }
+        QVERIFY(label->font().pixelSize() * 2 >= label->givenFont().pixelSize());
+        QCOMPARE(label->givenIndent(), 20);
+        QCOMPARE(label->givenFont().pixelSize(), int(16 * size.height() / 480.0));
+        QCOMPARE(label->text(), text);
+    }
 }
 
 void tst_CommonWidgets::childrenScalingHint_data()

@@ -20,6 +20,7 @@
 #include "ui/runtime/RuntimeWidget.h"
 #include "ui/status/CommunicationInformationTable.h"
 #include "ui/widgets/FieldText.h"
+#include "ui/widgets/WholeTextLabel.h"
 #include "ui/window/AlarmWidget.h"
 #include "ui/window/BaseScreen.h"
 
@@ -139,6 +140,8 @@ private slots:
     void navigateDirect();
     void standbySliderOpensOnHold();
     void pictures();
+    void rightTitleShownWhole_data();
+    void rightTitleShownWhole();
     void brightnessOverlay_data();
     void brightnessOverlay();
     void brightOverlayWrittenOnce();
@@ -738,6 +741,63 @@ void tst_BaseScreen::pictures()
         m_alerts->AlertDisplayError()->setAlertState(5);
         emit m_alerts->dataReceivedFromCommunication();
         QTRY_VERIFY(panel->isHidden());
+    }
+}
+
+void tst_BaseScreen::rightTitleShownWhole_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("asDesigned");
+
+    QTest::newRow("short") << "Page A" << true;
+    // Wider than the label's room beside the indent at 800 x 480 (some only in the window's font).
+    QTest::newRow("display") << "General Display Setup" << false;
+    QTest::newRow("dimming") << "Remote Dimming Setup" << false;
+    QTest::newRow("communications") << "Communications Setup" << false;
+    QTest::newRow("runtime pages") << "Runtime Screen Setup" << false;
+    QTest::newRow("own SFIs") << "Windows Screen Setup" << false;
+}
+
+// The right title, 200 x 30 at 600, 0 with an indent of 20, shows every title the sides send whole at
+// both sizes: a short one as designed, a longer one with less indent and, where that is not enough, a
+// smaller font. On the picture the text's pixels stay off the label's right edge, where a cut text ends.
+void tst_BaseScreen::rightTitleShownWhole()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, asDesigned);
+
+    rebuildWithParts();
+    show();
+    ThemeColorSingleton::instance()->setColorPalette(Green);
+    tapConfig();
+    QCOMPARE(mainPage(), 0);
+    auto *label = child<WholeTextLabel>("title_label_right");
+    QVERIFY(label);
+    emit m_setupSide->signalRightTitleLabelText(title);
+    QCOMPARE(label->text(), title);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        const QString tag = QStringLiteral("%1 at %2 x %3").arg(title).arg(size.width()).arg(size.height());
+        // The fit happens when the label is drawn.
+        const QImage picture = ScreenPictures::save(m_window,
+            QStringLiteral("right_title_%1_%2x%3")
+                .arg(QString(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')))
+                .arg(size.width())
+                .arg(size.height()));
+        QCOMPARE(label->text(), title);
+        const int width = label->fontMetrics().horizontalAdvance(title);
+        QVERIFY2(label->indent() + width <= label->contentsRect().width(), qPrintable(tag));
+        if (asDesigned) {
+            QCOMPARE(label->indent(), 20);
+            QCOMPARE(label->font(), label->givenFont());
+        }
+        QCOMPARE(label->givenIndent(), 20);
+        QCOMPARE(QFontInfo(label->givenFont()).pixelSize(), int(16 * size.height() / 480.0));
+        const QRect area(label->mapTo(m_window, QPoint(0, 0)), label->size());
+        const QColor green(82, 225, 96);
+        QVERIFY2(ScreenPictures::pixelsNear(picture, area, green) > 50, qPrintable(tag));
+        const QRect rightEdge(area.right(), area.top(), 1, area.height());
+        QVERIFY2(ScreenPictures::pixelsNear(picture, rightEdge, green) == 0, qPrintable(tag));
     }
 }
 
