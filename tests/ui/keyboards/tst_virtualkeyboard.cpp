@@ -1,11 +1,13 @@
 // The on-screen keyboard: keys of both pages and what they report, the page switch, Shift, the sliding
 // touch, physical keys, and the inactivity time that ends only an open keyboard.
 
+#include "ui/CustomColorDefinitions.h"
 #include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/keyboards/NumericalKeyboard.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QButtonGroup>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -62,6 +64,8 @@ private slots:
     void cleanup();
 
     void newKeyboard();
+    void functionKeySymbolsReadable_data();
+    void functionKeySymbolsReadable();
     void typing_data();
     void typing();
     void shiftCycle();
@@ -125,6 +129,67 @@ void tst_VirtualKeyboard::newKeyboard()
     QCOMPARE(alone.numericalPage()->keys().size(), 12 + 4);
     QCOMPARE(keyFor(alone, QStringLiteral("q"))->text(), QStringLiteral("q"));
     QCOMPARE(alone.alphabeticalPage()->characterKeys()->id(keyFor(alone, QStringLiteral("m"))), 25);
+}
+
+void tst_VirtualKeyboard::functionKeySymbolsReadable_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("shift") << "Alphabetical"
+                           << "<Shift>";
+    QTest::newRow("backspace of the letters") << "Alphabetical"
+                                              << "<BS>";
+    QTest::newRow("backspace of the digits") << "Numerical"
+                                             << "<BS>";
+}
+
+// The symbols of Shift and Backspace stand out from their key, released and pressed: a good part of the
+// key's pixels differ from its face by at least the contrast text needs.
+void tst_VirtualKeyboard::functionKeySymbolsReadable()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, key);
+
+    QVirtualKeyboard keyboard;
+    keyboard.resize(640, 320);
+    keyboard.setLayout(page);
+    keyboard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&keyboard));
+    QPushButton *button = keyFor(keyboard, key);
+    QVERIFY(button);
+    for (const bool pressed : { false, true }) {
+        if (pressed)
+            QTest::mousePress(button, Qt::LeftButton);
+        QTRY_COMPARE(button->isDown(), pressed);
+        const QImage picture = button->grab().toImage();
+        // The key's face is its most frequent colour.
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                ++counts[picture.pixel(x, y)];
+        }
+        QRgb face = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            if (it.value() > counts.value(face))
+                face = it.key();
+        }
+        int symbol = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (CustomColorDefinitions::contrastRatio(picture.pixelColor(x, y), QColor(face))
+                    >= CustomColorDefinitions::minimumTextContrast)
+                    ++symbol;
+            }
+        }
+        QVERIFY2(symbol > picture.width() * picture.height() / 100,
+            qPrintable(QStringLiteral("%1 of %2 pixels on %3, pressed %4")
+                           .arg(symbol)
+                           .arg(picture.width() * picture.height())
+                           .arg(QColor(face).name())
+                           .arg(pressed)));
+    }
+    QTest::mouseRelease(button, Qt::LeftButton);
 }
 
 void tst_VirtualKeyboard::typing_data()
