@@ -10,6 +10,7 @@
 #include "data/RemoteDimmingSetup.h"
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
+#include "ui/CustomColorDefinitions.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
 #include "ui/runtime/RuntimeDockingWidget.h"
@@ -55,6 +56,7 @@ private slots:
     void brightnessButtons();
     void previewScaling();
     void pictures();
+    void bandCaptionsReadable();
 
 private:
     template <typename T = QWidget> T *child(const QString &name) const
@@ -483,6 +485,38 @@ void tst_RuntimeScreens::pictures()
         QWidget *over = m_window->childAt(bands.center());
         QVERIFY(child(QStringLiteral("es_runtime_holder_1"))->isAncestorOf(over));
     }
+}
+
+// "Brightness" and "Navigate" stand on the grey bands rgb(93, 93, 93) beside the runtime pages; in every
+// palette their letters reach the contrast text needs against the band (the palette colours alone reach
+// 2.5 to 5.0 : 1 there).
+void tst_RuntimeScreens::bandCaptionsReadable()
+{
+    const QColor band(93, 93, 93);
+    for (int palette = 0; palette < CustomColorDefinitions::paletteCount; ++palette) {
+        ThemeColorSingleton::instance()->setColorPalette(enum_ColorPalette(palette));
+        const QImage picture = m_window->grab().toImage();
+        for (const char *name : { "transp_label_3", "transp_label_4" }) {
+            auto *caption = child<QLabel>(QLatin1String(name));
+            QVERIFY(caption->isVisible());
+            // The caption's line at the top of its band, above the arrows.
+            const QRect line(caption->mapTo(m_window, QPoint(0, 0)),
+                QSize(caption->width(), caption->fontMetrics().height()));
+            int readable = 0;
+            for (int y = line.top(); y <= line.bottom(); ++y) {
+                for (int x = line.left(); x <= line.right(); ++x) {
+                    if (CustomColorDefinitions::contrastRatio(picture.pixelColor(x, y), band)
+                        >= CustomColorDefinitions::minimumTextContrast)
+                        ++readable;
+                }
+            }
+            QVERIFY2(readable > 30,
+                qPrintable(QStringLiteral("\"%1\" in %2: %3 readable pixels")
+                               .arg(caption->text(), CustomColorDefinitions::getColorName(palette))
+                               .arg(readable)));
+        }
+    }
+    ThemeColorSingleton::instance()->setColorPalette(Green);
 }
 
 QTEST_MAIN(tst_RuntimeScreens)
