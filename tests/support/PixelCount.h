@@ -1,7 +1,10 @@
 #ifndef PIXELCOUNT_H
 #define PIXELCOUNT_H
 
+#include "ui/CustomColorDefinitions.h"
+
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QtGlobal>
 
@@ -16,6 +19,39 @@ inline int pixelsNear(const QImage &image, const QColor &colour, int tolerance =
             if (qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green())
                     + qAbs(c.blue() - colour.blue())
                 < tolerance)
+                ++n;
+        }
+    }
+    return n;
+}
+
+// The colour most pixels of the picture have: the face of a key or a button around its text.
+inline QColor mostFrequentColour(const QImage &image)
+{
+    QHash<QRgb, int> counts;
+    QRgb most = 0;
+    int mostCount = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int count = ++counts[image.pixel(x, y)];
+            if (count > mostCount) {
+                mostCount = count;
+                most = image.pixel(x, y);
+            }
+        }
+    }
+    return QColor(most);
+}
+
+// How many pixels of the picture stand out from the background by at least the contrast that text needs:
+// the readable part of a text or a symbol drawn on it.
+inline int pixelsReadableOn(const QImage &image, const QColor &background)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (CustomColorDefinitions::contrastRatio(image.pixelColor(x, y), background)
+                >= CustomColorDefinitions::minimumTextContrast)
                 ++n;
         }
     }

@@ -1,13 +1,12 @@
 // The on-screen keyboard: keys of both pages and what they report, the page switch, Shift, the sliding
 // touch, physical keys, and the inactivity time that ends only an open keyboard.
 
-#include "ui/CustomColorDefinitions.h"
+#include "PixelCount.h"
 #include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/keyboards/NumericalKeyboard.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
 
 #include <QButtonGroup>
-#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -163,30 +162,13 @@ void tst_VirtualKeyboard::functionKeySymbolsReadable()
             QTest::mousePress(button, Qt::LeftButton);
         QTRY_COMPARE(button->isDown(), pressed);
         const QImage picture = button->grab().toImage();
-        // The key's face is its most frequent colour.
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x)
-                ++counts[picture.pixel(x, y)];
-        }
-        QRgb face = 0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-            if (it.value() > counts.value(face))
-                face = it.key();
-        }
-        int symbol = 0;
-        for (int y = 0; y < picture.height(); ++y) {
-            for (int x = 0; x < picture.width(); ++x) {
-                if (CustomColorDefinitions::contrastRatio(picture.pixelColor(x, y), QColor(face))
-                    >= CustomColorDefinitions::minimumTextContrast)
-                    ++symbol;
-            }
-        }
+        const QColor face = mostFrequentColour(picture);
+        const int symbol = pixelsReadableOn(picture, face);
         QVERIFY2(symbol > picture.width() * picture.height() / 100,
             qPrintable(QStringLiteral("%1 of %2 pixels on %3, pressed %4")
                            .arg(symbol)
                            .arg(picture.width() * picture.height())
-                           .arg(QColor(face).name())
+                           .arg(face.name())
                            .arg(pressed)));
     }
     QTest::mouseRelease(button, Qt::LeftButton);

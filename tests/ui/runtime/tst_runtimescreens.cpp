@@ -22,6 +22,7 @@
 #include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/window/BaseScreen.h"
 
+#include "PixelCount.h"
 #include "ScreenPictures.h"
 
 #include <QLabel>
@@ -502,14 +503,7 @@ void tst_RuntimeScreens::bandCaptionsReadable()
             // The caption's line at the top of its band, above the arrows.
             const QRect line(caption->mapTo(m_window, QPoint(0, 0)),
                 QSize(caption->width(), caption->fontMetrics().height()));
-            int readable = 0;
-            for (int y = line.top(); y <= line.bottom(); ++y) {
-                for (int x = line.left(); x <= line.right(); ++x) {
-                    if (CustomColorDefinitions::contrastRatio(picture.pixelColor(x, y), band)
-                        >= CustomColorDefinitions::minimumTextContrast)
-                        ++readable;
-                }
-            }
+            const int readable = pixelsReadableOn(picture.copy(line), band);
             QVERIFY2(readable > 30,
                 qPrintable(QStringLiteral("\"%1\" in %2: %3 readable pixels")
                                .arg(caption->text(), CustomColorDefinitions::getColorName(palette))
