@@ -2,6 +2,7 @@
 // that shows its text whole, the scroll content sized by its rows, the touch-scrolled area, and the slider
 // that jumps to a touch.
 
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "data/ESCommunicationInformation.h"
@@ -76,7 +77,8 @@ void tst_CommonWidgets::auxLamps_data()
     QTest::newRow("negative word") << -1 << QList<bool> { true, false, false, false };
 }
 
-// The word arrives as the received information's AuxStates, as from the junction box.
+// The word arrives as the received information's AuxStates, as from the junction box. A lit lamp shows
+// the green of the lit picture, a dark one none of it.
 void tst_CommonWidgets::auxLamps()
 {
     QFETCH(int, states);
@@ -87,13 +89,16 @@ void tst_CommonWidgets::auxLamps()
     const QImage on = QPixmap(QStringLiteral(":/Resources/led_on.png")).toImage();
     const QImage off = QPixmap(QStringLiteral(":/Resources/led_off.png")).toImage();
     QVERIFY(!on.isNull() && !off.isNull() && on != off);
+    const QColor green = on.pixelColor(on.width() / 2, on.height() * 3 / 4);
+    QCOMPARE(::pixelsNear(off, green, 60), 0);
     information.setAuxStates(states);
     const char *lamps[]
         = { "auxOutput1Status", "auxOutput2Status", "auxOutput3RelayStatus", "auxInput4Status" };
     for (int pin = 0; pin < 4; ++pin) {
         const QLabel *lamp = widget.findChild<QLabel *>(QLatin1String(lamps[pin]));
         QVERIFY2(lamp && !lamp->pixmap(Qt::ReturnByValue).isNull(), lamps[pin]);
-        QCOMPARE(lamp->pixmap(Qt::ReturnByValue).toImage(), lit.at(pin) ? on : off);
+        const QImage shown = lamp->pixmap(Qt::ReturnByValue).toImage();
+        QVERIFY2((::pixelsNear(shown, green, 60) > 0) == lit.at(pin), lamps[pin]);
     }
 }
 
@@ -114,10 +119,22 @@ void tst_CommonWidgets::auxLampsPicture()
             found = found || label->text() == pin;
         QVERIFY2(found, qPrintable(pin));
     }
+    // Each lamp stands within its row (the pictures are 64 px, the rows 40 px at the design size), as
+    // large as a good part of it, at both sizes.
     for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
         stage.resize(size);
         QCOMPARE(widget->width(), int(290 * size.width() / 800.0));
         stage.savePicture(QStringLiteral("aux_states_%1x%2").arg(size.width()).arg(size.height()));
+        for (const char *name :
+            { "auxOutput1Status", "auxOutput2Status", "auxOutput3RelayStatus", "auxInput4Status" }) {
+            const QLabel *lamp = widget->findChild<QLabel *>(QLatin1String(name));
+            const QSize shown = lamp->pixmap(Qt::ReturnByValue).size();
+            QVERIFY2(shown.height() <= lamp->height() && shown.height() >= lamp->height() * 3 / 4,
+                qPrintable(QStringLiteral("%1: %2 px in a %3 px row")
+                               .arg(QLatin1String(name))
+                               .arg(shown.height())
+                               .arg(lamp->height())));
+        }
     }
 }
 
