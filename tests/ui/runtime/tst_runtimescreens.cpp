@@ -13,12 +13,14 @@
 #include "ui/CustomColorDefinitions.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimeDisplayableData.h"
 #include "ui/runtime/RuntimeDockingWidget.h"
 #include "ui/runtime/RuntimeHeadingScreen.h"
 #include "ui/runtime/RuntimePressFilter.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
+#include "ui/runtime/TitleValueWidget.h"
 #include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/window/BaseScreen.h"
 
@@ -194,6 +196,33 @@ void tst_RuntimeScreens::dockingAndHeadingPages()
         pages()->setCurrentIndex(3);
         ScreenPictures::save(m_window, QStringLiteral("page_D_heading") + suffix);
     }
+    // With its three rows shown, the heading page keeps its side information, and the rows stand in the
+    // value area beside the compass, clear of the side buttons.
+    ESRuntimeScreenSetup *d = settings(QLatin1Char('D'));
+    d->setDisplaySOG(0);
+    d->setDisplaySTW(0);
+    d->setDisplayWC(0);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        QTRY_VERIFY(heading->rows().last()->isVisible());
+        QVERIFY(m_screens->isSideInfoShown());
+        ScreenPictures::save(
+            m_window, QStringLiteral("page_D_heading_rows_%1x%2").arg(size.width()).arg(size.height()));
+        const QRect area(
+            heading->parentWidget()->mapTo(m_window, QPoint(0, 0)), heading->parentWidget()->size());
+        for (TitleValueWidget *row : heading->rows()) {
+            const QRect shown(row->mapTo(m_window, QPoint(0, 0)), row->size());
+            QVERIFY(area.contains(shown));
+            for (int k = 1; k <= 5; ++k) {
+                QWidget *side = child(QStringLiteral("es_rt_Information%1_RuntimeScreenSetupD_btn_4").arg(k));
+                QVERIFY(side->isVisible());
+                QVERIFY(!shown.intersects(QRect(side->mapTo(m_window, QPoint(0, 0)), side->size())));
+            }
+        }
+    }
+    d->setDisplaySOG(1);
+    d->setDisplaySTW(1);
+    d->setDisplayWC(1);
 }
 
 void tst_RuntimeScreens::sideInformation_data()
