@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QHash>
 #include <QImage>
+#include <QString>
+#include <QWidget>
 #include <QtGlobal>
 
 // How many pixels of the picture lie within `tolerance` of the colour (sum of the channel differences):
@@ -56,6 +58,30 @@ inline int pixelsReadableOn(const QImage &image, const QColor &background)
         }
     }
     return n;
+}
+
+// What a rendered button or key shows of its text or symbol: the face, the most frequent colour `inset`
+// pixels in from each side (within a frame and rounded corners), and how many pixels stand out from it
+// by the contrast text needs.
+struct ReadableFace
+{
+    QColor face;
+    int readable = 0;
+
+    QString describe(const QString &what) const
+    {
+        return QStringLiteral("\"%1\" on %2: %3 readable pixels").arg(what, face.name()).arg(readable);
+    }
+};
+
+inline ReadableFace readableFace(QWidget *widget, int inset = 0)
+{
+    const QImage picture = widget->grab().toImage();
+    const QImage inside = picture.copy(picture.rect().adjusted(inset, inset, -inset, -inset));
+    ReadableFace result;
+    result.face = mostFrequentColour(inside);
+    result.readable = pixelsReadableOn(inside, result.face);
+    return result;
 }
 
 #endif // PIXELCOUNT_H

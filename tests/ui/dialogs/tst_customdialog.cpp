@@ -299,16 +299,10 @@ void tst_CustomDialog::buttonTextReadable()
         if (pressed)
             QTest::mousePress(pushButton, Qt::LeftButton);
         QTRY_COMPARE(pushButton->isDown(), pressed);
-        // The face, within the frame and the rounded corners.
-        const QImage picture = pushButton->grab().toImage();
-        const QImage inside = picture.copy(picture.rect().adjusted(8, 8, -8, -8));
-        const QColor face = mostFrequentColour(inside);
-        const int readable = pixelsReadableOn(inside, face);
-        QVERIFY2(readable > 20,
-            qPrintable(QStringLiteral("\"%1\" on %2, pressed %3: %4 readable pixels")
-                           .arg(pushButton->text(), face.name())
-                           .arg(pressed)
-                           .arg(readable)));
+        // The face within the frame and the rounded corners.
+        const ReadableFace shown = readableFace(pushButton, 8);
+        QVERIFY2(shown.readable > 20,
+            qPrintable(shown.describe(pushButton->text()) + QStringLiteral(", pressed %1").arg(pressed)));
     }
     QSignalSpy clicks(pushButton, &QPushButton::clicked);
     QTest::mouseRelease(pushButton, Qt::LeftButton, Qt::NoModifier, QPoint(-10, -10));

@@ -444,14 +444,8 @@ void tst_LongPressScreens::buttonTextReadable()
         child<QPushButton>(m_chooser, "ok_btn"), child<QPushButton>(m_chooser, "cancel_btn_2") };
     for (QPushButton *button : buttons) {
         QTRY_VERIFY(button->isVisible());
-        const QImage picture = button->grab().toImage();
-        const QImage inside = picture.copy(picture.rect().adjusted(8, 8, -8, -8));
-        const QColor face = mostFrequentColour(inside);
-        const int readable = pixelsReadableOn(inside, face);
-        QVERIFY2(readable > 20,
-            qPrintable(QStringLiteral("\"%1\" on %2: %3 readable pixels")
-                           .arg(button->text(), face.name())
-                           .arg(readable)));
+        const ReadableFace shown = readableFace(button, 8);
+        QVERIFY2(shown.readable > 20, qPrintable(shown.describe(button->text())));
     }
 }
 
