@@ -733,7 +733,19 @@ void tst_SetupScreens::rowLabelsReadable()
 
 void tst_SetupScreens::scrollBarsOnlyWhereRowsScroll_data()
 {
-    rowLabelsReadable_data();
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<QString>("page");
+
+    // The pages whose rows stand in scroll areas: lists that scroll, and the display rows that fill theirs.
+    QTest::newRow("runtime page D") << "MIR_LOX1000" << QStringList { "es_runtime_setup_btn", "page_d_btn" }
+                                    << "page_d";
+    QTest::newRow("general") << "MIR_LOX1000" << QStringList { "es_es_setup_btn" } << "page_es_es_setup";
+    QTest::newRow("communications") << "MIR_LOX1000" << QStringList { "es_comms_setup_btn" }
+                                    << "page_es_comms_setup";
+    QTest::newRow("display") << "MIR_LOX1000"
+                             << QStringList { "cur207_setup_screens_btn", "cu_setup_setup_btn" }
+                             << "page_cu_setup_setup";
 }
 
 // Right after the press that opens a page, at both sizes, each of its row lists shows a scroll bar
