@@ -370,14 +370,16 @@ def colour_picker(x, y):
 def icon_pictures():
     yield "Resources/arrow_left.png", 64, 64, [(polygon([(10, 32), (50, 8), (50, 56)]), WHITE)]
     yield "Resources/arrow_right.png", 64, 64, [(polygon([(54, 32), (14, 56), (14, 8)]), WHITE)]
+    # The keyboard's keys are near-white (sky blue while pressed): their symbols are black like the
+    # captions of the other keys, which reads on both.
     # Shift: a hollow arrow up.
     shift = [(32, 6), (58, 32), (44, 32), (44, 58), (20, 58), (20, 32), (6, 32)]
-    yield "Resources/arrow.png", 64, 64, [(polyline(shift + shift[:1], 2.5), WHITE)]
+    yield "Resources/arrow.png", 64, 64, [(polyline(shift + shift[:1], 2.5), BLACK)]
     # Backspace: a key cap pointing left with a cross.
     key = [(6, 32), (28, 8), (90, 8), (90, 56), (28, 56)]
     yield ("Resources/delArrow.png", 96, 64,
-           [(polyline(key + key[:1], 3), WHITE), (capsule(44, 20, 70, 44, 3), WHITE),
-            (capsule(44, 44, 70, 20, 3), WHITE)])
+           [(polyline(key + key[:1], 3), BLACK), (capsule(44, 20, 70, 44, 3), BLACK),
+            (capsule(44, 44, 70, 20, 3), BLACK)])
     for kind in ("warning", "question", "exclamation"):
         yield "Resources/%s.png" % kind, 128, 128, dialog_icon(kind)
     yield "Resources/led_on.png", 64, 64, led(True)

@@ -93,6 +93,14 @@ QList<QWidget *> CustomLayout::collectedWidgets() const
     return widgets;
 }
 
+void CustomLayout::excludeFromScaling(QWidget *root)
+{
+    root->setAccessibleDescription(excludeAll);
+    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
+    for (QWidget *widget : descendants)
+        widget->setAccessibleDescription(excludeAll);
+}
+
 void CustomLayout::enableGestureScrolling(QAbstractScrollArea *area)
 {
     if (!area)
@@ -135,7 +143,12 @@ QString CustomLayout::scrollBarStyle() const
         + QStringLiteral("px;}");
 }
 
-// A content widget lower than its scroll area takes the area's width and keeps its own height.
+// A content widget lower than its scroll area takes the area's width and keeps its own height. Then the
+// area's scroll ranges are brought up to date with its size. Qt does that when it delivers a resize, which
+// a hidden area (one on a page not shown) gets only when it is shown, and only after it has laid out its
+// bars by the ranges it had before: those of its content against the small default size it had when its
+// form gave it the content. So it was shown with a bar over its rows although nothing scrolled, until
+// the next turn of the event loop. With its ranges right beforehand, it lays out the right bars.
 void CustomLayout::stretchScrollContent(QWidget *widget)
 {
     QScrollArea *area = qobject_cast<QScrollArea *>(widget);
@@ -145,6 +158,8 @@ void CustomLayout::stretchScrollContent(QWidget *widget)
     QWidget *content = area->widget();
     if (content && content->height() < area->height())
         content->resize(area->width(), content->height());
+    // Setting the property again recomputes the ranges (and lays the bars out again once they change).
+    area->setWidgetResizable(area->widgetResizable());
 }
 
 void CustomLayout::collectChildren()

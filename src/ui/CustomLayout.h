@@ -29,6 +29,11 @@ class CustomLayout : public QWidget
 public:
     explicit CustomLayout(QWidget *parent = nullptr, int baseWidth = 800, int baseHeight = 480);
 
+    // Marks the widget and every descendant it has now "ExcludeFromCL": for a widget that lays itself out
+    // from its own size and scales its own fonts, which the container would otherwise move back to the
+    // positions and fonts it took at its first rescale.
+    static void excludeFromScaling(QWidget *root);
+
     // Kinetic scrolling by dragging with the left button, without overshoot.
     static void enableGestureScrolling(QAbstractScrollArea *area);
 

@@ -1,6 +1,8 @@
 #include "ui/SizeFollowingFont.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QString>
 #include <QWidget>
 
 #include <algorithm>
@@ -36,4 +38,21 @@ void SizeFollowingFont::setBasePointSizeF(QWidget *widget, double pointSize)
 {
     m_basePointSize = pointSize;
     apply(widget);
+}
+
+QFont SizeFollowingFont::fittedToWidth(const QFont &font, const QString &text, int width)
+{
+    QFont fitted = font;
+    const bool inPixels = font.pixelSize() > 0;
+    const double step = inPixels ? 1.0 : 0.5;
+    double size = inPixels ? font.pixelSize() : QFontInfo(font).pointSizeF();
+    const double smallest = size / 2;
+    while (QFontMetrics(fitted).horizontalAdvance(text) > width && size - step >= smallest) {
+        size -= step;
+        if (inPixels)
+            fitted.setPixelSize(int(size));
+        else
+            fitted.setPointSizeF(size);
+    }
+    return fitted;
 }

@@ -61,46 +61,45 @@ QString declaredValue(const QString &declarations, const QString &property)
     return value;
 }
 
-// Text in a palette colour cannot be read on every background: on the light and mid greys of the setup
-// rows the palette greens and yellows reach a contrast of 1.1 to 2.3 only. A style sheet that is a plain
-// list of declarations (the way the forms colour a row) and gives an opaque background on which a
-// palette colour falls short, but black text is readable, therefore also gives black text, unless it
-// names a text colour of its own. Like the background, the colour reaches the widgets inside. Returns
-// whether the declaration was added.
-bool addReadableTextColor(QString *styleSheet)
+QString withoutComments(const QString &styleSheet)
 {
     static const QRegularExpression comment(
         QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption);
-    QString declarations = *styleSheet;
-    declarations.remove(comment);
-    if (declarations.contains(QLatin1Char('{'))
-        || !declaredValue(declarations, QStringLiteral("color")).isEmpty())
-        return false;
+    QString text = styleSheet;
+    text.remove(comment);
+    return text;
+}
+
+// The opaque background colour that a style sheet made of plain declarations (the way the forms colour
+// a row or a band) gives; invalid for rules, a background that is not opaque, or none.
+QColor plainBackground(const QString &styleSheet)
+{
+    const QString declarations = withoutComments(styleSheet);
+    if (declarations.contains(QLatin1Char('{')))
+        return QColor();
     QString value = declaredValue(declarations, QStringLiteral("background-color"));
     if (value.isEmpty())
         value = declaredValue(declarations, QStringLiteral("background"));
     const QColor background = styleColor(value);
-    if (!background.isValid() || background.alpha() != 255)
+    return background.isValid() && background.alpha() == 255 ? background : QColor();
+}
+
+// A style sheet of plain declarations that names no text colour of its own and gives an opaque background
+// on which a palette colour cannot be read also gives the readable text colour. Like the background, the
+// colour reaches the widgets inside. Returns whether the declaration was added.
+bool addReadableTextColor(QString *styleSheet)
+{
+    if (!declaredValue(withoutComments(*styleSheet), QStringLiteral("color")).isEmpty())
         return false;
-    const QColor black(0, 0, 0);
-    if (CustomColorDefinitions::contrastRatio(black, background)
-        < CustomColorDefinitions::minimumTextContrast)
+    const QColor text = ThemeStyleSheets::readableTextColor(plainBackground(*styleSheet));
+    if (!text.isValid())
         return false;
-    bool paletteReadable = true;
-    for (int palette = 0; palette < CustomColorDefinitions::paletteCount; ++palette) {
-        paletteReadable = paletteReadable
-            && CustomColorDefinitions::contrastRatio(
-                   CustomColorDefinitions::getColorFromColorEnum(palette), background)
-                >= CustomColorDefinitions::minimumTextContrast;
-    }
-    if (paletteReadable)
-        return false;
-    QString &text = *styleSheet;
-    while (!text.isEmpty() && text.back().isSpace())
-        text.chop(1);
-    if (!text.endsWith(QLatin1Char(';')))
-        text += QLatin1Char(';');
-    text += QStringLiteral("color:rgb(0, 0, 0);");
+    QString &sheet = *styleSheet;
+    while (!sheet.isEmpty() && sheet.back().isSpace())
+        sheet.chop(1);
+    if (!sheet.endsWith(QLatin1Char(';')))
+        sheet += QLatin1Char(';');
+    sheet += QStringLiteral("color:rgb(%1, %2, %3);").arg(text.red()).arg(text.green()).arg(text.blue());
     return true;
 }
 
@@ -170,4 +169,43 @@ void ThemeStyleSheets::applyToDescendants(QWidget *root)
         widget->style()->unpolish(widget);
         widget->style()->polish(widget);
     }
+}
+
+// Text in a palette colour cannot be read on every background: on the light and mid greys of the setup
+// rows the palette greens and yellows reach a contrast of 1.1 to 2.3 only, on the dark grey of the
+// runtime side's brightness and navigation bands 2.5 to 5.0. Where one palette colour falls short, the
+// text is black when black is readable, as on the rows, else white when white is (the bands).
+QColor ThemeStyleSheets::readableTextColor(const QColor &background)
+{
+    if (!background.isValid())
+        return QColor();
+    bool paletteReadable = true;
+    for (int palette = 0; palette < CustomColorDefinitions::paletteCount; ++palette) {
+        paletteReadable = paletteReadable
+            && CustomColorDefinitions::contrastRatio(
+                   CustomColorDefinitions::getColorFromColorEnum(palette), background)
+                >= CustomColorDefinitions::minimumTextContrast;
+    }
+    if (paletteReadable)
+        return QColor();
+    for (const QColor &candidate : { QColor(0, 0, 0), QColor(255, 255, 255) }) {
+        if (CustomColorDefinitions::contrastRatio(candidate, background)
+            >= CustomColorDefinitions::minimumTextContrast)
+            return candidate;
+    }
+    return QColor();
+}
+
+void ThemeStyleSheets::giveReadableTextOver(QWidget *text, const QWidget *backdrop)
+{
+    if (!text || !backdrop)
+        return;
+    const QColor colour = readableTextColor(plainBackground(backdrop->styleSheet()));
+    if (!colour.isValid())
+        return;
+    text->setStyleSheet(text->styleSheet()
+        + QStringLiteral("\n*{color:rgb(%1, %2, %3);}")
+              .arg(colour.red())
+              .arg(colour.green())
+              .arg(colour.blue()));
 }

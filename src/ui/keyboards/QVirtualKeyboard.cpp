@@ -1,5 +1,6 @@
 #include "ui/keyboards/QVirtualKeyboard.h"
 
+#include "ui/CustomLayout.h"
 #include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/keyboards/NumericalKeyboard.h"
 
@@ -10,17 +11,6 @@ namespace {
 
 const QString alphabeticalName = QStringLiteral("Alphabetical");
 const QString numericalName = QStringLiteral("Numerical");
-
-// The keyboard lays itself out from its own size and scales its keys' fonts itself; marked so, the
-// window's scaling container leaves it and every key alone instead of moving them to stale positions.
-void excludeFromScalingContainer(QWidget *root)
-{
-    const QString exclude = QStringLiteral("ExcludeFromCL");
-    root->setAccessibleDescription(exclude);
-    const QList<QWidget *> descendants = root->findChildren<QWidget *>();
-    for (QWidget *widget : descendants)
-        widget->setAccessibleDescription(exclude);
-}
 
 } // namespace
 
@@ -52,7 +42,8 @@ QVirtualKeyboard::QVirtualKeyboard(QWidget *parent)
     connect(&m_inactivityTimer, &QTimer::timeout, this,
         [this]() { slotKeyPressed(KeyEventInfo(QEvent::KeyPress, Qt::Key_Cancel, QString())); });
 
-    excludeFromScalingContainer(this);
+    // The keyboard lays itself out from its own size and scales its keys' fonts itself.
+    CustomLayout::excludeFromScaling(this);
 }
 
 QSize QVirtualKeyboard::referenceSize() const

@@ -8,6 +8,7 @@
 #include "ui/CustomLayout.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/ThemeStyleSheets.h"
 #include "ui/runtime/RuntimeDockingWidget.h"
 #include "ui/runtime/RuntimeHeadingScreen.h"
 #include "ui/runtime/RuntimePressFilter.h"
@@ -78,6 +79,9 @@ RuntimeScreens::RuntimeScreens(QWidget *parent)
             static_cast<QWidget *>(m_ui->arrow_up), static_cast<QWidget *>(m_ui->arrow_down),
             static_cast<QWidget *>(m_ui->transp_label_3), static_cast<QWidget *>(m_ui->transp_label_4) })
         picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // "Brightness" and "Navigate" stand on transparent labels over the grey bands behind the buttons.
+    ThemeStyleSheets::giveReadableTextOver(m_ui->transp_label_3, m_ui->rt_label);
+    ThemeStyleSheets::giveReadableTextOver(m_ui->transp_label_4, m_ui->rt_label_2);
     m_ui->brightness_slider->hide();
     m_ui->brightness_value_label->hide();
     const int systemPage = BaseScreen::startPageIndex().toInt() - 1;

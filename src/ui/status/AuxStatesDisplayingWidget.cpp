@@ -5,6 +5,8 @@
 
 #include "ui_AuxStatesDisplayingWidget.h"
 
+#include <QEvent>
+
 AuxStatesDisplayingWidget::AuxStatesDisplayingWidget(QWidget *parent, ESCommunicationInformation *states)
     : QWidget(parent)
     , m_ui(new Ui::AuxStatesDisplayingWidget)
@@ -16,6 +18,12 @@ AuxStatesDisplayingWidget::AuxStatesDisplayingWidget(QWidget *parent, ESCommunic
         states = ESDataClass::instance()->communicationInformation();
     connect(states, &ESCommunicationInformation::AuxStatesChanged, this,
         &AuxStatesDisplayingWidget::auxStatesReceived);
+    // The lamp pictures are larger than a row: each lamp is drawn again to fit whenever its row is resized
+    // (the window's scaling resizes every row by itself).
+    for (int pin = 0; pin < 4; ++pin) {
+        lamp(pin)->installEventFilter(this);
+        showLamp(pin);
+    }
 }
 
 AuxStatesDisplayingWidget::~AuxStatesDisplayingWidget()
@@ -42,7 +50,26 @@ void AuxStatesDisplayingWidget::auxStatesReceived(int aux_states)
     // Signed division: for a negative word the sign-adjusted quotients decide, as the peer's word is read.
     const int divisors[4] = { 1, 2, 4, 8 };
     for (int pin = 0; pin < 4; ++pin) {
-        const bool lit = (aux_states / divisors[pin]) % 2 != 0;
-        lamp(pin)->setPixmap(lit ? m_ledOn : m_ledOff);
+        m_lit[pin] = (aux_states / divisors[pin]) % 2 != 0;
+        showLamp(pin);
     }
+}
+
+void AuxStatesDisplayingWidget::showLamp(int pin)
+{
+    QLabel *label = lamp(pin);
+    const int side = qMax(1, int(label->contentsRect().height() * 0.8));
+    label->setPixmap(
+        (m_lit[pin] ? m_ledOn : m_ledOff).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+bool AuxStatesDisplayingWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize) {
+        for (int pin = 0; pin < 4; ++pin) {
+            if (watched == lamp(pin))
+                showLamp(pin);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

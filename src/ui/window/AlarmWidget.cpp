@@ -6,6 +6,7 @@
 #include "data/ES_Alerts.h"
 #include "data/SerializationController.h"
 #include "ui/CustomLayout.h"
+#include "ui/SizeFollowingFont.h"
 #include "ui/widgets/FieldText.h"
 
 #include <QLabel>
@@ -126,6 +127,10 @@ AlarmWidget::AlarmWidget(
     connect(m_alerts, &ES_Alerts::dataReceivedFromCommunication, this, &AlarmWidget::setAlarm);
     connect(SerializationController::instance(), &SerializationController::commsToTQ55StateChanged, this,
         &AlarmWidget::commsToTQ55StateChanged);
+
+    // The panel sizes itself from its base size and the scale factors, and places its buttons and rows
+    // and sets their fonts from its own size; the window's scaling container leaves all of it alone.
+    CustomLayout::excludeFromScaling(this);
 }
 
 void AlarmWidget::updateScaledGeometry()
@@ -323,19 +328,23 @@ void AlarmWidget::layoutRows()
         FieldText::setText(label, alert->AlertText());
         label->show();
         button->setGeometry(int(0.67 * w), label->y(), int(0.31 * w), h / 6);
-        button->setFont(font);
+        // "Acknowledge" is a little wider than the button's room at the row font: a smaller font shows it
+        // whole.
+        button->setFont(SizeFollowingFont::fittedToWidth(font, button->text(), FieldText::room(button)));
         button->setEnabled(canBeAcknowledged(alert->AlertState()));
         button->setVisible(m_commsOk);
     }
 }
 
-void AlarmWidget::setFixedSizeGuarded(const QSize &size)
+// A plain size, not a fixed one: a fixed size would also refuse the main window's resize, and with it the
+// rescaling to a new window size.
+void AlarmWidget::setOwnSize(const QSize &size)
 {
     if (!size.isValid())
         return;
-    m_settingFixedSize = true;
-    setFixedSize(size);
-    m_settingFixedSize = false;
+    m_settingOwnSize = true;
+    resize(size);
+    m_settingOwnSize = false;
 }
 
 void AlarmWidget::showCompact()
@@ -351,7 +360,7 @@ void AlarmWidget::showCompact()
     m_helpButton->hide();
     m_upButton->hide();
     m_downButton->hide();
-    setFixedSizeGuarded(m_compactSize);
+    setOwnSize(m_compactSize);
 }
 
 void AlarmWidget::showExpanded()
@@ -367,7 +376,7 @@ void AlarmWidget::showExpanded()
     updateScrollButtons();
     m_compact = false;
     update();
-    setFixedSizeGuarded(m_fullSize);
+    setOwnSize(m_fullSize);
     layoutRows();
 }
 
@@ -443,7 +452,7 @@ void AlarmWidget::showEvent(QShowEvent *event)
 
 void AlarmWidget::resizeEvent(QResizeEvent *event)
 {
-    if (m_settingFixedSize || m_rescaling) {
+    if (m_settingOwnSize || m_rescaling) {
         QWidget::resizeEvent(event);
         layoutChildren();
         return;
@@ -451,10 +460,12 @@ void AlarmWidget::resizeEvent(QResizeEvent *event)
     m_rescaling = true;
     updateScaledGeometry();
     if (m_compact)
-        setFixedSizeGuarded(m_compactSize);
+        setOwnSize(m_compactSize);
     else
-        setFixedSizeGuarded(m_fullSize);
+        setOwnSize(m_fullSize);
     m_rescaling = false;
+    // The fonts follow the scale factors even when the size came out as it was.
+    layoutChildren();
 }
 
 const QPixmap *AlarmWidget::rowIcon(const SerializableAlertInfo *alert) const

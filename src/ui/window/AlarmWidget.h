@@ -82,7 +82,7 @@ private:
     // The alerts that take a row, in list order.
     QList<int> rowAlerts() const;
     QSize iconButtonSize() const;
-    void setFixedSizeGuarded(const QSize &size);
+    void setOwnSize(const QSize &size);
     void stackAndShow();
     const QPixmap *rowIcon(const SerializableAlertInfo *alert) const;
 
@@ -123,7 +123,7 @@ private:
     bool m_alarmIconBlinks = false;
     bool m_warningIconBlinks = false;
     bool m_commsOk = true;
-    bool m_settingFixedSize = false;
+    bool m_settingOwnSize = false;
     bool m_rescaling = false;
 };
 

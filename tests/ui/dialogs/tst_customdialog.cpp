@@ -1,6 +1,7 @@
 // The shared message dialog (types, answers, the frame flash on a touch beside the panel) and the system
 // options dialog, in the window at two sizes.
 
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "ui/dialogs/CustomDialog.h"
@@ -43,6 +44,8 @@ private slots:
     void resetOptions_data();
     void resetOptions();
     void pictures();
+    void buttonTextReadable_data();
+    void buttonTextReadable();
 
 private:
     template <typename T> T *child(QWidget *parent, const char *name)
@@ -258,6 +261,52 @@ void tst_CustomDialog::pictures()
         m_stage->savePicture(QStringLiteral("system_reset") + suffix);
         m_reset->hide();
     }
+}
+
+void tst_CustomDialog::buttonTextReadable_data()
+{
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<QString>("button");
+
+    QTest::newRow("question, yes") << false << "ok_btn";
+    QTest::newRow("question, no") << false << "cancel_btn";
+    QTest::newRow("restart") << true << "restart_btn";
+    QTest::newRow("restore except IO") << true << "restore_except_io_btn";
+    QTest::newRow("restore all") << true << "restore_all_btn";
+    QTest::newRow("reset, cancel") << true << "cancel_btn";
+}
+
+// The buttons' texts stand out from their grey face, released and held down, by the contrast text needs
+// (the green of the held button's frame and text reads on its darker face). The press is released off
+// the button, so that it chooses nothing.
+void tst_CustomDialog::buttonTextReadable()
+{
+    QFETCH(bool, reset);
+    QFETCH(QString, button);
+
+    QWidget *dialog = reset ? static_cast<QWidget *>(m_reset) : static_cast<QWidget *>(m_dialog);
+    if (reset) {
+        m_reset->show();
+        m_reset->raise();
+    } else {
+        m_dialog->showMessage(
+            QStringLiteral("Do you want to turn off the auto functions?"), QStringLiteral("q"));
+    }
+    auto *pushButton = dialog->findChild<QPushButton *>(button);
+    QVERIFY(pushButton);
+    QTRY_VERIFY(pushButton->isVisible());
+    for (const bool pressed : { false, true }) {
+        if (pressed)
+            QTest::mousePress(pushButton, Qt::LeftButton);
+        QTRY_COMPARE(pushButton->isDown(), pressed);
+        // The face within the frame and the rounded corners.
+        const ReadableFace shown = readableFace(pushButton, 8);
+        QVERIFY2(shown.readable > 20,
+            qPrintable(shown.describe(pushButton->text()) + QStringLiteral(", pressed %1").arg(pressed)));
+    }
+    QSignalSpy clicks(pushButton, &QPushButton::clicked);
+    QTest::mouseRelease(pushButton, Qt::LeftButton, Qt::NoModifier, QPoint(-10, -10));
+    QCOMPARE(clicks.count(), 0);
 }
 
 QTEST_MAIN(tst_CustomDialog)

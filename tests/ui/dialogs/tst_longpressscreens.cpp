@@ -3,6 +3,7 @@
 // the option buttons built from a long-press item, the list of runtime values and the frame flash.
 
 #include "FreshStores.h"
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "info/ESDataInfoClass.h"
@@ -64,6 +65,7 @@ private slots:
     void menuFrameFlashes();
 
     void pictures();
+    void buttonTextReadable();
 
 private:
     template <typename Overlay> Overlay *addOverlay(const char *name)
@@ -426,6 +428,25 @@ void tst_LongPressScreens::pictures()
         m_menu->hide();
     }
     QVERIFY(QFile::exists(ScreenStage::picturesFolder() + QStringLiteral("/chooser_1024x600.png")));
+}
+
+// The texts of the menu's and the chooser's enabled grey buttons stand out from their face by the
+// contrast text needs.
+void tst_LongPressScreens::buttonTextReadable()
+{
+    openMenu(QStringLiteral("Reset;Change;Default:0.0"));
+    m_chooser->setAutoButtonVisible(true);
+    openChooser({ "1", "2" }, QStringLiteral("min"));
+    // A chosen row enables "Ok" (a disabled button is drawn faint on purpose).
+    clickRow(child<QListWidget>(m_chooser, "listWidget"), QStringLiteral("1 min"));
+    const QList<QPushButton *> buttons = { child<QPushButton>(m_menu, "option_1_btn"),
+        child<QPushButton>(m_menu, "cancel_btn"), child<QPushButton>(m_chooser, "auto_btn"),
+        child<QPushButton>(m_chooser, "ok_btn"), child<QPushButton>(m_chooser, "cancel_btn_2") };
+    for (QPushButton *button : buttons) {
+        QTRY_VERIFY(button->isVisible());
+        const ReadableFace shown = readableFace(button, 8);
+        QVERIFY2(shown.readable > 20, qPrintable(shown.describe(button->text())));
+    }
 }
 
 QTEST_MAIN(tst_LongPressScreens)

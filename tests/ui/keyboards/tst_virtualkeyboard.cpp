@@ -1,6 +1,7 @@
 // The on-screen keyboard: keys of both pages and what they report, the page switch, Shift, the sliding
 // touch, physical keys, and the inactivity time that ends only an open keyboard.
 
+#include "PixelCount.h"
 #include "ui/keyboards/AlphabeticalKeyboard.h"
 #include "ui/keyboards/NumericalKeyboard.h"
 #include "ui/keyboards/QVirtualKeyboard.h"
@@ -62,6 +63,8 @@ private slots:
     void cleanup();
 
     void newKeyboard();
+    void functionKeySymbolsReadable_data();
+    void functionKeySymbolsReadable();
     void typing_data();
     void typing();
     void shiftCycle();
@@ -125,6 +128,45 @@ void tst_VirtualKeyboard::newKeyboard()
     QCOMPARE(alone.numericalPage()->keys().size(), 12 + 4);
     QCOMPARE(keyFor(alone, QStringLiteral("q"))->text(), QStringLiteral("q"));
     QCOMPARE(alone.alphabeticalPage()->characterKeys()->id(keyFor(alone, QStringLiteral("m"))), 25);
+}
+
+void tst_VirtualKeyboard::functionKeySymbolsReadable_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("shift") << "Alphabetical"
+                           << "<Shift>";
+    QTest::newRow("backspace of the letters") << "Alphabetical"
+                                              << "<BS>";
+    QTest::newRow("backspace of the digits") << "Numerical"
+                                             << "<BS>";
+}
+
+// The symbols of Shift and Backspace stand out from their key, released and pressed: a good part of the
+// key's pixels differ from its face by at least the contrast text needs.
+void tst_VirtualKeyboard::functionKeySymbolsReadable()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, key);
+
+    QVirtualKeyboard keyboard;
+    keyboard.resize(640, 320);
+    keyboard.setLayout(page);
+    keyboard.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&keyboard));
+    QPushButton *button = keyFor(keyboard, key);
+    QVERIFY(button);
+    for (const bool pressed : { false, true }) {
+        if (pressed)
+            QTest::mousePress(button, Qt::LeftButton);
+        QTRY_COMPARE(button->isDown(), pressed);
+        const ReadableFace shown = readableFace(button);
+        const int area = button->width() * button->height();
+        QVERIFY2(shown.readable > area / 100,
+            qPrintable(shown.describe(key) + QStringLiteral(" of %1, pressed %2").arg(area).arg(pressed)));
+    }
+    QTest::mouseRelease(button, Qt::LeftButton);
 }
 
 void tst_VirtualKeyboard::typing_data()

@@ -10,17 +10,21 @@
 #include "data/RemoteDimmingSetup.h"
 #include "hardware/DimmingController.h"
 #include "info/ESDataInfoClass.h"
+#include "ui/CustomColorDefinitions.h"
 #include "ui/RuntimeScreenScale.h"
 #include "ui/ThemeColorSingleton.h"
+#include "ui/runtime/RuntimeDisplayableData.h"
 #include "ui/runtime/RuntimeDockingWidget.h"
 #include "ui/runtime/RuntimeHeadingScreen.h"
 #include "ui/runtime/RuntimePressFilter.h"
 #include "ui/runtime/RuntimeScreens.h"
 #include "ui/runtime/RuntimeWidget_new.h"
 #include "ui/runtime/SingleLineDisplayWidget.h"
+#include "ui/runtime/TitleValueWidget.h"
 #include "ui/widgets/RuntimeScreenButton.h"
 #include "ui/window/BaseScreen.h"
 
+#include "PixelCount.h"
 #include "ScreenPictures.h"
 
 #include <QLabel>
@@ -55,6 +59,7 @@ private slots:
     void brightnessButtons();
     void previewScaling();
     void pictures();
+    void bandCaptionsReadable();
 
 private:
     template <typename T = QWidget> T *child(const QString &name) const
@@ -191,6 +196,33 @@ void tst_RuntimeScreens::dockingAndHeadingPages()
         pages()->setCurrentIndex(3);
         ScreenPictures::save(m_window, QStringLiteral("page_D_heading") + suffix);
     }
+    // With its three rows shown, the heading page keeps its side information, and the rows stand in the
+    // value area beside the compass, clear of the side buttons.
+    ESRuntimeScreenSetup *d = settings(QLatin1Char('D'));
+    d->setDisplaySOG(0);
+    d->setDisplaySTW(0);
+    d->setDisplayWC(0);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        QTRY_VERIFY(heading->rows().last()->isVisible());
+        QVERIFY(m_screens->isSideInfoShown());
+        ScreenPictures::save(
+            m_window, QStringLiteral("page_D_heading_rows_%1x%2").arg(size.width()).arg(size.height()));
+        const QRect area(
+            heading->parentWidget()->mapTo(m_window, QPoint(0, 0)), heading->parentWidget()->size());
+        for (TitleValueWidget *row : heading->rows()) {
+            const QRect shown(row->mapTo(m_window, QPoint(0, 0)), row->size());
+            QVERIFY(area.contains(shown));
+            for (int k = 1; k <= 5; ++k) {
+                QWidget *side = child(QStringLiteral("es_rt_Information%1_RuntimeScreenSetupD_btn_4").arg(k));
+                QVERIFY(side->isVisible());
+                QVERIFY(!shown.intersects(QRect(side->mapTo(m_window, QPoint(0, 0)), side->size())));
+            }
+        }
+    }
+    d->setDisplaySOG(1);
+    d->setDisplaySTW(1);
+    d->setDisplayWC(1);
 }
 
 void tst_RuntimeScreens::sideInformation_data()
@@ -483,6 +515,31 @@ void tst_RuntimeScreens::pictures()
         QWidget *over = m_window->childAt(bands.center());
         QVERIFY(child(QStringLiteral("es_runtime_holder_1"))->isAncestorOf(over));
     }
+}
+
+// "Brightness" and "Navigate" stand on the grey bands rgb(93, 93, 93) beside the runtime pages; in every
+// palette their letters reach the contrast text needs against the band (the palette colours alone reach
+// 2.5 to 5.0 : 1 there).
+void tst_RuntimeScreens::bandCaptionsReadable()
+{
+    const QColor band(93, 93, 93);
+    for (int palette = 0; palette < CustomColorDefinitions::paletteCount; ++palette) {
+        ThemeColorSingleton::instance()->setColorPalette(enum_ColorPalette(palette));
+        const QImage picture = m_window->grab().toImage();
+        for (const char *name : { "transp_label_3", "transp_label_4" }) {
+            auto *caption = child<QLabel>(QLatin1String(name));
+            QVERIFY(caption->isVisible());
+            // The caption's line at the top of its band, above the arrows.
+            const QRect line(caption->mapTo(m_window, QPoint(0, 0)),
+                QSize(caption->width(), caption->fontMetrics().height()));
+            const int readable = pixelsReadableOn(picture.copy(line), band);
+            QVERIFY2(readable > 30,
+                qPrintable(QStringLiteral("\"%1\" in %2: %3 readable pixels")
+                               .arg(caption->text(), CustomColorDefinitions::getColorName(palette))
+                               .arg(readable)));
+        }
+    }
+    ThemeColorSingleton::instance()->setColorPalette(Green);
 }
 
 QTEST_MAIN(tst_RuntimeScreens)

@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -186,6 +187,8 @@ private slots:
     void pictures();
     void rowLabelsReadable_data();
     void rowLabelsReadable();
+    void scrollBarsOnlyWhereRowsScroll_data();
+    void scrollBarsOnlyWhereRowsScroll();
 
 private:
     std::unique_ptr<SetupScreens> shownScreens()
@@ -726,6 +729,60 @@ void tst_SetupScreens::rowLabelsReadable()
             QVERIFY2(measured.contains(label), qPrintable(label + QStringLiteral(" not seen on a row")));
     }
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral("; "))));
+}
+
+void tst_SetupScreens::scrollBarsOnlyWhereRowsScroll_data()
+{
+    QTest::addColumn<QString>("product");
+    QTest::addColumn<QStringList>("presses");
+    QTest::addColumn<QString>("page");
+
+    // The pages whose rows stand in scroll areas: lists that scroll, and the display rows that fill theirs.
+    QTest::newRow("runtime page D") << "MIR_LOX1000" << QStringList { "es_runtime_setup_btn", "page_d_btn" }
+                                    << "page_d";
+    QTest::newRow("general") << "MIR_LOX1000" << QStringList { "es_es_setup_btn" } << "page_es_es_setup";
+    QTest::newRow("communications") << "MIR_LOX1000" << QStringList { "es_comms_setup_btn" }
+                                    << "page_es_comms_setup";
+    QTest::newRow("display") << "MIR_LOX1000"
+                             << QStringList { "cur207_setup_screens_btn", "cu_setup_setup_btn" }
+                             << "page_cu_setup_setup";
+}
+
+// Right after the press that opens a page, at both sizes, each of its row lists shows a scroll bar
+// exactly when it has rows to scroll to, and a list with nothing to scroll lies within the page.
+void tst_SetupScreens::scrollBarsOnlyWhereRowsScroll()
+{
+    QFETCH(QString, product);
+    QFETCH(QStringList, presses);
+    QFETCH(QString, page);
+
+    BuildConfiguration::TestOverride build(QStringLiteral("CU"), QStringLiteral("WINDOWS"), product);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        ScreensWindow window(size);
+        QVERIFY(window.press(QStringLiteral("config_button")));
+        for (const QString &button : presses)
+            QVERIFY2(window.press(button), qPrintable(button));
+        QWidget *opened = window.shown(page);
+        QVERIFY2(opened, qPrintable(page + QStringLiteral(" not shown")));
+        for (QScrollArea *area : opened->findChildren<QScrollArea *>()) {
+            if (!area->isVisible())
+                continue;
+            const QString tag = QStringLiteral("%1 \"%2\" at %3 x %4")
+                                    .arg(page, area->objectName())
+                                    .arg(size.width())
+                                    .arg(size.height());
+            const QScrollBar *bar = area->verticalScrollBar();
+            QVERIFY2(bar->isVisible() == (bar->maximum() > 0),
+                qPrintable(tag
+                    + QStringLiteral(": bar shown %1, range %2").arg(bar->isVisible()).arg(bar->maximum())));
+            // A list that scrolls brings every row into view; one that does not must show them all.
+            if (bar->maximum() > 0)
+                continue;
+            const int bottom = area->mapTo(opened, QPoint(0, area->height())).y();
+            QVERIFY2(bottom <= opened->height(),
+                qPrintable(tag + QStringLiteral(": ends at %1 in %2").arg(bottom).arg(opened->height())));
+        }
+    }
 }
 
 QTEST_MAIN(tst_SetupScreens)

@@ -1,6 +1,8 @@
-// The small shared widgets: the auxiliary pin lamps, the label whose font follows its size, the scroll
-// content sized by its rows, the touch-scrolled area, and the slider that jumps to a touch.
+// The small shared widgets: the auxiliary pin lamps, the label whose font follows its size, the label
+// that shows its text whole, the scroll content sized by its rows, the touch-scrolled area, and the slider
+// that jumps to a touch.
 
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "data/ESCommunicationInformation.h"
@@ -9,6 +11,7 @@
 #include "ui/widgets/GesturesScrollingScrollArea.h"
 #include "ui/widgets/SliderPressFilter.h"
 #include "ui/widgets/TextResizeLabel.h"
+#include "ui/widgets/WholeTextLabel.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -51,6 +54,8 @@ private slots:
     void textResizeLabel();
     void textResizeLabelBaseSetEarly();
     void textResizeLabelInWindow();
+    void wholeTextLabel_data();
+    void wholeTextLabel();
     void childrenScalingHint_data();
     void childrenScalingHint();
     void gestureScrolling();
@@ -72,7 +77,8 @@ void tst_CommonWidgets::auxLamps_data()
     QTest::newRow("negative word") << -1 << QList<bool> { true, false, false, false };
 }
 
-// The word arrives as the received information's AuxStates, as from the junction box.
+// The word arrives as the received information's AuxStates, as from the junction box. A lit lamp shows
+// the green of the lit picture, a dark one none of it.
 void tst_CommonWidgets::auxLamps()
 {
     QFETCH(int, states);
@@ -83,13 +89,16 @@ void tst_CommonWidgets::auxLamps()
     const QImage on = QPixmap(QStringLiteral(":/Resources/led_on.png")).toImage();
     const QImage off = QPixmap(QStringLiteral(":/Resources/led_off.png")).toImage();
     QVERIFY(!on.isNull() && !off.isNull() && on != off);
+    const QColor green = on.pixelColor(on.width() / 2, on.height() * 3 / 4);
+    QCOMPARE(::pixelsNear(off, green, 60), 0);
     information.setAuxStates(states);
     const char *lamps[]
         = { "auxOutput1Status", "auxOutput2Status", "auxOutput3RelayStatus", "auxInput4Status" };
     for (int pin = 0; pin < 4; ++pin) {
         const QLabel *lamp = widget.findChild<QLabel *>(QLatin1String(lamps[pin]));
         QVERIFY2(lamp && !lamp->pixmap(Qt::ReturnByValue).isNull(), lamps[pin]);
-        QCOMPARE(lamp->pixmap(Qt::ReturnByValue).toImage(), lit.at(pin) ? on : off);
+        const QImage shown = lamp->pixmap(Qt::ReturnByValue).toImage();
+        QVERIFY2((::pixelsNear(shown, green, 60) > 0) == lit.at(pin), lamps[pin]);
     }
 }
 
@@ -110,10 +119,22 @@ void tst_CommonWidgets::auxLampsPicture()
             found = found || label->text() == pin;
         QVERIFY2(found, qPrintable(pin));
     }
+    // Each lamp stands within its row (the pictures are 64 px, the rows 40 px at the design size), as
+    // large as a good part of it, at both sizes.
     for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
         stage.resize(size);
         QCOMPARE(widget->width(), int(290 * size.width() / 800.0));
         stage.savePicture(QStringLiteral("aux_states_%1x%2").arg(size.width()).arg(size.height()));
+        for (const char *name :
+            { "auxOutput1Status", "auxOutput2Status", "auxOutput3RelayStatus", "auxInput4Status" }) {
+            const QLabel *lamp = widget->findChild<QLabel *>(QLatin1String(name));
+            const QSize shown = lamp->pixmap(Qt::ReturnByValue).size();
+            QVERIFY2(shown.height() <= lamp->height() && shown.height() >= lamp->height() * 3 / 4,
+                qPrintable(QStringLiteral("%1: %2 px in a %3 px row")
+                               .arg(QLatin1String(name))
+                               .arg(shown.height())
+                               .arg(lamp->height())));
+        }
     }
 }
 
@@ -185,6 +206,57 @@ void tst_CommonWidgets::textResizeLabelInWindow()
     const int pixels = QFontInfo(label->font()).pixelSize();
     QVERIFY2(qAbs(pixels - designPixels * 1.25) <= 1,
         qPrintable(QStringLiteral("%1 -> %2").arg(designPixels).arg(pixels)));
+}
+
+void tst_CommonWidgets::wholeTextLabel_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("keepsIndent");
+    QTest::addColumn<bool>("keepsFont");
+
+    // A 130 x 30 label with an indent of 20 at 800 x 480; at 1024 x 600 it is wider by more than its font
+    // grows, and the text only needs to fit.
+    QTest::newRow("fits beside the indent") << "Page A" << true << true;
+    QTest::newRow("fits with less indent") << "Dimming Setup" << false << true;
+    QTest::newRow("fits in a smaller font") << "General Display Setup" << false << false;
+}
+
+// A text is shown whole within the label: as given when it fits, otherwise with less indent, then in a
+// smaller font; the indent and font given stay what the label returns to, and the window's scaling
+// gives the font at each size.
+void tst_CommonWidgets::wholeTextLabel()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, keepsIndent);
+    QFETCH(bool, keepsFont);
+
+    ScreenStage stage;
+    auto *label = new WholeTextLabel(stage.layout);
+    label->setGeometry(600, 0, 130, 30);
+    QFont font = label->font();
+    font.setPointSize(12);
+    label->setFont(font);
+    label->setIndent(20);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    stage.start();
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        stage.resize(size);
+        label->setText(QStringLiteral("Page B"));
+        QTRY_COMPARE(label->indent(), 20);
+        label->setText(text);
+        const QString tag = QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+        QTRY_VERIFY2(
+            label->indent() + label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width(),
+            qPrintable(tag));
+        if (size == QSize(800, 480)) {
+            QCOMPARE(label->indent() == 20, keepsIndent);
+            QCOMPARE(label->font() == label->givenFont(), keepsFont);
+        }
+        QVERIFY(label->font().pixelSize() * 2 >= label->givenFont().pixelSize());
+        QCOMPARE(label->givenIndent(), 20);
+        QCOMPARE(label->givenFont().pixelSize(), int(16 * size.height() / 480.0));
+        QCOMPARE(label->text(), text);
+    }
 }
 
 void tst_CommonWidgets::childrenScalingHint_data()

@@ -19,6 +19,8 @@
 #include "ui/keyboards/QVirtualKeyboard.h"
 #include "ui/runtime/RuntimeWidget.h"
 #include "ui/status/CommunicationInformationTable.h"
+#include "ui/widgets/FieldText.h"
+#include "ui/widgets/WholeTextLabel.h"
 #include "ui/window/AlarmWidget.h"
 #include "ui/window/BaseScreen.h"
 
@@ -138,11 +140,15 @@ private slots:
     void navigateDirect();
     void standbySliderOpensOnHold();
     void pictures();
+    void rightTitleShownWhole_data();
+    void rightTitleShownWhole();
     void brightnessOverlay_data();
     void brightnessOverlay();
     void brightOverlayWrittenOnce();
     void alarmFloor();
     void alarmPanelAsksForAlarmFloor();
+    void alarmPanelFollowsWindow_data();
+    void alarmPanelFollowsWindow();
     void increaseToAlarmLevel();
     void standbyScreen();
     void standbyTapWakesSystem();
@@ -738,6 +744,63 @@ void tst_BaseScreen::pictures()
     }
 }
 
+void tst_BaseScreen::rightTitleShownWhole_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("asDesigned");
+
+    QTest::newRow("short") << "Page A" << true;
+    // Wider than the label's room beside the indent at 800 x 480 (some only in the window's font).
+    QTest::newRow("display") << "General Display Setup" << false;
+    QTest::newRow("dimming") << "Remote Dimming Setup" << false;
+    QTest::newRow("communications") << "Communications Setup" << false;
+    QTest::newRow("runtime pages") << "Runtime Screen Setup" << false;
+    QTest::newRow("own SFIs") << "Windows Screen Setup" << false;
+}
+
+// The right title, 200 x 30 at 600, 0 with an indent of 20, shows every title the sides send whole at
+// both sizes: a short one as designed, a longer one with less indent and, where that is not enough, a
+// smaller font. On the picture the text's pixels stay off the label's right edge, where a cut text ends.
+void tst_BaseScreen::rightTitleShownWhole()
+{
+    QFETCH(QString, title);
+    QFETCH(bool, asDesigned);
+
+    rebuildWithParts();
+    show();
+    ThemeColorSingleton::instance()->setColorPalette(Green);
+    tapConfig();
+    QCOMPARE(mainPage(), 0);
+    auto *label = child<WholeTextLabel>("title_label_right");
+    QVERIFY(label);
+    emit m_setupSide->signalRightTitleLabelText(title);
+    QCOMPARE(label->text(), title);
+    for (const QSize &size : { QSize(800, 480), QSize(1024, 600) }) {
+        resizeWindow(size);
+        const QString tag = QStringLiteral("%1 at %2 x %3").arg(title).arg(size.width()).arg(size.height());
+        // The fit happens when the label is drawn.
+        const QImage picture = ScreenPictures::save(m_window,
+            QStringLiteral("right_title_%1_%2x%3")
+                .arg(QString(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('_')))
+                .arg(size.width())
+                .arg(size.height()));
+        QCOMPARE(label->text(), title);
+        const int width = label->fontMetrics().horizontalAdvance(title);
+        QVERIFY2(label->indent() + width <= label->contentsRect().width(), qPrintable(tag));
+        if (asDesigned) {
+            QCOMPARE(label->indent(), 20);
+            QCOMPARE(label->font(), label->givenFont());
+        }
+        QCOMPARE(label->givenIndent(), 20);
+        QCOMPARE(QFontInfo(label->givenFont()).pixelSize(), int(16 * size.height() / 480.0));
+        const QRect area(label->mapTo(m_window, QPoint(0, 0)), label->size());
+        const QColor green(82, 225, 96);
+        QVERIFY2(ScreenPictures::pixelsNear(picture, area, green) > 50, qPrintable(tag));
+        const QRect rightEdge(area.right(), area.top(), 1, area.height());
+        QVERIFY2(ScreenPictures::pixelsNear(picture, rightEdge, green) == 0, qPrintable(tag));
+    }
+}
+
 void tst_BaseScreen::windowAndOverlays()
 {
     QCOMPARE(m_window->objectName(), QStringLiteral("BaseScreen"));
@@ -843,6 +906,80 @@ void tst_BaseScreen::alarmPanelAsksForAlarmFloor()
     m_window->alarmWidget()->setAlarm();
     QVERIFY(!m_window->isAlarmActive());
     QCOMPARE(m_dimming->brightness(), 10);
+}
+
+void tst_BaseScreen::alarmPanelFollowsWindow_data()
+{
+    QTest::addColumn<bool>("expanded");
+    QTest::addColumn<QSize>("panelAt800");
+    QTest::addColumn<QSize>("panelAt1024");
+
+    // The panel's base size is 0.45 x 0.4 of the window, 360 x 192 at the design size; compact is 70 %,
+    // truncated.
+    QTest::newRow("compact") << false << QSize(251, 134) << QSize(322, 168);
+    QTest::newRow("expanded") << true << QSize(360, 192) << QSize(460, 240);
+}
+
+// The alarm panel is sized from the window like the other overlays: opened or not, it takes its size for
+// 1024 x 600 when the window is resized and its design size again when the window returns, and its
+// texts stand whole at both sizes: the alert text unshortened, "Acknowledge" within its button.
+void tst_BaseScreen::alarmPanelFollowsWindow()
+{
+    QFETCH(bool, expanded);
+    QFETCH(QSize, panelAt800);
+    QFETCH(QSize, panelAt1024);
+
+    show();
+    const QString text = QStringLiteral("TQ55 Comms Fail");
+    m_alerts->AlertDisplayError()->setAlertText(text);
+    m_alerts->AlertDisplayError()->setAlertPriority(1);
+    m_alerts->AlertDisplayError()->setAlertState(0);
+    emit m_alerts->dataReceivedFromCommunication();
+    AlarmWidget *panel = m_window->alarmWidget();
+    QTRY_VERIFY(panel->isVisible());
+    if (expanded) {
+        QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("alarmIconButton")), Qt::LeftButton);
+        QTRY_VERIFY(!panel->isCompact());
+    }
+    auto *exit = panel->findChild<QPushButton *>(QStringLiteral("alarmExitButton"));
+    auto *row = panel->findChild<QLabel *>(QStringLiteral("alarmRowLabel5"));
+    auto *acknowledge = panel->findChild<QPushButton *>(QStringLiteral("alarmAckButton5"));
+
+    const struct
+    {
+        QSize window;
+        QSize panel;
+        QPoint position;
+        double scale;
+    } steps[] = { { QSize(800, 480), panelAt800, QPoint(240, 0), 1.0 },
+        { QSize(1024, 600), panelAt1024, QPoint(307, 0), 1.25 },
+        { QSize(800, 480), panelAt800, QPoint(240, 0), 1.0 } };
+    for (const auto &step : steps) {
+        resizeWindow(step.window);
+        QTRY_COMPARE(panel->size(), step.panel);
+        QCOMPARE(panel->pos(), step.position);
+        QCOMPARE(panel->isCompact(), !expanded);
+        if (!expanded)
+            continue;
+        QCOMPARE(exit->geometry(),
+            QRect(int(0.03 * step.panel.width()), int(0.78 * step.panel.height()),
+                int(0.28 * step.panel.width()), step.panel.height() / 6));
+        QCOMPARE(exit->font().pointSizeF(), 13 * step.scale);
+        QVERIFY(row->isVisible());
+        QCOMPARE(row->text(), text);
+        QVERIFY(acknowledge->isVisible());
+        QVERIFY2(
+            acknowledge->fontMetrics().horizontalAdvance(acknowledge->text()) <= FieldText::room(acknowledge),
+            qPrintable(QStringLiteral("%1 px text in %2 px")
+                           .arg(acknowledge->fontMetrics().horizontalAdvance(acknowledge->text()))
+                           .arg(FieldText::room(acknowledge))));
+        // Smaller than the row's font only as far as the text needs.
+        QVERIFY(acknowledge->font().pointSizeF() <= 12 * step.scale);
+        QVERIFY(acknowledge->font().pointSizeF() >= 10 * step.scale);
+    }
+    m_alerts->AlertDisplayError()->setAlertState(5);
+    emit m_alerts->dataReceivedFromCommunication();
+    QTRY_VERIFY(panel->isHidden());
 }
 
 void tst_BaseScreen::increaseToAlarmLevel()
