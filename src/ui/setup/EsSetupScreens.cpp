@@ -52,6 +52,14 @@ EsSetupScreens::EsSetupScreens(const Sources &sources, QWidget *parent)
     m_monitor = new CommunicationInformationTable(sources.communicationInformation, ui->page_es_comms_setup);
     m_monitor->setObjectName(QStringLiteral("ES_CommunicationInformationWifget"));
     m_monitor->setGeometry(20, 5, 400, 380);
+    // The legend shows each status colour as the grid shows it: on the grid's background.
+    const QList<QPair<QLabel *, int>> legend { { ui->valid_message_lbl, 0 },
+        { ui->unrecognized_message_lbl, 1 }, { ui->message_with_error_lbl, 2 }, { ui->invalid_data_lbl, 3 } };
+    for (const auto &entry : legend) {
+        entry.first->setStyleSheet(QStringLiteral("color:%1; background-color:%2; padding-left:4px;")
+                                       .arg(CommunicationInformationTable::statusColor(entry.second).name(),
+                                           CommunicationInformationTable::gridBackground().name()));
+    }
     auto *auxStates = new AuxStatesDisplayingWidget(ui->page_es_aux_setup, sources.communicationInformation);
     auxStates->setObjectName(QStringLiteral("AuxStatesIndicationWidget"));
     auxStates->setGeometry(20, 60, 300, 250);

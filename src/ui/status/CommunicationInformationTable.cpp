@@ -9,23 +9,21 @@
 #include <QHeaderView>
 #include <QTableWidgetItem>
 
-namespace {
-
-QColor statusColor(int status)
+// Green, blue, red and yellow as the monitor has always meant them, in shades dark enough to read at
+// 4.5:1 or more on both grey rows of the grid (the bright green and yellow read at 1.1 to 1.4:1 there).
+QColor CommunicationInformationTable::statusColor(int status)
 {
     switch (status) {
     case 0: // handled
-        return QColor(Qt::green);
+        return QColor(0, 120, 0);
     case 1: // not handled
-        return QColor(Qt::blue);
+        return QColor(0, 0, 255);
     case 2: // error
-        return QColor(255, 69, 0);
+        return QColor(190, 40, 0);
     default: // rejected by the handler, and anything unknown
-        return QColor(215, 215, 0);
+        return QColor(110, 100, 0);
     }
 }
-
-} // namespace
 
 CommunicationInformationTable::CommunicationInformationTable(
     ESCommunicationInformation *information, QWidget *parent)

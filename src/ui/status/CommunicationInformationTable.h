@@ -1,6 +1,7 @@
 #ifndef COMMUNICATIONINFORMATIONTABLE_H
 #define COMMUNICATIONINFORMATIONTABLE_H
 
+#include <QColor>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -37,6 +38,11 @@ public:
 
     QString displayedChannelName() const { return m_displayedChannelName; }
     bool isHolding() const { return m_holding; }
+
+    // The text colour of a sentence by how it fared: 0 handled, 1 not handled, 2 an error, anything else
+    // rejected by its handler; the page's legend shows the same colours on the grid's background.
+    static QColor statusColor(int status);
+    static QColor gridBackground() { return QColor(245, 245, 245); }
     QString heldAddress() const { return m_heldAddress; }
 
 public slots:

@@ -5,6 +5,7 @@
 #include "BoundSetupButtons.h"
 #include "DebugCapture.h"
 #include "FreshStores.h"
+#include "PixelCount.h"
 #include "ScreenStage.h"
 
 #include "common/BuildConfiguration.h"
@@ -52,6 +53,7 @@ private slots:
     void portPages_data();
     void portPages();
     void nextPort();
+    void monitorLegend();
     void comNumber_data();
     void comNumber();
     void products_data();
@@ -292,6 +294,25 @@ void tst_EsSetupScreens::nextPort()
         QCOMPARE(channel->text(), expected.at(press));
         QCOMPARE(monitor->displayedChannelName(), expected.at(press));
         QCOMPARE(information->property("ChannelNumber").toInt(), page);
+    }
+}
+
+// The legend under the monitor shows each status in the monitor's own colour, readable on its background.
+void tst_EsSetupScreens::monitorLegend()
+{
+    const auto screen = screens();
+    screen->getStackedEsSetup()->setCurrentIndex(4);
+    screen->show();
+    QVERIFY(QTest::qWaitForWindowExposed(screen.get()));
+    const QList<QPair<QString, int>> legend { { "valid_message_lbl", 0 }, { "unrecognized_message_lbl", 1 },
+        { "message_with_error_lbl", 2 }, { "invalid_data_lbl", 3 } };
+    for (const auto &entry : legend) {
+        auto *label = screen->findChild<QLabel *>(entry.first);
+        QVERIFY2(label && label->isVisible(), qPrintable(entry.first));
+        QCOMPARE(label->palette().color(label->foregroundRole()),
+            CommunicationInformationTable::statusColor(entry.second));
+        const ReadableFace shown = readableFace(label);
+        QVERIFY2(shown.readable >= 20, qPrintable(shown.describe(label->text())));
     }
 }
 
