@@ -644,7 +644,9 @@ int NmeaMessage::checkSentence(QString &sentence)
         sentence.remove(0, 1);
         return NmeaFramingError;
     }
-    if (sentence.indexOf(QLatin1String("\r\n"), 1) < size - 2) {
+    // A line feed before the last character is rare; only then is a search for the pair needed.
+    if (sentence.indexOf(QLatin1Char('\n'), 1) < size - 1
+        && sentence.indexOf(QLatin1String("\r\n"), 1) < size - 2) {
         // CR LF inside the sentence too: every pair goes.
         sentence.remove(0, 1);
         sentence.remove(QLatin1String("\r\n"));

@@ -335,12 +335,21 @@ ValidatedProperty::ValidatorKind ValidatedProperty::validatorKindOf(const QValid
     return OtherValidator;
 }
 
-bool ValidatedProperty::validatorReadsPlainNumbers() const
+bool ValidatedProperty::validatorReadsPlainNumbers()
 {
-    static const QLocale english(QLocale::English, QLocale::AnyCountry);
-    static const QLocale c = QLocale::c();
-    const QLocale locale = m_validator->locale();
-    return locale == english || locale == c;
+    if (m_plainNumbers == PlainNumbers::Unknown) {
+        // A copy of the locale per read costs as much as reading a short number.
+        if (!m_watchingValidator) {
+            connect(
+                m_validator, &QValidator::changed, this, [this] { m_plainNumbers = PlainNumbers::Unknown; });
+            m_watchingValidator = true;
+        }
+        static const QLocale english(QLocale::English, QLocale::AnyCountry);
+        static const QLocale c = QLocale::c();
+        const QLocale locale = m_validator->locale();
+        m_plainNumbers = locale == english || locale == c ? PlainNumbers::Yes : PlainNumbers::No;
+    }
+    return m_plainNumbers == PlainNumbers::Yes;
 }
 
 void ValidatedProperty::restore(const Rules &rules)

@@ -112,8 +112,9 @@ protected:
     enum ValidatorKind { NoValidator, IntRange, DoubleRange, SharedPattern, OtherValidator };
     static ValidatorKind validatorKindOf(const QValidator *validator);
     // Whether the validator reads numbers as the one-pass reading does: a locale with ASCII digits,
-    // "-" and "." (English or C, default number options), as the field validators are built.
-    bool validatorReadsPlainNumbers() const;
+    // "-" and "." (English or C, default number options), as the field validators are built. Worked out
+    // at the first read and again after the validator reports a change (its changed() signal).
+    bool validatorReadsPlainNumbers();
     // What an invalid value is written as: empty where the field may be, else the fallback text.
     QString noValueText() const;
 
@@ -127,6 +128,9 @@ protected:
     int m_validityCounter;
     int m_validityLimit;
     ValidatorKind m_validatorKind;
+    enum class PlainNumbers : signed char { Unknown, Yes, No };
+    PlainNumbers m_plainNumbers = PlainNumbers::Unknown;
+    bool m_watchingValidator = false;
     const Rules *m_restoredRules = nullptr;
 };
 

@@ -269,6 +269,10 @@ private slots:
     void bothWaysAgree_data();
     void bothWaysAgree();
     void realValuesToTheBit();
+    // A field that has read with its validator goes on answering as the validator does after the
+    // validator's locale changed.
+    void validatorChangedBetweenReads_data();
+    void validatorChangedBetweenReads();
 };
 
 void TestFieldReads::bothWaysAgree_data()
@@ -433,6 +437,58 @@ void TestFieldReads::realValuesToTheBit()
                 differences << differs;
         }
     }
+    QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
+}
+
+void TestFieldReads::validatorChangedBetweenReads_data()
+{
+    QTest::addColumn<FieldRules>("rules");
+    QTest::addColumn<QString>("bounds");
+    QTest::addColumn<QLocale>("locale");
+
+    // German reads "." as a group separator, Swedish "," as the point. (No locale changes the verdict on an
+    // integer text of the number form; the integer fields share the mechanism.)
+    QTest::newRow("float, German") << rulesOf(Kind::Float) << "0;10"
+                                   << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("float, Swedish") << rulesOf(Kind::Float) << "-10;10"
+                                    << QLocale(QLocale::Swedish, QLocale::Sweden);
+}
+
+void TestFieldReads::validatorChangedBetweenReads()
+{
+    QFETCH(FieldRules, rules);
+    QFETCH(QString, bounds);
+    QFETCH(QLocale, locale);
+
+    const QString type = rules.kind == Kind::Int ? QStringLiteral("int") : QStringLiteral("float");
+    const auto english = [&] { return NmeaMessage::createValidator(type, bounds); };
+    const auto changed = [&] {
+        QValidator *validator = english();
+        validator->setLocale(locale);
+        return validator;
+    };
+    const QStringList texts = rules.kind == Kind::Int ? numberTexts() : realTexts();
+    auto field = makeField(rules, english());
+    QCOMPARE(field->setFromNmeaString(QStringLiteral("5")), 0);
+    field->validator()->setLocale(locale);
+
+    int told = 0;
+    QStringList differences;
+    for (const QString &text : texts) {
+        const std::unique_ptr<QValidator> before(english());
+        const std::unique_ptr<QValidator> after(changed());
+        const EarlierRead inEnglish = earlierRead(rules, before.get(), text);
+        const EarlierRead inLocale = earlierRead(rules, after.get(), text);
+        // The texts on which the locale changes the verdict tell whether the field followed the change.
+        if (inEnglish.status != inLocale.status)
+            ++told;
+        field->setValid(false);
+        const int status = field->setFromNmeaString(text);
+        if (status != inLocale.status || field->isValid() != inLocale.accepted)
+            differences
+                << QStringLiteral("\"%1\": status %2, earlier %3").arg(text).arg(status).arg(inLocale.status);
+    }
+    QVERIFY(told > 0);
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join(QLatin1Char('\n'))));
 }
 
