@@ -5,11 +5,23 @@
 namespace {
 
 // Every checksum the unit writes or compares is two upper-case hexadecimal digits.
+const char checksumDigits[] = "0123456789ABCDEF";
+
 QString checksumText(unsigned char sum)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    const QChar text[2] = { QLatin1Char(digits[sum >> 4]), QLatin1Char(digits[sum & 0x0f]) };
+    const QChar text[2] = { QLatin1Char(checksumDigits[sum >> 4]), QLatin1Char(checksumDigits[sum & 0x0f]) };
     return QString(text, 2);
+}
+
+unsigned char stringChecksum(QStringView text)
+{
+    // Latin-1 conversion maps every character outside Latin-1 to "?", one byte per character.
+    unsigned char sum = 0;
+    for (const QChar c : text) {
+        const ushort code = c.unicode();
+        sum ^= code > 0xff ? static_cast<unsigned char>('?') : static_cast<unsigned char>(code);
+    }
+    return sum;
 }
 
 } // namespace
@@ -24,13 +36,14 @@ QString nmeaChecksum(const char *data, int length)
 
 QString nmeaStringChecksum(const QString &text)
 {
-    // Latin-1 conversion maps every character outside Latin-1 to "?", one byte per character.
-    unsigned char sum = 0;
-    for (const QChar c : text) {
-        const ushort code = c.unicode();
-        sum ^= code > 0xff ? static_cast<unsigned char>('?') : static_cast<unsigned char>(code);
-    }
-    return checksumText(sum);
+    return checksumText(stringChecksum(text));
+}
+
+bool isNmeaStringChecksum(QStringView text, QStringView given)
+{
+    const unsigned char sum = stringChecksum(text);
+    return given.size() == 2 && given.at(0) == QLatin1Char(checksumDigits[sum >> 4])
+        && given.at(1) == QLatin1Char(checksumDigits[sum & 0x0f]);
 }
 
 QString appendNmeaChecksum(const QString &text)

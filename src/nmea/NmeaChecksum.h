@@ -2,6 +2,7 @@
 #define NMEACHECKSUM_H
 
 #include <QString>
+#include <QStringView>
 
 // Result codes of the sentence layer: the framing check of a received sentence and the parsing of its
 // fields. 0 means accepted. The receiving path counts every other code per port, so the values are fixed.
@@ -19,6 +20,8 @@ enum NmeaErrorType {
 QString nmeaChecksum(const char *data, int length);
 // Checksum of the Latin-1 form of the text (a character outside Latin-1 counts as "?").
 QString nmeaStringChecksum(const QString &text);
+// Whether given is the checksum of text as nmeaStringChecksum writes it (upper-case digits).
+bool isNmeaStringChecksum(QStringView text, QStringView given);
 // text + "*" + checksum of text + CR LF. The checksum covers the whole text, so a caller passes the
 // text after the start character.
 QString appendNmeaChecksum(const QString &text);

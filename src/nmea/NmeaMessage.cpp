@@ -4,6 +4,7 @@
 #include "common/LogLineLimiter.h"
 #include "common/LogText.h"
 #include "nmea/NmeaMessageRegistry.h"
+#include "nmea/SharedPatternValidator.h"
 #include "nmea/ValidatedProperty.h"
 
 #include <QDebug>
@@ -47,60 +48,6 @@ int truncatedBound(double value)
         return std::numeric_limits<int>::min();
     return static_cast<int>(value);
 }
-
-// Every message builds the validators of its fields anew, and compiling a pattern costs more than
-// parsing a whole sentence. Copies of a QRegularExpression share their compiled form, so each pattern is
-// compiled once and kept; the patterns come from the class descriptions, so the cache stays small.
-QRegularExpression sharedPattern(const QString &text)
-{
-    static QHash<QString, QRegularExpression> patterns;
-    auto it = patterns.find(text);
-    if (it == patterns.end())
-        it = patterns.insert(text, QRegularExpression(text));
-    return it.value();
-}
-
-// A QRegularExpressionValidator that matches with the shared compiled form of its anchored pattern: the
-// toolkit's own validator compiles a private anchored copy of the pattern in every instance. Accepts,
-// refuses and reports partial input exactly as the toolkit's validator does, and follows a pattern set
-// later with setRegularExpression.
-class SharedPatternValidator : public QRegularExpressionValidator
-{
-public:
-    explicit SharedPatternValidator(const QRegularExpression &pattern)
-        : QRegularExpressionValidator(pattern, nullptr)
-    {
-    }
-
-    State validate(QString &input, int &position) const override
-    {
-        const QRegularExpression own = regularExpression();
-        if (own.patternOptions() != QRegularExpression::NoPatternOption)
-            return QRegularExpressionValidator::validate(input, position);
-        if (own.pattern().isEmpty())
-            return Acceptable;
-        // A field meets the same few texts again and again ("N", "E", "M", "A"): the answer for the last
-        // text and pattern is kept, as matching costs more than the rest of the field.
-        if (m_lastInput.isNull() || m_lastInput != input || m_lastPattern != own.pattern()) {
-            const QRegularExpressionMatch match
-                = sharedPattern(QRegularExpression::anchoredPattern(own.pattern()))
-                      .match(input, 0, QRegularExpression::PartialPreferCompleteMatch);
-            m_lastState = match.hasMatch()                   ? Acceptable
-                : input.isEmpty() || match.hasPartialMatch() ? Intermediate
-                                                             : Invalid;
-            m_lastInput = input;
-            m_lastPattern = own.pattern();
-        }
-        if (m_lastState == Invalid)
-            position = input.size();
-        return m_lastState;
-    }
-
-private:
-    mutable QString m_lastInput;
-    mutable QString m_lastPattern;
-    mutable State m_lastState = Invalid;
-};
 
 [[noreturn]] void descriptionError(const char *logged, const QString &detail, const char *thrown)
 {
@@ -151,7 +98,7 @@ ValidatorPlan readValidator(const QString &type, const QString &validatorText)
         plan.intLow = truncatedBound(plan.low);
         plan.intHigh = truncatedBound(plan.high);
     } else if (type == QLatin1String("string")) {
-        plan.pattern = sharedPattern(validatorText);
+        plan.pattern = SharedPatternValidator::sharedPattern(validatorText);
         // A pattern that does not compile would refuse every text.
         if (!plan.pattern.isValid())
             descriptionError("QValidator *NmeaMessage::createValidator: classinfo error: ", validatorText,
@@ -200,12 +147,15 @@ void restoreValidator(QValidator *validator, const ValidatorPlan &plan)
             doubleValidator->setRange(plan.low, plan.high, doubleValidator->decimals());
         break;
     }
-    case ValidatorPlan::Int:
-        static_cast<QIntValidator *>(validator)->setRange(plan.intLow, plan.intHigh);
+    case ValidatorPlan::Int: {
+        auto *intValidator = static_cast<QIntValidator *>(validator);
+        if (intValidator->bottom() != plan.intLow || intValidator->top() != plan.intHigh)
+            intValidator->setRange(plan.intLow, plan.intHigh);
         break;
+    }
     case ValidatorPlan::Pattern: {
-        auto *patternValidator = static_cast<QRegularExpressionValidator *>(validator);
-        if (patternValidator->regularExpression() != plan.pattern)
+        auto *patternValidator = static_cast<SharedPatternValidator *>(validator);
+        if (patternValidator->pattern() != plan.pattern)
             patternValidator->setRegularExpression(plan.pattern);
         break;
     }
@@ -503,31 +453,42 @@ bool NmeaMessage::hasRawParameters() const
 int NmeaMessage::deserializeParamaters(const QString &text)
 {
     m_rawParameters = text;
-    const QVector<QStringRef> parts = text.splitRef(QLatin1Char(','));
-    const int count = qMin(parts.size(), m_fields.size());
-    for (int i = 0; i < count; ++i) {
-        const int status = m_fields.at(i)->setFromNmeaString(parts.at(i).toString());
-        if (status == ValidatedProperty::FieldOk || status == ValidatedProperty::FieldEmpty)
-            continue;
-        const char *name = metaObject()->property(i + 1).name();
-        // A peer that repeats a faulty sentence gets these lines summarised.
-        const bool logged = admitLogLine("Sentence field refused");
-        if (status == ValidatedProperty::FieldWrongLength) {
-            if (logged) {
-                qDebug() << "wrong field length" << name;
-                qDebug().noquote() << m_formatter
-                        + QLatin1String("  error in NmeaMessage::deserializeParamaters");
-            }
-            return NmeaFieldLengthError;
-        }
+    // Each field reads its part of the text in place; the parts are those of text.split(','), of which
+    // the first fieldCount() are read.
+    const QStringView parameters(text);
+    int start = 0;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        int end = text.indexOf(QLatin1Char(','), start);
+        if (end < 0)
+            end = text.size();
+        const int status = m_fields.at(i)->setFromNmeaString(parameters.mid(start, end - start));
+        if (status != ValidatedProperty::FieldOk && status != ValidatedProperty::FieldEmpty)
+            return refusedField(i, status);
+        if (end == text.size())
+            break;
+        start = end + 1;
+    }
+    return NmeaNoError;
+}
+
+int NmeaMessage::refusedField(int index, int status) const
+{
+    const char *name = metaObject()->property(index + 1).name();
+    // A peer that repeats a faulty sentence gets these lines summarised.
+    const bool logged = admitLogLine("Sentence field refused");
+    if (status == ValidatedProperty::FieldWrongLength) {
         if (logged) {
-            qDebug() << "invalid value" << name;
+            qDebug() << "wrong field length" << name;
             qDebug().noquote() << m_formatter
                     + QLatin1String("  error in NmeaMessage::deserializeParamaters");
         }
-        return NmeaInvalidValueError;
+        return NmeaFieldLengthError;
     }
-    return NmeaNoError;
+    if (logged) {
+        qDebug() << "invalid value" << name;
+        qDebug().noquote() << m_formatter + QLatin1String("  error in NmeaMessage::deserializeParamaters");
+    }
+    return NmeaInvalidValueError;
 }
 
 QString NmeaMessage::serializeParameters() const
@@ -652,7 +613,10 @@ void NmeaMessage::resetToDefaults()
     for (int i = 0; i < m_fields.size(); ++i) {
         ValidatedProperty *field = m_fields.at(i);
         const NmeaFieldPlan &plan = m_plans->at(i);
-        field->restore(plan.rules);
+        // The plans never change, so a field left untouched since its last restore with them is in
+        // their state already: most fields of a received sentence are refused, empty or never reached.
+        if (!field->isRestoredTo(plan.rules))
+            field->restore(plan.rules);
         restoreValidator(field->validator(), plan.validator);
     }
 }
@@ -675,16 +639,31 @@ int NmeaMessage::checkSentence(QString &sentence)
         return NmeaFramingError;
     if (sentence.at(0) != QLatin1Char('$') && sentence.at(0) != QLatin1Char('!'))
         return NmeaFramingError;
-    sentence.remove(0, 1);
-    if (!sentence.endsWith(QLatin1String("\r\n")))
+    const int size = sentence.size();
+    if (size < 3 || !sentence.endsWith(QLatin1String("\r\n"))) {
+        sentence.remove(0, 1);
         return NmeaFramingError;
-    sentence.remove(QLatin1String("\r\n"));
+    }
+    // A line feed before the last character is rare; only then is a search for the pair needed.
+    if (sentence.indexOf(QLatin1Char('\n'), 1) < size - 1
+        && sentence.indexOf(QLatin1String("\r\n"), 1) < size - 2) {
+        // CR LF inside the sentence too: every pair goes.
+        sentence.remove(0, 1);
+        sentence.remove(QLatin1String("\r\n"));
+    } else if (sentence.isDetached()) {
+        sentence.remove(0, 1);
+        sentence.chop(2);
+    } else {
+        // A shared text would be copied whole by an edit in place; one copy of the part kept does.
+        sentence = sentence.mid(1, size - 3);
+    }
 
     const int star = sentence.indexOf(QLatin1Char('*'));
     if (star < 0 || sentence.length() != star + 3)
         return NmeaChecksumError;
     // Case-sensitive: lower-case hexadecimal digits are refused.
-    if (nmeaStringChecksum(sentence.left(star)) != sentence.midRef(star + 1, 2))
+    const QStringView text(sentence);
+    if (!isNmeaStringChecksum(text.left(star), text.mid(star + 1, 2)))
         return NmeaChecksumError;
 
     const int comma = sentence.indexOf(QLatin1Char(','));

@@ -105,6 +105,8 @@ public:
 private:
     // "$" + talker + formatter + "," + fields + "*" + checksum + CR LF, whatever its length.
     QString completeSentence() const;
+    // Logs a field that deserializeParamaters refused and returns the error code of its status.
+    int refusedField(int index, int status) const;
 
     QString m_rawParameters;
     QString m_talker;

@@ -1,5 +1,7 @@
 #include "nmea/ValidatedProperty.h"
 
+#include "nmea/SharedPatternValidator.h"
+
 #include <QAbstractEventDispatcher>
 #include <QDebug>
 #include <QDoubleValidator>
@@ -11,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <typeinfo>
 
 namespace {
 
@@ -96,25 +99,82 @@ QString sexagesimalText(double magnitude, int decimals, bool timeOfDay, const QS
     return fixedText(degrees * 100 + minutes / scale, minutes % scale, decimals);
 }
 
-// The form of a number field as written: an optional "-", then ASCII digits with, for a real field, at
-// most one point; at least one digit. Qt's conversions and validators also take blanks around the
-// number, a "+" and exponents, which no sentence carries in a number field.
-bool hasNumberForm(const QString &text, bool real)
+// A number field's text read in one pass. Its form is that of a number field as written: an optional "-",
+// then ASCII digits with, for a real field, at most one point; at least one digit. Qt's conversions and
+// validators also take blanks around the number, a "+" and exponents, which no sentence carries in a
+// number field, so a text without the form is refused before either sees it.
+struct NumberText
 {
-    int i = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    bool form = false;
+    bool negative = false;
+    int decimals = 0; // digits after the point
+    int significant = 0; // digits from the first one that is not 0 on
+    quint64 mantissa = 0; // the significant digits as a whole number, while there are at most 19
+};
+
+NumberText readNumberText(QStringView text, bool real)
+{
+    NumberText number;
+    int i = 0;
+    if (!text.isEmpty() && text.at(0) == QLatin1Char('-')) {
+        number.negative = true;
+        i = 1;
+    }
     bool digit = false;
     bool point = false;
     for (; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        const ushort c = text.at(i).unicode();
+        if (c >= '0' && c <= '9') {
             digit = true;
-        } else if (real && !point && c == QLatin1Char('.')) {
+            if (point)
+                ++number.decimals;
+            if ((number.significant > 0 || c != '0') && ++number.significant <= 19)
+                number.mantissa = number.mantissa * 10 + (c - '0');
+        } else if (real && !point && c == '.') {
             point = true;
         } else {
-            return false;
+            return number;
         }
     }
-    return digit;
+    number.form = digit;
+    return number;
+}
+
+// The value of an integer text with the number form, as QString::toInt gives it; false where toInt
+// fails (out of the range of int).
+bool intValueOf(const NumberText &number, qint32 *value)
+{
+    const quint64 limit = number.negative ? quint64(std::numeric_limits<qint32>::max()) + 1
+                                          : quint64(std::numeric_limits<qint32>::max());
+    if (number.significant > 10 || number.mantissa > limit)
+        return false;
+    *value = qint32(number.negative ? -qint64(number.mantissa) : qint64(number.mantissa));
+    return true;
+}
+
+// The value of a real text with the number form where one division gives it exactly as the toolkit's
+// conversion does (the nearest double): a mantissa of at most 15 digits and a power of ten up to 10^22
+// are both exact doubles, so their quotient is rounded once, correctly. False for other texts, which go
+// through the toolkit's conversion.
+bool exactDoubleOf(const NumberText &number, double *value)
+{
+    static const double powersOfTen[] = { 1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12,
+        1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22 };
+    if (number.significant > 15 || number.decimals > 22)
+        return false;
+    const double magnitude = double(number.mantissa) / powersOfTen[number.decimals];
+    *value = number.negative ? -magnitude : magnitude;
+    return true;
+}
+
+// Where the character c is in text from `from` on, or -1.
+int indexIn(QStringView text, QChar c, int from = 0)
+{
+    for (int i = from; i < text.size(); ++i) {
+        if (text.at(i) == c)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -152,6 +212,7 @@ ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int
     , m_fallbackText(QStringLiteral("0"))
     , m_validityCounter(0)
     , m_validityLimit(validityLimit)
+    , m_validatorKind(validatorKindOf(validator))
 {
     if (m_validator)
         m_validator->setParent(this);
@@ -169,6 +230,7 @@ ValidatedProperty::~ValidatedProperty() = default;
 
 void ValidatedProperty::copyFrom(const ValidatedProperty *other)
 {
+    changed();
     m_valid = other->m_valid;
     m_safe = other->m_safe;
     m_fixedLength = other->m_fixedLength;
@@ -194,6 +256,7 @@ bool ValidatedProperty::isValid() const
 
 void ValidatedProperty::setValid(bool valid)
 {
+    changed();
     m_validityCounter = 0;
     m_valid = valid;
     emit valueChanged();
@@ -206,6 +269,7 @@ bool ValidatedProperty::isSafe() const
 
 void ValidatedProperty::setSafe(bool safe)
 {
+    changed();
     m_safe = safe;
 }
 
@@ -216,6 +280,7 @@ int ValidatedProperty::fixedLength() const
 
 void ValidatedProperty::setFixedLength(int fixedLength)
 {
+    changed();
     m_fixedLength = fixedLength;
 }
 
@@ -236,6 +301,7 @@ QString ValidatedProperty::fallbackText() const
 
 void ValidatedProperty::setFallbackText(const QString &text)
 {
+    changed();
     m_fallbackText = text;
 }
 
@@ -254,6 +320,38 @@ QValidator *ValidatedProperty::validator() const
     return m_validator;
 }
 
+ValidatedProperty::ValidatorKind ValidatedProperty::validatorKindOf(const QValidator *validator)
+{
+    if (!validator)
+        return NoValidator;
+    // The class itself, not a subclass, which might judge otherwise.
+    const std::type_info &type = typeid(*validator);
+    if (type == typeid(QIntValidator))
+        return IntRange;
+    if (type == typeid(QDoubleValidator))
+        return DoubleRange;
+    if (type == typeid(SharedPatternValidator))
+        return SharedPattern;
+    return OtherValidator;
+}
+
+bool ValidatedProperty::validatorReadsPlainNumbers()
+{
+    if (m_plainNumbers == PlainNumbers::Unknown) {
+        // A copy of the locale per read costs as much as reading a short number.
+        if (!m_watchingValidator) {
+            connect(
+                m_validator, &QValidator::changed, this, [this] { m_plainNumbers = PlainNumbers::Unknown; });
+            m_watchingValidator = true;
+        }
+        static const QLocale english(QLocale::English, QLocale::AnyCountry);
+        static const QLocale c = QLocale::c();
+        const QLocale locale = m_validator->locale();
+        m_plainNumbers = locale == english || locale == c ? PlainNumbers::Yes : PlainNumbers::No;
+    }
+    return m_plainNumbers == PlainNumbers::Yes;
+}
+
 void ValidatedProperty::restore(const Rules &rules)
 {
     m_fixedLength = rules.fixedLength;
@@ -268,6 +366,7 @@ void ValidatedProperty::restore(const Rules &rules)
     else
         m_fallbackText = QStringLiteral("0");
     restoreValue(rules);
+    m_restoredRules = &rules;
 }
 
 QTimer *ValidatedProperty::validityTimer()
@@ -287,6 +386,7 @@ void ValidatedProperty::increaseValidityCounter()
 {
     if (m_validityLimit < 0)
         return;
+    changed();
     // While the value stays invalid the counter goes on without effect; it cannot wrap in
     // any realistic uptime, but is held below the limit's range anyway.
     if (m_validityCounter < std::numeric_limits<int>::max())
@@ -298,7 +398,7 @@ void ValidatedProperty::increaseValidityCounter()
     }
 }
 
-int ValidatedProperty::checkLength(const QString &text) const
+int ValidatedProperty::checkLength(QStringView text) const
 {
     const int sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (m_fixedLength != 0 && text.length() != m_fixedLength + sign)
@@ -313,12 +413,12 @@ QString ValidatedProperty::noValueText() const
     return m_canBeNullField ? QString() : m_fallbackText;
 }
 
-int ValidatedProperty::checkValidator(const QString &text) const
+int ValidatedProperty::checkValidator(QStringView text) const
 {
     if (!m_validator)
         return FieldOk;
     // QValidator::validate may rewrite its argument; the field text stays as received.
-    QString copy = text;
+    QString copy = text.toString();
     int position = 0;
     return m_validator->validate(copy, position) == QValidator::Acceptable ? FieldOk : FieldInvalid;
 }
@@ -362,21 +462,29 @@ QString ValidatedIntProperty::toNmeaString() const
         + QString::number(qAbs(value)).rightJustified(m_fixedLength, QLatin1Char('0'));
 }
 
-int ValidatedIntProperty::setFromNmeaString(const QString &text)
+int ValidatedIntProperty::setFromNmeaString(QStringView text)
 {
     if (text.isEmpty())
         return m_canBeNullField ? FieldEmpty : FieldInvalid;
     if (const int status = checkLength(text))
         return status;
-    if (!hasNumberForm(text, false))
+    const NumberText number = readNumberText(text, false);
+    if (!number.form)
         return FieldInvalid;
-    if (const int status = checkValidator(text))
+    qint32 value = 0;
+    // A text out of the range of int must not become a valid value.
+    const bool fits = intValueOf(number, &value);
+    if (m_validatorKind == IntRange && validatorReadsPlainNumbers()) {
+        // The range validator's verdict on such a text, read with the value: a value in its range, except
+        // that a "-" is refused outright where the bottom is 0 or more ("-0").
+        const auto *range = static_cast<const QIntValidator *>(m_validator);
+        if (!fits || (number.negative && range->bottom() >= 0) || value < range->bottom()
+            || value > range->top())
+            return FieldInvalid;
+    } else if (const int status = checkValidator(text)) {
         return status;
-    bool ok = false;
-    const qint32 value = text.toInt(&ok, 10);
-    // Without a validator any text reaches this point; one that is no integer must not
-    // become a valid 0.
-    if (!ok)
+    }
+    if (!fits)
         return FieldInvalid;
     m_value = value;
     setValid(true);
@@ -483,30 +591,53 @@ QString ValidatedFloatProperty::toNmeaString() const
     return sign + magnitude;
 }
 
-int ValidatedFloatProperty::setFromNmeaString(const QString &text)
+int ValidatedFloatProperty::setFromNmeaString(QStringView text)
 {
     if (text.isEmpty())
         return m_canBeNullField ? FieldEmpty : FieldInvalid;
 
-    const QStringList parts = text.split(QLatin1Char('.'), Qt::KeepEmptyParts);
+    // The digit counts are those of the parts of the text split at every ".": the first part holds the
+    // digits before the point (and the sign), the second the decimals.
+    const int point = indexIn(text, QLatin1Char('.'));
     const int sign = text.startsWith(QLatin1Char('-')) ? 1 : 0;
-    if (m_fixedDigitsBeforePoint != 0 && parts.at(0).length() != m_fixedDigitsBeforePoint + sign)
+    const int wholeLength = point < 0 ? text.size() : point;
+    if (m_fixedDigitsBeforePoint != 0 && wholeLength != m_fixedDigitsBeforePoint + sign)
         return FieldWrongLength;
-    if (m_leastDecimalsReceived != 0 && (parts.size() < 2 || parts.at(1).length() < m_leastDecimalsReceived))
-        return FieldWrongLength;
+    if (m_leastDecimalsReceived != 0) {
+        if (point < 0)
+            return FieldWrongLength;
+        const int nextPoint = indexIn(text, QLatin1Char('.'), point + 1);
+        const int decimals = (nextPoint < 0 ? text.size() : nextPoint) - point - 1;
+        if (decimals < m_leastDecimalsReceived)
+            return FieldWrongLength;
+    }
 
     if (const int status = checkLength(text))
         return status;
-    if (!hasNumberForm(text, true))
+    const NumberText number = readNumberText(text, true);
+    if (!number.form)
         return FieldInvalid;
-    if (const int status = checkValidator(text))
-        return status;
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text, &ok);
-    // "nan", "inf" and texts that are no number at all are refused rather than taken as a
-    // valid value.
-    if (!ok || !std::isfinite(value))
-        return FieldInvalid;
+    double value = 0.0;
+    const bool exact = exactDoubleOf(number, &value);
+    const auto *range = static_cast<const QDoubleValidator *>(m_validator);
+    if (exact && m_validatorKind == DoubleRange && number.decimals <= range->decimals()
+        && validatorReadsPlainNumbers()) {
+        // The range validator's verdict on such a text, read with the value: a value in its range, except
+        // that a "-" is refused outright where the bottom is 0 or more ("-0.0").
+        if ((number.negative && range->bottom() >= 0) || !(value >= range->bottom() && value <= range->top()))
+            return FieldInvalid;
+    } else {
+        if (const int status = checkValidator(text))
+            return status;
+        if (!exact) {
+            bool ok = false;
+            value = QLocale::c().toDouble(text, &ok);
+            // Texts that are no number at all and numbers beyond the range of double are refused rather
+            // than taken as a valid value.
+            if (!ok || !std::isfinite(value))
+                return FieldInvalid;
+        }
+    }
     m_value = value;
     setValid(true);
     return FieldOk;
@@ -546,6 +677,7 @@ int ValidatedFloatProperty::fixedDigitsBeforePoint() const
 
 void ValidatedFloatProperty::setFixedDigitsBeforePoint(int digits)
 {
+    changed();
     m_fixedDigitsBeforePoint = digits;
 }
 
@@ -556,6 +688,7 @@ int ValidatedFloatProperty::leastDecimalsReceived() const
 
 void ValidatedFloatProperty::setLeastDecimalsReceived(int decimals)
 {
+    changed();
     m_leastDecimalsReceived = decimals;
 }
 
@@ -566,6 +699,7 @@ int ValidatedFloatProperty::sendDecimals() const
 
 void ValidatedFloatProperty::setSendDecimals(int decimals)
 {
+    changed();
     m_sendDecimals = decimals;
 }
 
@@ -602,15 +736,19 @@ QString ValidatedStringProperty::toNmeaString() const
     return m_value;
 }
 
-int ValidatedStringProperty::setFromNmeaString(const QString &text)
+int ValidatedStringProperty::setFromNmeaString(QStringView text)
 {
     if (text.isEmpty())
         return m_canBeNullField ? FieldEmpty : FieldInvalid;
     if (const int status = checkLength(text))
         return status;
-    if (const int status = checkValidator(text))
+    if (m_validatorKind == SharedPattern) {
+        if (static_cast<const SharedPatternValidator *>(m_validator)->stateOf(text) != QValidator::Acceptable)
+            return FieldInvalid;
+    } else if (const int status = checkValidator(text)) {
         return status;
-    m_value = text;
+    }
+    m_value = text.toString();
     setValid(true);
     return FieldOk;
 }

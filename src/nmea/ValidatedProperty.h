@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 class QTimer;
@@ -51,7 +52,8 @@ public:
     virtual QVariant toVariant() const;
     virtual int setFromVariant(const QVariant &variant);
     virtual QString toNmeaString() const = 0;
-    virtual int setFromNmeaString(const QString &text) = 0;
+    // Reads a received field text; a QString is taken as a view of it.
+    virtual int setFromNmeaString(QStringView text) = 0;
 
     bool isValid() const;
     // Restarts the validity count and emits valueChanged(), also when nothing changed.
@@ -72,6 +74,10 @@ public:
     // its default value when there is one: value, validity, safe flag, count and fallback text included
     // (the validator is its owner's business). Emits nothing: an object reused instead of built anew.
     void restore(const Rules &rules);
+    // Whether nothing has changed the property since restore() was last given this very Rules object (the
+    // same object, not equal rules): an owner whose rules object never changes may leave out a restore
+    // with it, which would change nothing.
+    bool isRestoredTo(const Rules &rules) const { return m_restoredRules == &rules; }
 
     // The shared 1000 ms timer, or null while no property has been constructed.
     static QTimer *validityTimer();
@@ -96,8 +102,19 @@ protected:
 
     // Checks shared by all kinds: the length rules (a leading "-" not counted) and the
     // validator. Each returns FieldOk or the status the field gives.
-    int checkLength(const QString &text) const;
-    int checkValidator(const QString &text) const;
+    int checkLength(QStringView text) const;
+    int checkValidator(QStringView text) const;
+    // Every change of the property's state goes through this (see isRestoredTo).
+    void changed() { m_restoredRules = nullptr; }
+
+    // The validators whose verdict on a number text the kinds work out in one pass with the conversion,
+    // known from the validator's class when the property is built (the validator is never replaced).
+    enum ValidatorKind { NoValidator, IntRange, DoubleRange, SharedPattern, OtherValidator };
+    static ValidatorKind validatorKindOf(const QValidator *validator);
+    // Whether the validator reads numbers as the one-pass reading does: a locale with ASCII digits,
+    // "-" and "." (English or C, default number options), as the field validators are built. Worked out
+    // at the first read and again after the validator reports a change (its changed() signal).
+    bool validatorReadsPlainNumbers();
     // What an invalid value is written as: empty where the field may be, else the fallback text.
     QString noValueText() const;
 
@@ -110,6 +127,11 @@ protected:
     QString m_fallbackText;
     int m_validityCounter;
     int m_validityLimit;
+    ValidatorKind m_validatorKind;
+    enum class PlainNumbers : signed char { Unknown, Yes, No };
+    PlainNumbers m_plainNumbers = PlainNumbers::Unknown;
+    bool m_watchingValidator = false;
+    const Rules *m_restoredRules = nullptr;
 };
 
 class ValidatedIntProperty : public ValidatedProperty
@@ -122,7 +144,7 @@ public:
     void copyFrom(const ValidatedProperty *other) override;
     void assign(const ValidatedProperty *other) override;
     QString toNmeaString() const override;
-    int setFromNmeaString(const QString &text) override;
+    int setFromNmeaString(QStringView text) override;
 
     qint32 value() const;
     void setValue(qint32 value);
@@ -159,7 +181,7 @@ public:
     // very small or very large number has an exponent, which no field takes.
     int setFromVariant(const QVariant &variant) override;
     QString toNmeaString() const override;
-    int setFromNmeaString(const QString &text) override;
+    int setFromNmeaString(QStringView text) override;
 
     double value() const;
     void setValue(double value);
@@ -199,7 +221,7 @@ public:
     void copyFrom(const ValidatedProperty *other) override;
     void assign(const ValidatedProperty *other) override;
     QString toNmeaString() const override;
-    int setFromNmeaString(const QString &text) override;
+    int setFromNmeaString(QStringView text) override;
 
     QString value() const;
     void setValue(const QString &value);

@@ -39,6 +39,9 @@ private slots:
     void checksumValidity();
     void checkSentence_data();
     void checkSentence();
+    // The same with a text of its own, which the check edits in place instead of copying.
+    void checkSentenceInPlace_data();
+    void checkSentenceInPlace();
 };
 
 void tst_NmeaChecksum::checksumOfBytes_data()
@@ -143,6 +146,17 @@ void tst_NmeaChecksum::checkSentence_data()
         << int(NmeaAddressError) << "PGSA,A,2,17,19,30,,,,,,,,,,3.8,3.7,0.9*7F";
     // Without a "," the whole text, checksum included, is the address.
     QTest::newRow("no comma") << "$GPHDT*4F\r\n" << int(NmeaAddressError) << "GPHDT*4F";
+    // Every CR LF pair goes, also one inside the sentence; a lone CR stays.
+    QTest::newRow("CR LF inside") << "$GPHDT,123.4,\r\nT*31\r\n" << int(NmeaNoError) << "GPHDT,123.4,T*31";
+    QTest::newRow("CR LF twice at the end") << "$GPHDT,123.4,T*31\r\n\r\n"
+                                            << int(NmeaNoError) << "GPHDT,123.4,T*31";
+    QTest::newRow("CR before the line end") << "$GPHDT,123.4,T*31\r\r\n"
+                                            << int(NmeaChecksumError) << "GPHDT,123.4,T*31\r";
+    QTest::newRow("start character and line end only") << "$\r\n" << int(NmeaChecksumError) << "";
+    const QString beyondLatin1 = QStringLiteral("GPTXT,\u0100") + QChar(0x20ac);
+    QTest::newRow("characters beyond Latin-1 count as ?")
+        << QLatin1Char('$') + appendNmeaChecksum(beyondLatin1) << int(NmeaNoError)
+        << beyondLatin1 + QLatin1Char('*') + nmeaStringChecksum(QStringLiteral("GPTXT,??"));
 
     // The limit counts every character, start character and CR LF included.
     const QString tooLong = sentenceOfLength("GPTXT,", 83);
@@ -168,6 +182,23 @@ void tst_NmeaChecksum::checkSentence()
     QFETCH(QString, remaining);
 
     QString text = sentence;
+    QCOMPARE(NmeaMessage::checkSentence(text), code);
+    QCOMPARE(text, remaining);
+}
+
+void tst_NmeaChecksum::checkSentenceInPlace_data()
+{
+    checkSentence_data();
+}
+
+void tst_NmeaChecksum::checkSentenceInPlace()
+{
+    QFETCH(QString, sentence);
+    QFETCH(int, code);
+    QFETCH(QString, remaining);
+
+    QString text(sentence.constData(), sentence.size());
+    QVERIFY(sentence.isEmpty() || text.isDetached());
     QCOMPARE(NmeaMessage::checkSentence(text), code);
     QCOMPARE(text, remaining);
 }

@@ -98,6 +98,9 @@ class TestNmeaMessagePool : public QObject
 private slots:
     void reusedMessageIsLikeNew_data();
     void reusedMessageIsLikeNew();
+    // A field is restored only where something changed it since its last restore: each round changes
+    // other fields, in other ways, and leaves others alone.
+    void reusedRoundAfterRound();
     void freeMessagesPerTalker();
     void keptMessageIsLeftToItsOwner();
     void boundedPerClass();
@@ -149,6 +152,73 @@ void TestNmeaMessagePool::reusedMessageIsLikeNew()
     QCOMPARE(reused->deserializeParamaters(fields), fresh->deserializeParamaters(fields));
     QCOMPARE(stateOf(reused), stateOf(fresh.get()));
     pool->give(reused);
+}
+
+void TestNmeaMessagePool::reusedRoundAfterRound()
+{
+    NmeaMessagePool *pool = NmeaMessagePool::instance();
+    const QString talker = QStringLiteral("GP");
+    const QString formatter = QStringLiteral("GGA");
+    const std::unique_ptr<NmeaMessage> fresh(NmeaMessage::create(talker, formatter));
+    const QStringList freshState = stateOf(fresh.get());
+    // Round by round: the field text, then what else happens to the message before it is given back.
+    enum Then { Nothing, Tick, SafeFlag, Fallback, ValidatorOnly, SetValue, CopyRules };
+    const struct
+    {
+        const char *fields;
+        Then then;
+    } rounds[] = { { "123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", Nothing }, { "", Nothing },
+        { ",,,,,,,,,,,,,", Tick }, { "123519.00,4807.038,X", Nothing },
+        { "123519.00,4807.038,S,01131.000,W,2,09,1.0,-5.4,M,-46.9,M,3,0001", SafeFlag },
+        { "123519.00", Fallback }, { "", ValidatorOnly }, { "", SetValue }, { "", CopyRules },
+        { "123519.00,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", Tick } };
+    for (const auto &round : rounds) {
+        NmeaMessage *message = pool->take(talker, formatter);
+        QVERIFY(message);
+        QCOMPARE(stateOf(message), freshState);
+        message->deserializeParamaters(QLatin1String(round.fields));
+        ValidatedProperty *last = message->field(message->fieldCount() - 1);
+        ValidatedProperty *first = message->field(0);
+        switch (round.then) {
+        case Nothing:
+            break;
+        case Tick:
+            // The validity timer reaches free messages too.
+            last->increaseValidityCounter();
+            break;
+        case SafeFlag:
+            last->setSafe(false);
+            break;
+        case Fallback:
+            last->setFallbackText(QStringLiteral("9"));
+            break;
+        case ValidatorOnly:
+            // Through the validator alone; the field itself does not learn of it.
+            if (auto *bounds = qobject_cast<QDoubleValidator *>(first->validator()))
+                bounds->setRange(-3.0, 3.0, bounds->decimals());
+            if (auto *bounds = qobject_cast<QIntValidator *>(last->validator()))
+                bounds->setRange(-3, 3);
+            if (auto *pattern = qobject_cast<QRegularExpressionValidator *>(message->field(2)->validator()))
+                pattern->setRegularExpression(QRegularExpression(QStringLiteral("X")));
+            break;
+        case SetValue:
+            if (auto *real = qobject_cast<ValidatedFloatProperty *>(first))
+                real->setValue(1.5);
+            break;
+        case CopyRules: {
+            const std::unique_ptr<NmeaMessage> other(NmeaMessage::create(talker, formatter));
+            other->deserializeParamaters(QStringLiteral("000001.00,0000.001,S"));
+            other->field(1)->setFixedLength(9);
+            message->field(1)->copyFrom(other->field(1));
+            break;
+        }
+        }
+        QVERIFY(stateOf(message) != freshState || round.then == Nothing);
+        pool->give(message);
+    }
+    NmeaMessage *last = pool->take(talker, formatter);
+    QCOMPARE(stateOf(last), freshState);
+    pool->give(last);
 }
 
 void TestNmeaMessagePool::freeMessagesPerTalker()
