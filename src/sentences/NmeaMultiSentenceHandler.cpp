@@ -183,11 +183,16 @@ bool NmeaMultiSentenceHandler::isUpToDateCopy(const StoredSentence &copy, const 
 
 bool NmeaMultiSentenceHandler::hasSteadyFields(const NmeaMessage *message)
 {
-    for (int i = 0; i < message->fieldCount(); ++i) {
-        if (message->field(i)->validityLimit() >= 0)
-            return false;
-    }
-    return true;
+    // A copy has the validity limits its class gives (they are not copied and have no setter), so the
+    // answer is one per class; a store holds one class, so the last answer is kept.
+    if (message->metaObject() == m_steadyClass)
+        return m_steadyClassAnswer;
+    bool steady = true;
+    for (int i = 0; i < message->fieldCount() && steady; ++i)
+        steady = message->field(i)->validityLimit() < 0;
+    m_steadyClass = message->metaObject();
+    m_steadyClassAnswer = steady;
+    return steady;
 }
 
 QStringList NmeaMultiSentenceHandler::storedSentences()

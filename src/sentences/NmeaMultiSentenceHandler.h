@@ -103,7 +103,8 @@ private:
     void ageEntries(QVector<StoredSentence> &list);
     // Whether the copy of a completed entry is still what copying its working entry again would make.
     static bool isUpToDateCopy(const StoredSentence &copy, const StoredSentence &stored);
-    static bool hasSteadyFields(const NmeaMessage *message);
+    // Whether no field of a copy of the message ages on the validity timer.
+    bool hasSteadyFields(const NmeaMessage *message);
 
     QString m_groupKey;
     bool m_useCompletedList = false;
@@ -112,6 +113,8 @@ private:
     // The completed list being made again; kept between sentences so that its storage is reused.
     QVector<StoredSentence> m_nextCompletedList;
     quint64 m_lastRevision = 0;
+    const QMetaObject *m_steadyClass = nullptr;
+    bool m_steadyClassAnswer = false;
     QVector<NmeaMessage *> m_spares;
     int m_ageLimit = 10;
 };
