@@ -32,6 +32,10 @@ void startSharedTimerWhenPossible()
 template <typename Kind>
 const Kind *sameKind(const ValidatedProperty *self, const ValidatedProperty *other, const char *operation)
 {
+    // Fields of one message class are copied by index: the same class, known without walking the chain
+    // of class descriptions.
+    if (other && other->metaObject() == self->metaObject())
+        return static_cast<const Kind *>(other);
     const Kind *kind = qobject_cast<const Kind *>(other);
     if (!kind) {
         qDebug().noquote() << QStringLiteral("%1::%2 - source is not a property of the same kind")

@@ -1,5 +1,6 @@
 #include "sentences/NmeaMultiSentenceHandler.h"
 
+#include "common/LogLineLimiter.h"
 #include "nmea/NmeaMessage.h"
 #include "nmea/ValidatedProperty.h"
 
@@ -22,7 +23,7 @@ NmeaMultiSentenceHandler::NmeaMultiSentenceHandler(
 NmeaMultiSentenceHandler::~NmeaMultiSentenceHandler()
 {
     // The messages are children of the handler; the lists are emptied before they go.
-    for (const QList<StoredSentence> *list : { &m_workingList, &m_completedList }) {
+    for (const QVector<StoredSentence> *list : { &m_workingList, &m_completedList }) {
         for (const StoredSentence &stored : *list)
             delete stored.message;
     }
@@ -49,8 +50,9 @@ NmeaMessage *NmeaMultiSentenceHandler::copyOf(const NmeaMessage *message)
     NmeaMessage *copy = NmeaMessage::create(message->talker(), message->formatter());
     // Fields are copied by index, which means the same thing only within one class.
     if (!copy || copy->metaObject() != message->metaObject()) {
-        qDebug() << "NmeaMultiSentenceHandler: no message of the same class for" << message->talker()
-                 << message->formatter();
+        if (admitLogLine("Received sentence not stored"))
+            qDebug() << "NmeaMultiSentenceHandler: no message of the same class for" << message->talker()
+                     << message->formatter();
         delete copy;
         return nullptr;
     }
@@ -69,7 +71,7 @@ void NmeaMultiSentenceHandler::recycle(NmeaMessage *message)
         delete message;
 }
 
-void NmeaMultiSentenceHandler::recycleEntries(QList<StoredSentence> &list)
+void NmeaMultiSentenceHandler::recycleEntries(QVector<StoredSentence> &list)
 {
     for (const StoredSentence &stored : qAsConst(list))
         recycle(stored.message);
@@ -86,6 +88,7 @@ void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
     entry.message = message;
     entry.key = sentenceKey(message);
     entry.limit = m_ageLimit;
+    entry.revision = ++m_lastRevision;
 
     const QString group = groupKey(message);
     if (group != m_groupKey)
@@ -102,7 +105,8 @@ void NmeaMultiSentenceHandler::addSentence(NmeaMessage *message)
     }
     if (!replaced) {
         if (m_workingList.size() >= maxStoredSentences) {
-            qDebug() << "NmeaMultiSentenceHandler: store of" << formatter() << "full, sentence dropped";
+            if (admitLogLine("Received sentence not stored"))
+                qDebug() << "NmeaMultiSentenceHandler: store of" << formatter() << "full, sentence dropped";
             recycle(message);
             return;
         }
@@ -124,43 +128,81 @@ void NmeaMultiSentenceHandler::clearSentences()
 
 void NmeaMultiSentenceHandler::moveToCompleted()
 {
-    // The completed list is rebuilt after every sentence of a complete group; its messages are reused
-    // in place, each made again what a new copy would be.
-    QList<StoredSentence> completed;
+    // The completed list is made again after every sentence of a complete group: entry by entry the
+    // copies of the working list, their messages reused in order, each made again what a new copy would
+    // be. A message that already is the copy of the same stored sentence, and that nothing can have
+    // changed since, would come out of copying exactly as it is; it is kept without copying, so that a
+    // sentence that completes a group again costs one copy instead of one per part.
+    m_nextCompletedList.clear();
     int reused = 0;
     for (const StoredSentence &stored : qAsConst(m_workingList)) {
         if (!stored.message)
             continue;
-        NmeaMessage *copy = nullptr;
-        while (!copy && reused < m_completedList.size()) {
-            NmeaMessage *old = m_completedList.at(reused++).message;
-            if (old && old->metaObject() == stored.message->metaObject()) {
-                old->becomeCopyOf(stored.message);
-                copy = old;
+        StoredSentence entry;
+        bool copied = true;
+        while (!entry.message && reused < m_completedList.size()) {
+            const StoredSentence &old = m_completedList.at(reused++);
+            if (!old.message || old.message->metaObject() != stored.message->metaObject()) {
+                recycle(old.message);
+                continue;
+            }
+            entry.message = old.message;
+            entry.handedOut = old.handedOut;
+            if (isUpToDateCopy(old, stored)) {
+                entry.key = old.key;
+                entry.steady = old.steady;
+                copied = false;
             } else {
-                recycle(old);
+                old.message->becomeCopyOf(stored.message);
             }
         }
-        if (!copy)
-            copy = copyOf(stored.message);
-        if (!copy)
+        if (!entry.message)
+            entry.message = copyOf(stored.message);
+        if (!entry.message)
             continue;
-        StoredSentence entry;
-        entry.message = copy;
-        entry.key = sentenceKey(copy);
+        if (copied) {
+            entry.key = sentenceKey(entry.message);
+            entry.steady = hasSteadyFields(entry.message);
+        }
         entry.limit = m_ageLimit;
-        completed.append(entry);
+        entry.revision = stored.revision;
+        m_nextCompletedList.append(entry);
     }
     for (int i = reused; i < m_completedList.size(); ++i)
         recycle(m_completedList.at(i).message);
-    m_completedList = completed;
+    m_completedList.swap(m_nextCompletedList);
+    m_nextCompletedList.clear();
+}
+
+bool NmeaMultiSentenceHandler::isUpToDateCopy(const StoredSentence &copy, const StoredSentence &stored)
+{
+    // The same stored sentence, and neither message can have changed: a message whose fields age
+    // (validity counts restart on copying) or one handed out for change is copied again.
+    return copy.revision == stored.revision && copy.steady && !copy.handedOut && !stored.handedOut;
+}
+
+bool NmeaMultiSentenceHandler::hasSteadyFields(const NmeaMessage *message)
+{
+    // A copy has the validity limits its class gives (they are not copied and have no setter), so the
+    // answer is one per class; a store holds one class, so the last answer is kept.
+    if (message->metaObject() == m_steadyClass)
+        return m_steadyClassAnswer;
+    bool steady = true;
+    for (int i = 0; i < message->fieldCount() && steady; ++i)
+        steady = message->field(i)->validityLimit() < 0;
+    m_steadyClass = message->metaObject();
+    m_steadyClassAnswer = steady;
+    return steady;
 }
 
 QStringList NmeaMultiSentenceHandler::storedSentences()
 {
+    // Only read: the messages are not handed out (see readOutMessages).
     QStringList sentences;
-    for (const NmeaMessage *message : readOutMessages())
-        sentences.append(message->toSentence());
+    for (const StoredSentence &stored : m_useCompletedList ? m_completedList : m_workingList) {
+        if (stored.message)
+            sentences.append(stored.message->toSentence());
+    }
     return sentences;
 }
 
@@ -177,10 +219,12 @@ QString NmeaMultiSentenceHandler::groupKey(const NmeaMessage *message) const
 
 NmeaMessage *NmeaMultiSentenceHandler::storedMessage(const QString &key) const
 {
-    const QList<StoredSentence> &list = m_useCompletedList ? m_completedList : m_workingList;
+    const QVector<StoredSentence> &list = m_useCompletedList ? m_completedList : m_workingList;
     for (const StoredSentence &stored : list) {
-        if (stored.message && stored.key == key)
+        if (stored.message && stored.key == key) {
+            stored.handedOut = true;
             return stored.message;
+        }
     }
     return nullptr;
 }
@@ -194,8 +238,10 @@ QList<NmeaMessage *> NmeaMultiSentenceHandler::validMessages() const
 {
     QList<NmeaMessage *> messages;
     for (const StoredSentence &stored : m_workingList) {
-        if (stored.message && stored.age < stored.limit)
+        if (stored.message && stored.age < stored.limit) {
+            stored.handedOut = true;
             messages.append(stored.message);
+        }
     }
     return messages;
 }
@@ -219,8 +265,10 @@ QList<NmeaMessage *> NmeaMultiSentenceHandler::readOutMessages() const
 {
     QList<NmeaMessage *> messages;
     for (const StoredSentence &stored : m_useCompletedList ? m_completedList : m_workingList) {
-        if (stored.message)
+        if (stored.message) {
+            stored.handedOut = true;
             messages.append(stored.message);
+        }
     }
     return messages;
 }
@@ -236,7 +284,7 @@ void NmeaMultiSentenceHandler::incrementValidityCounters()
     ageEntries(m_completedList);
 }
 
-void NmeaMultiSentenceHandler::ageEntries(QList<StoredSentence> &list)
+void NmeaMultiSentenceHandler::ageEntries(QVector<StoredSentence> &list)
 {
     for (auto it = list.begin(); it != list.end();) {
         ++it->age;

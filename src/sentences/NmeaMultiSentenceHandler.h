@@ -27,6 +27,15 @@ public:
         QString key;
         int age = 0;
         int limit = 10;
+        // Which stored sentence the message is, or is a copy of: a number given to every sentence the
+        // working list takes, so that the completed list can tell a copy that is still up to date.
+        quint64 revision = 0;
+        // Whether the message has been handed out for change (validMessages, storedMessage,
+        // readOutMessages): from then on it may differ from what a copy would be.
+        mutable bool handedOut = false;
+        // Whether no field of the message ages on the validity timer, so that it stays as it is until
+        // something writes to it.
+        bool steady = false;
     };
 
     // The same arguments as NmeaHandler's.
@@ -90,13 +99,22 @@ private:
     // Messages that leave the store are kept as spares for the next copies (at most as many as the store
     // holds), so that a steady stream of sentences builds no message at all.
     void recycle(NmeaMessage *message);
-    void recycleEntries(QList<StoredSentence> &list);
-    void ageEntries(QList<StoredSentence> &list);
+    void recycleEntries(QVector<StoredSentence> &list);
+    void ageEntries(QVector<StoredSentence> &list);
+    // Whether the copy of a completed entry is still what copying its working entry again would make.
+    static bool isUpToDateCopy(const StoredSentence &copy, const StoredSentence &stored);
+    // Whether no field of a copy of the message ages on the validity timer.
+    bool hasSteadyFields(const NmeaMessage *message);
 
     QString m_groupKey;
     bool m_useCompletedList = false;
-    QList<StoredSentence> m_workingList;
-    QList<StoredSentence> m_completedList;
+    QVector<StoredSentence> m_workingList;
+    QVector<StoredSentence> m_completedList;
+    // The completed list being made again; kept between sentences so that its storage is reused.
+    QVector<StoredSentence> m_nextCompletedList;
+    quint64 m_lastRevision = 0;
+    const QMetaObject *m_steadyClass = nullptr;
+    bool m_steadyClassAnswer = false;
     QVector<NmeaMessage *> m_spares;
     int m_ageLimit = 10;
 };

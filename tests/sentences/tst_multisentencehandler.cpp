@@ -1,6 +1,8 @@
+#include "DebugCapture.h"
 #include "ParsedSentence.h"
 #include "TickProbe.h"
 
+#include "common/LogLineLimiter.h"
 #include "nmea/NmeaMessageRegistry.h"
 #include "nmea/PqrvDptData.h"
 #include "nmea/ValidatedProperty.h"
@@ -78,6 +80,7 @@ private slots:
     void copiesAreOwnedAndRebuilt();
     void foreignMessageNotStored();
     void storeIsBounded();
+    void droppedSentencesLogIsBounded();
     void entriesExpire();
     void replacementRestartsAge();
     void multiObjectSentences();
@@ -190,6 +193,25 @@ void TestMultiSentenceHandler::storeIsBounded()
     store.receive("K0,G,U");
     QCOMPARE(store.storedMessage("K0")->parameters(), QStringLiteral("K0,G,U"));
     QVERIFY(!store.storedMessage(QStringLiteral("K%1").arg(NmeaMultiSentenceHandler::maxStoredSentences)));
+}
+
+// A peer that sends ever-new keys to a full store cannot fill the log: the lines of dropped sentences are
+// summarised as the receiving path's other refusals are.
+void TestMultiSentenceHandler::droppedSentencesLogIsBounded()
+{
+    PairStore store(10, false);
+    for (int i = 0; i < NmeaMultiSentenceHandler::maxStoredSentences; ++i)
+        store.receive(QStringLiteral("K%1,G,P").arg(i));
+    LogLineLimiter *limiter = LogLineLimiter::of("Received sentence not stored");
+    const int leftOutBefore = limiter->leftOut();
+    const int dropped = 3 * limiter->linesPerPeriod();
+    DebugCapture capture;
+    for (int i = 0; i < dropped; ++i)
+        store.receive(QStringLiteral("N%1,G,P").arg(i));
+    QCOMPARE(store.sentenceCount(), NmeaMultiSentenceHandler::maxStoredSentences);
+    const int written = capture.count(QStringLiteral("full, sentence dropped"));
+    QVERIFY2(written <= limiter->linesPerPeriod(), qPrintable(QString::number(written)));
+    QCOMPARE(written + limiter->leftOut() - leftOutBefore, dropped);
 }
 
 // Entries age on the shared validity timer and are dropped on the tick that brings them to their limit.

@@ -24,6 +24,9 @@ namespace {
 const QString gsv1 = "$GPGSV,3,1,12,14,42,292,32,10,82,062,37,18,53,128,34,12,26,077,27*79\r\n";
 const QString gsv2 = "$GPGSV,3,2,12,24,18,044,19,31,33,217,34,32,56,321,38,25,31,122,14*75\r\n";
 const QString gsv3 = "$GPGSV,3,3,12,48,22,247,33,21,09,178,,51,41,223,,35,14,254,*71\r\n";
+// The first two parts of the next report of the same log (its third part is gsv3 again).
+const QString gsv1b = "$GPGSV,3,1,12,14,42,292,33,10,82,063,37,18,53,128,33,12,26,077,25*7C\r\n";
+const QString gsv2b = "$GPGSV,3,2,12,24,18,044,20,31,33,217,34,32,56,321,38,25,31,122,13*78\r\n";
 
 void receive(NmeaHandler *handler, const QString &sentence)
 {
@@ -57,6 +60,8 @@ private slots:
     void gsvGroup();
     void gsvNewGroupKeepsCompleted();
     void gsvStoredMessagesAreExactCopies();
+    void gsvCompletedAfterEachPart_data();
+    void gsvCompletedAfterEachPart();
     void gstPerTalker();
     void ageing();
 
@@ -232,6 +237,65 @@ void TestSatelliteHandlers::gsvStoredMessagesAreExactCopies()
             QCOMPARE(handler.storedGsvMessage(key)->talker(), received->talker());
             QCOMPARE(handler.storedGsvMessage(key)->sourcePort(), QString());
         }
+    }
+}
+
+void TestSatelliteHandlers::gsvCompletedAfterEachPart_data()
+{
+    // Each step is a received sentence, or "change KEY": a reader changes the stored message of that key
+    // (through storedGsvMessage). After each step the read-out list must be what fresh copies of the
+    // parts of the last complete report give, in store order.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QList<QStringList>>("completed");
+
+    const QString gp21 = complete("GPGSV,2,1,08,14,42,292,32,10,82,062,37,18,53,128,34,12,26,077,27");
+    const QString gp22 = complete("GPGSV,2,2,08,24,18,044,19,31,33,217,34,32,56,321,38,25,31,122,14");
+
+    QTest::newRow("next report part by part")
+        << QStringList { gsv1, gsv2, gsv3, gsv1b, gsv2b, gsv3 }
+        << QList<QStringList> { {}, {}, { gsv1, gsv2, gsv3 }, { gsv1b, gsv2, gsv3 }, { gsv1b, gsv2b, gsv3 },
+               { gsv1b, gsv2b, gsv3 } };
+    QTest::newRow("the same part twice")
+        << QStringList { gsv1, gsv2, gsv3, gsv3, gsv2b, gsv2b }
+        << QList<QStringList> { {}, {}, { gsv1, gsv2, gsv3 }, { gsv1, gsv2, gsv3 }, { gsv1, gsv2b, gsv3 },
+               { gsv1, gsv2b, gsv3 } };
+    QTest::newRow("report of another size cuts the next one short")
+        << QStringList { gsv1, gsv2, gsv3, gsv1b, gp21, gsv2b, gsv3, gsv1b }
+        << QList<QStringList> { {}, {}, { gsv1, gsv2, gsv3 }, { gsv1b, gsv2, gsv3 }, { gsv1b, gsv2, gsv3 },
+               { gsv1b, gsv2, gsv3 }, { gsv1b, gsv2, gsv3 }, { gsv2b, gsv3, gsv1b } };
+    QTest::newRow("smaller report, then the larger again")
+        << QStringList { gsv1, gsv2, gsv3, gp21, gp22, gp21, gsv1b, gsv2b, gsv3 }
+        << QList<QStringList> { {}, {}, { gsv1, gsv2, gsv3 }, { gsv1, gsv2, gsv3 }, { gp21, gp22 },
+               { gp21, gp22 }, { gp21, gp22 }, { gp21, gp22 }, { gsv1b, gsv2b, gsv3 } };
+    QTest::newRow("changed by a reader, then made again")
+        << QStringList { gsv1, gsv2, gsv3, "change 3,2", gsv1b, "change 3,3", gsv1b, gsv2b }
+        << QList<QStringList> { {}, {}, { gsv1, gsv2, gsv3 }, {}, { gsv1b, gsv2, gsv3 }, {},
+               { gsv1b, gsv2, gsv3 }, { gsv1b, gsv2b, gsv3 } };
+}
+
+void TestSatelliteHandlers::gsvCompletedAfterEachPart()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QList<QStringList>, completed);
+    QCOMPARE(completed.size(), steps.size());
+
+    HandlerGsv handler;
+    for (int i = 0; i < steps.size(); ++i) {
+        const QString &step = steps.at(i);
+        if (step.startsWith(QLatin1String("change "))) {
+            MsgGsv *stored = handler.storedGsvMessage(step.mid(7));
+            QVERIFY(stored);
+            const QString before = stored->toSentence();
+            stored->GSV_SNR_1()->setValue(77);
+            stored->GSV_Azimuth_2()->setValid(false);
+            QVERIFY(stored->toSentence() != before);
+            continue;
+        }
+        receive(&handler, step);
+        QStringList expected;
+        for (const QString &sentence : completed.at(i))
+            expected << rebuilt(sentence);
+        QCOMPARE(handler.storedSentences(), expected);
     }
 }
 
