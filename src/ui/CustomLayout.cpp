@@ -2,6 +2,7 @@
 
 #include "ui/ThemeColorSingleton.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDebug>
@@ -105,6 +106,12 @@ void CustomLayout::enableGestureScrolling(QAbstractScrollArea *area)
 {
     if (!area)
         return;
+    // The scroller moves its area by pixels; an item view scrolling by items would take each pixel of a
+    // drag as a whole row.
+    if (auto *view = qobject_cast<QAbstractItemView *>(area)) {
+        view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    }
     QScroller::grabGesture(area->viewport(), QScroller::LeftMouseButtonGesture);
     QScroller *scroller = QScroller::scroller(area->viewport());
     QScrollerProperties properties = scroller->scrollerProperties();

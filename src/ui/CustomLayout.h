@@ -34,7 +34,7 @@ public:
     // positions and fonts it took at its first rescale.
     static void excludeFromScaling(QWidget *root);
 
-    // Kinetic scrolling by dragging with the left button, without overshoot.
+    // Kinetic scrolling by dragging with the left button, without overshoot; an item view scrolls by pixels.
     static void enableGestureScrolling(QAbstractScrollArea *area);
 
     // The widgets that follow the scaling and the palette, in the order of the recursive child search;

@@ -153,6 +153,15 @@ expect_sentence() {
     echo "   unit sent: $(grep -Em1 "^RX $pattern" "$work/peer.log" | cut -c4-)"
 }
 
+# trip_resets: how many trip resets the unit sent, as the peer printed them.
+trip_resets() {
+    grep -c '^RX \$PQRVAVG,Type_Runtime,SingleProperty,ESRuntime,Trip=0\*' "$work/peer.log" || true
+}
+
+trip_resets_reach() {
+    [ "$(trip_resets)" -ge "$1" ]
+}
+
 program_alive() {
     kill -0 "$program_pid" 2>/dev/null || fail "the program ended (see program.log)"
 }
@@ -177,6 +186,10 @@ main() {
     wait_for 10 peer_printed LISTENING || fail "the peer did not start: $(cat "$work/peer.log")"
 
     step "display unit"
+    # Page A's first side button shows the trip counter (the 18th value a side button may show, index 17),
+    # as a crew member chooses it on the runtime-page setup; the other side buttons keep their defaults.
+    mkdir -p "$work/run/Setup_Files/MIRLOX RN4400"
+    printf 'Type_LocalSetup,Information1=17' >"$work/run/Setup_Files/MIRLOX RN4400/CU_RuntimeScreenSetupA.txt"
     (cd "$work/run" && exec "$program") >"$work/program.log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
@@ -249,6 +262,21 @@ main() {
     echo "   side buttons: $(region 630 31 170 320)"
     [ "$(distinct_colours 630 31 170 320)" -ge 3 ] || fail "the side buttons of page A did not come back"
     [ "$(count_colour 400 34 380 440 '#cecece' 24)" -lt 2000 ] || fail "the setup side stayed on the screen"
+    program_alive
+
+    step "trip resets"
+    # Held for 1.4 s, the trip counter's side button resets the trip at the junction box: one single
+    # change "Trip=0" per hold, sent once (runtime values are not acknowledged or repeated).
+    local holds=20 resets
+    for ((hold = 1; hold <= holds; hold++)); do
+        long_press "$main_window" 715 62 1400
+    done
+    wait_for 5 trip_resets_reach "$holds" || true
+    sleep 1 # nothing more arrives
+    resets=$(trip_resets)
+    echo "   trip resets at the peer: $resets of $holds holds"
+    [ "$resets" -eq "$holds" ] || fail "$holds holds of the trip button reset the trip $resets times"
+    picture 07-trip-reset
     program_alive
 
     step "done"
