@@ -59,9 +59,12 @@ cleanup() {
     for pid in "${pids[@]}"; do
         wait "$pid" 2>/dev/null || true
     done
+    # On standard error: a failing step may have its standard output redirected.
     if [ "$status" -ne 0 ]; then
-        echo "---- program output (last lines)"; tail -n 20 "$work/program.log" 2>/dev/null || true
-        echo "---- peer output (last lines)"; tail -n 20 "$work/peer.log" 2>/dev/null || true
+        {
+            echo "---- program output (last lines)"; tail -n 20 "$work/program.log" 2>/dev/null || true
+            echo "---- peer output (last lines)"; tail -n 20 "$work/peer.log" 2>/dev/null || true
+        } >&2
     fi
     rm -rf "$work"
     exit "$status"
