@@ -380,10 +380,49 @@ void AlarmWidget::showExpanded()
     layoutRows();
 }
 
+// Only the icons that blink are repainted: the panel is not opaque, so a whole-panel update would also
+// repaint the title bar and the runtime page under it twice a second.
 void AlarmWidget::toggleIcon()
 {
     m_blinkPhase = !m_blinkPhase;
-    update();
+    update(blinkingRegion());
+}
+
+QRegion AlarmWidget::blinkingRegion() const
+{
+    QRegion region;
+    if (m_compact) {
+        int slot = 0;
+        if (m_alarmIcon >= 0) {
+            if (m_alarmIconBlinks)
+                region += compactIconRect(slot, m_stateIcons.at(m_alarmIcon)).toAlignedRect();
+            ++slot;
+        }
+        if (m_warningIcon >= 0 && m_warningIconBlinks)
+            region += compactIconRect(slot, m_warningStateIcons.at(m_warningIcon)).toAlignedRect();
+        return region;
+    }
+    const QList<SerializableAlertInfo *> list = m_alerts->alerts();
+    const QList<int> rows = rowAlerts();
+    for (int k = 0; k < m_visibleRows && m_scrollOffset + k < rows.size(); ++k) {
+        if (needsAttention(list.at(rows.at(m_scrollOffset + k))->AlertState()))
+            region += expandedIconRect(k);
+    }
+    return region;
+}
+
+QRectF AlarmWidget::compactIconRect(int slot, const QPixmap &pixmap) const
+{
+    const double slotWidth = m_stateIcons.first().width() * m_iconScale;
+    return QRectF(m_iconOrigin.x() + slot * slotWidth, m_iconOrigin.y(), pixmap.width() * m_iconScale,
+        pixmap.height() * m_iconScale);
+}
+
+QRect AlarmWidget::expandedIconRect(int row) const
+{
+    const int w = width();
+    const int h = height();
+    return QRect(int(0.05 * w), int(h * ((row + 1) * 0.05 + row / 6.0)), w / 6, h / 6);
 }
 
 void AlarmWidget::buttonClicked()
@@ -489,12 +528,9 @@ void AlarmWidget::paintCompact(QPainter &painter)
 {
     if (m_alarmIcon < 0 && m_warningIcon < 0 && !m_simulation)
         return;
-    const double slotWidth = m_stateIcons.first().width() * m_iconScale;
     int n = 0;
     auto draw = [&](const QPixmap &pixmap) {
-        const QRectF target(m_iconOrigin.x() + n * slotWidth, m_iconOrigin.y(), pixmap.width() * m_iconScale,
-            pixmap.height() * m_iconScale);
-        painter.drawPixmap(target, pixmap, QRectF(pixmap.rect()));
+        painter.drawPixmap(compactIconRect(n, pixmap), pixmap, QRectF(pixmap.rect()));
     };
     if (m_alarmIcon >= 0) {
         if (!m_alarmIconBlinks || m_blinkPhase)
@@ -530,8 +566,9 @@ void AlarmWidget::paintExpanded(QPainter &painter)
             continue;
         if (needsAttention(alert->AlertState()) && !m_blinkPhase)
             continue;
-        const QPixmap scaled = icon->scaled(w / 6, h / 6, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        painter.drawPixmap(int(0.05 * w), int(h * ((k + 1) * 0.05 + k / 6.0)), scaled);
+        const QRect room = expandedIconRect(k);
+        const QPixmap scaled = icon->scaled(room.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawPixmap(room.topLeft(), scaled);
     }
 
     QPen pen(QColor(40, 40, 40), 8, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegion>
 #include <QSize>
 #include <QTimer>
 #include <QWidget>
@@ -85,6 +86,12 @@ private:
     void setOwnSize(const QSize &size);
     void stackAndShow();
     const QPixmap *rowIcon(const SerializableAlertInfo *alert) const;
+    // What the blink changes: the blinking group icons of the compact panel, or the icons of the rows
+    // that need attention in the expanded one.
+    QRegion blinkingRegion() const;
+    // Where the compact panel draws a group icon in the given slot, and the expanded panel a row's icon.
+    QRectF compactIconRect(int slot, const QPixmap &pixmap) const;
+    QRect expandedIconRect(int row) const;
 
     ES_Alerts *m_alerts;
     QPointer<const ESDiagnosticsSetup> m_diagnostics;

@@ -12,6 +12,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -30,6 +31,35 @@ using ScreenPictures::pixelsNear;
 
 const QColor alarmRed(226, 32, 32);
 const QColor warningOrange(255, 168, 0);
+
+// The paint events of widgets, each as the painted region in the coordinates of `window`.
+class PaintRecorder : public QObject
+{
+public:
+    explicit PaintRecorder(QWidget *window)
+        : m_window(window)
+    {
+    }
+
+    void watch(QWidget *widget) { widget->installEventFilter(this); }
+    void clear() { painted.clear(); }
+
+    QHash<QWidget *, QList<QRegion>> painted;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto *widget = static_cast<QWidget *>(watched);
+            const QRegion region = static_cast<QPaintEvent *>(event)->region();
+            painted[widget].append(region.translated(widget->mapTo(m_window, QPoint(0, 0))));
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_window;
+};
 
 } // namespace
 
@@ -123,6 +153,8 @@ class tst_AlarmWidget : public QObject
 private slots:
     void alarmBlinksInCompactMode();
     void warningGroupSteadyWithBlinkingRow();
+    void blinkRepaintsOnlyItsIcons_data();
+    void blinkRepaintsOnlyItsIcons();
     void bothGroupsSideBySide();
     void scrolling_data();
     void scrolling();
@@ -201,6 +233,93 @@ void tst_AlarmWidget::warningGroupSteadyWithBlinkingRow()
     image = panel.widget->grab().toImage();
     QVERIFY(pixelsNear(image, row0, warningOrange) > 50);
     QVERIFY(pixelsNear(image, row1, warningOrange) > 50);
+}
+
+void tst_AlarmWidget::blinkRepaintsOnlyItsIcons_data()
+{
+    QTest::addColumn<QList<int>>("states");
+    QTest::addColumn<QList<int>>("priorities");
+    QTest::addColumn<bool>("expanded");
+    // Where the icon blinks, in the panel's coordinates, and its colour.
+    QTest::addColumn<QRect>("blinking");
+    QTest::addColumn<QColor>("colour");
+
+    const QList<int> alarmFirst = { 0, 1, 1, 1, 1, 1 };
+    QTest::newRow("compact, alarm group")
+        << QList<int>({ 0, 5, 5, 5, 5, 5 }) << alarmFirst << false << QRect(15, 15, 64, 64) << alarmRed;
+    // The acknowledged alarm beside it is steady: only the warning group's slot is repainted.
+    QTest::newRow("compact, warning group beside a steady alarm")
+        << QList<int>({ 2, 0, 5, 5, 5, 5 }) << alarmFirst << false << QRect(79, 15, 64, 64) << warningOrange;
+    // Rows: the acknowledged warning is steady, the rectified-unacknowledged one below it blinks. The full
+    // panel is 360 x 192.
+    QTest::newRow("expanded, the row that needs attention")
+        << QList<int>({ 5, 2, 4, 5, 5, 5 }) << alarmFirst << true
+        << QRect(int(0.05 * 360), int(192 * (0.10 + 1 / 6.0)), 360 / 6, 192 / 6) << warningOrange;
+}
+
+// The blink as the screen shows it: the panel lies over the pages of the window without a background of its
+// own, so a repaint of the whole panel would repaint everything under it twice a second. Only the icon
+// that blinks is repainted, and on the screen it still comes and goes.
+void tst_AlarmWidget::blinkRepaintsOnlyItsIcons()
+{
+    QFETCH(QList<int>, states);
+    QFETCH(QList<int>, priorities);
+    QFETCH(bool, expanded);
+    QFETCH(QRect, blinking);
+    QFETCH(QColor, colour);
+
+    Panel panel;
+    // A page under the panel and a title beside it, as the main window has them.
+    auto *page = new QLabel(QStringLiteral("page"), panel.layout);
+    page->setGeometry(0, 30, 800, 417);
+    page->lower();
+    auto *title = new QLabel(QStringLiteral("12:34"), panel.layout);
+    title->setGeometry(0, 0, 200, 30);
+    QVERIFY(panel.start());
+    QList<AlertValues> values;
+    for (int i = 0; i < states.size(); ++i)
+        values.append({ states.at(i), priorities.at(i) });
+    panel.receive(values);
+    if (expanded)
+        panel.expand();
+    QCOMPARE(panel.widget->isCompact(), !expanded);
+    QVERIFY(panel.widget->isBlinking());
+
+    PaintRecorder recorder(&panel.window);
+    const QList<QWidget *> watched = { panel.widget, panel.layout, page, title, panel.overlay,
+        panel.button(QStringLiteral("alarmIconButton")), panel.rowLabel(1), panel.rowLabel(2),
+        panel.ackButton(1), panel.ackButton(2) };
+    for (QWidget *widget : watched)
+        recorder.watch(widget);
+    // A whole blink period first, so that what showing and expanding painted is done.
+    QTRY_VERIFY(!panel.widget->blinkPhase());
+    QTRY_VERIFY(panel.widget->blinkPhase());
+    QTRY_VERIFY(!panel.widget->blinkPhase());
+    recorder.clear();
+
+    // On the screen (the window's backing store) the icon goes, comes and goes again.
+    const QRect onScreen(panel.widget->mapTo(&panel.window, blinking.topLeft()), blinking.size());
+    auto shown = [&]() {
+        const QImage screen = panel.window.screen()->grabWindow(panel.window.winId()).toImage();
+        return pixelsNear(screen, onScreen, colour);
+    };
+    QTRY_COMPARE(shown(), 0);
+    QTRY_VERIFY(shown() > 50);
+    QTRY_COMPARE(shown(), 0);
+
+    QVERIFY(recorder.painted.value(panel.widget).size() >= 2);
+    QVERIFY(recorder.painted.value(title).isEmpty());
+    for (QWidget *widget : watched) {
+        for (const QRegion &region : recorder.painted.value(widget)) {
+            QVERIFY2(region.subtracted(onScreen).isEmpty(),
+                qPrintable(QStringLiteral("%1 painted %2,%3 %4x%5")
+                               .arg(widget->objectName())
+                               .arg(region.boundingRect().x())
+                               .arg(region.boundingRect().y())
+                               .arg(region.boundingRect().width())
+                               .arg(region.boundingRect().height())));
+        }
+    }
 }
 
 void tst_AlarmWidget::bothGroupsSideBySide()

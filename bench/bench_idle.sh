@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# Processor time of the whole display unit with its main window shown: once while the junction-box peer
+# sends its runtime values (8 values as single changes every 200 ms), once while nothing arrives (the peer
+# stopped after that). The unit runs as a user starts it, on a virtual X display inside a private network
+# namespace, and pairs with the junction-box peer program over multicast on the namespace's loopback, as
+# tests/desktop/whole_program_netns.sh does it. The figure is the unit's user and system time from
+# /proc/<pid>/stat over the measured seconds, as a share of one processor.
+#
+# usage: bench_idle.sh [--seconds N] [--cpu N] TESSARY_PROGRAM JUNCTION_BOX_PEER
+#   --seconds N  length of each measurement (default 60)
+#   --cpu N      the processor the unit is pinned to with taskset (default: not pinned)
+set -euo pipefail
+
+seconds=60
+cpu=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --cpu) cpu=$2; shift 2 ;;
+    --) shift; break ;;
+    -*) echo "unknown option $1" >&2; exit 2 ;;
+    *) break ;;
+    esac
+done
+if [ $# -ne 2 ]; then
+    echo "usage: $0 [--seconds N] [--cpu N] TESSARY_PROGRAM JUNCTION_BOX_PEER" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+peer=$(realpath "$2")
+
+# Into a network namespace of our own: only its loopback exists, with multicast routed to it.
+if [ "${TESSARY_BENCH_IDLE_NETNS:-}" != "inside" ]; then
+    userns=""
+    [ "$(id -u)" -ne 0 ] && userns="--map-root-user"
+    exec unshare --net $userns -- env TESSARY_BENCH_IDLE_NETNS=inside sh -c '
+        ip link set lo up &&
+        ip link set lo multicast on &&
+        ip route add 224.0.0.0/4 dev lo &&
+        exec "$@"' sh "$0" --seconds "$seconds" ${cpu:+--cpu "$cpu"} "$program" "$peer"
+fi
+links=$(ip -o link show | awk -F': ' '{print $2}' | sed 's/@.*//' | sort | tr '\n' ' ')
+if [ "$links" != "lo " ]; then
+    echo "not alone in a network namespace (links: $links)" >&2
+    exit 1
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-bench-idle.XXXXXX")
+mkdir -p "$work/run" "$work/peer"
+pids=()
+peer_pid=""
+
+cleanup() {
+    local status=$?
+    [ -n "$peer_pid" ] && kill -CONT "$peer_pid" 2>/dev/null
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    # On standard error: a failing step may have its standard output redirected.
+    if [ "$status" -ne 0 ]; then
+        {
+            echo "---- program output (last lines)"; tail -n 20 "$work/program.log" 2>/dev/null || true
+            echo "---- peer output (last lines)"; tail -n 20 "$work/peer.log" 2>/dev/null || true
+        } >&2
+    fi
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# wait_for SECONDS COMMAND...: runs the command every 100 ms until it succeeds; fails after the time.
+wait_for() {
+    local limit=$(($1 * 10)); shift
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ "$tries" -ge "$limit" ] && return 1
+        sleep 0.1
+    done
+}
+
+window() {
+    wait_for "$2" xdotool search --onlyvisible --name "$1" || fail "no window \"$1\""
+    xdotool search --onlyvisible --name "$1" | head -n 1
+}
+
+press() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.3
+}
+
+peer_printed() {
+    grep -qx "$1" "$work/peer.log"
+}
+
+# The unit's processor time so far in clock ticks: user and system time of all its threads.
+ticks() {
+    # The command name in parentheses may hold spaces; the fields counted after it do not.
+    sed 's/^.*) //' "/proc/$program_pid/stat" | awk '{ print $12 + $13 }'
+}
+
+# measure LABEL: the share of one processor the unit takes over the measured seconds.
+measure() {
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended before \"$1\""
+    local hz start_ticks start_ns end_ticks end_ns
+    hz=$(getconf CLK_TCK)
+    start_ticks=$(ticks)
+    start_ns=$(date +%s%N)
+    sleep "$seconds"
+    end_ticks=$(ticks)
+    end_ns=$(date +%s%N)
+    kill -0 "$program_pid" 2>/dev/null || fail "the program ended during \"$1\""
+    awk -v label="$1" -v t=$((end_ticks - start_ticks)) -v hz="$hz" -v ns=$((end_ns - start_ns)) 'BEGIN {
+        cpu = t / hz; wall = ns / 1e9
+        printf "%-34s %6.2f s processor time in %5.1f s: %5.2f %% of one processor\n", label, cpu, wall, 100 * cpu / wall
+    }'
+}
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 800x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+exec 3>&-
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+(cd "$work/peer" && exec "$peer" --interval 200) >"$work/peer.log" 2>&1 &
+peer_pid=$!
+pids+=("$peer_pid")
+wait_for 10 peer_printed LISTENING || fail "the peer did not start"
+
+(cd "$work/run" && exec ${cpu:+taskset -c "$cpu"} "$program") >"$work/program.log" 2>&1 &
+program_pid=$!
+pids+=("$program_pid")
+
+# The network selection: the list opened, "lo" (the only interface here) chosen, then "Confirm". The
+# dialog is given a moment to draw itself first, and pressed again if a press was lost.
+dialog=$(window "Network Selection" 20)
+for attempt in 1 2 3; do
+    sleep 1
+    press "$dialog" 120 65
+    press "$dialog" 120 65
+    press "$dialog" 70 105
+    wait_for 20 xdotool search --onlyvisible --name "^Korvane Tessary - " && break
+    xdotool search --onlyvisible --name "Network Selection" >/dev/null 2>&1 || break
+done
+window "^Korvane Tessary - " 60 >/dev/null
+wait_for 30 peer_printed PAIRED || fail "the unit did not pair with the peer"
+xdotool mousemove 799 479
+sleep 5 # start-up work settles
+
+echo "program: $program"
+measure "8 values every 200 ms (${seconds} s)"
+
+# Nothing arrives from here on: the peer is stopped. Without values the unit takes the link as lost
+# after its supervision time, shows the blinking link alarm and asks for a new pairing, which nobody
+# answers.
+kill -STOP "$peer_pid"
+sleep 15
+measure "nothing arriving (${seconds} s)"
