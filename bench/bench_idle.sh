@@ -6,24 +6,27 @@
 # tests/desktop/whole_program_netns.sh does it. The figure is the unit's user and system time from
 # /proc/<pid>/stat over the measured seconds, as a share of one processor.
 #
-# usage: bench_idle.sh [--seconds N] [--cpu N] TESSARY_PROGRAM JUNCTION_BOX_PEER
+# usage: bench_idle.sh [--seconds N] [--cpu N] [--vary] TESSARY_PROGRAM JUNCTION_BOX_PEER
 #   --seconds N  length of each measurement (default 60)
 #   --cpu N      the processor the unit is pinned to with taskset (default: not pinned)
+#   --vary       the peer changes each numeric value by a tenth on every send, so the screen redraws them
 set -euo pipefail
 
 seconds=60
 cpu=""
+vary=""
 while [ $# -gt 0 ]; do
     case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --cpu) cpu=$2; shift 2 ;;
+    --vary) vary=--vary; shift ;;
     --) shift; break ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) break ;;
     esac
 done
 if [ $# -ne 2 ]; then
-    echo "usage: $0 [--seconds N] [--cpu N] TESSARY_PROGRAM JUNCTION_BOX_PEER" >&2
+    echo "usage: $0 [--seconds N] [--cpu N] [--vary] TESSARY_PROGRAM JUNCTION_BOX_PEER" >&2
     exit 2
 fi
 program=$(realpath "$1")
@@ -37,7 +40,7 @@ if [ "${TESSARY_BENCH_IDLE_NETNS:-}" != "inside" ]; then
         ip link set lo up &&
         ip link set lo multicast on &&
         ip route add 224.0.0.0/4 dev lo &&
-        exec "$@"' sh "$0" --seconds "$seconds" ${cpu:+--cpu "$cpu"} "$program" "$peer"
+        exec "$@"' sh "$0" --seconds "$seconds" ${cpu:+--cpu "$cpu"} $vary "$program" "$peer"
 fi
 links=$(ip -o link show | awk -F': ' '{print $2}' | sed 's/@.*//' | sort | tr '\n' ' ')
 if [ "$links" != "lo " ]; then
@@ -133,7 +136,7 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-(cd "$work/peer" && exec "$peer" --interval 200) >"$work/peer.log" 2>&1 &
+(cd "$work/peer" && exec "$peer" --interval 200 $vary) >"$work/peer.log" 2>&1 &
 peer_pid=$!
 pids+=("$peer_pid")
 wait_for 10 peer_printed LISTENING || fail "the peer did not start"
