@@ -146,12 +146,15 @@ program_pid=$!
 pids+=("$program_pid")
 
 # The network selection: the list opened, "lo" (the only interface here) chosen, then "Confirm". The
-# dialog is given a moment to draw itself first, and pressed again if a press was lost.
+# dialog is given a moment to draw itself first, the list a moment to open (on a busy machine it takes
+# longer than a press), and the sequence is pressed again if a press was lost.
 dialog=$(window "Network Selection" 20)
 for attempt in 1 2 3; do
     sleep 1
     press "$dialog" 120 65
+    sleep 1
     press "$dialog" 120 65
+    sleep 1
     press "$dialog" 70 105
     wait_for 20 xdotool search --onlyvisible --name "^Korvane Tessary - " && break
     xdotool search --onlyvisible --name "Network Selection" >/dev/null 2>&1 || break
