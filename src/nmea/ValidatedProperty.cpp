@@ -210,13 +210,13 @@ ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int
     , m_validator(validator)
     , m_valid(false)
     , m_safe(true)
+    , m_validatorKind(validatorKindOf(validator))
     , m_fixedLength(fixedLength)
     , m_maxFieldLength(maxFieldLength)
     , m_canBeNullField(canBeNullField)
     , m_fallbackText(QStringLiteral("0"))
     , m_validityCounter(0)
     , m_validityLimit(validityLimit)
-    , m_validatorKind(validatorKindOf(validator))
 {
     if (m_validator)
         m_validator->setParent(this);
