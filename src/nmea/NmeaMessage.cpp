@@ -455,16 +455,19 @@ int NmeaMessage::deserializeParamaters(const QString &text)
     m_rawParameters = text;
     // Each field reads its part of the text in place; the parts are those of text.split(','), of which
     // the first fieldCount() are read.
+    // A field is a few characters long: the comma is looked for here rather than by a search call.
     const QStringView parameters(text);
+    const QChar *const characters = text.constData();
+    const int size = text.size();
     int start = 0;
     for (int i = 0; i < m_fields.size(); ++i) {
-        int end = text.indexOf(QLatin1Char(','), start);
-        if (end < 0)
-            end = text.size();
+        int end = start;
+        while (end < size && characters[end] != QLatin1Char(','))
+            ++end;
         const int status = m_fields.at(i)->setFromNmeaString(parameters.mid(start, end - start));
         if (status != ValidatedProperty::FieldOk && status != ValidatedProperty::FieldEmpty)
             return refusedField(i, status);
-        if (end == text.size())
+        if (end == size)
             break;
         start = end + 1;
     }

@@ -21,6 +21,22 @@ namespace {
 // instead of each keeping a timer of its own.
 QTimer *sharedValidityTimer = nullptr;
 
+// The fallback text of a property without default value. One text shared by every property, so that
+// restoring a property that has it already changes nothing.
+const QString &zeroFallbackText()
+{
+    static const QString zero = QStringLiteral("0");
+    return zero;
+}
+
+// Sets text to value; a text that is already the same shared text is left alone, which spares the
+// reference counting of an assignment.
+void assignShared(QString &text, const QString &value)
+{
+    if (!text.isSharedWith(value))
+        text = value;
+}
+
 void startSharedTimerWhenPossible()
 {
     // A property built before the event loop's thread has a dispatcher (during static
@@ -210,13 +226,13 @@ ValidatedProperty::ValidatedProperty(QObject *parent, QValidator *validator, int
     , m_validator(validator)
     , m_valid(false)
     , m_safe(true)
+    , m_validatorKind(validatorKindOf(validator))
     , m_fixedLength(fixedLength)
     , m_maxFieldLength(maxFieldLength)
     , m_canBeNullField(canBeNullField)
-    , m_fallbackText(QStringLiteral("0"))
+    , m_fallbackText(zeroFallbackText())
     , m_validityCounter(0)
     , m_validityLimit(validityLimit)
-    , m_validatorKind(validatorKindOf(validator))
 {
     if (m_validator)
         m_validator->setParent(this);
@@ -365,10 +381,7 @@ void ValidatedProperty::restore(const Rules &rules)
     m_validityCounter = 0;
     m_safe = true;
     m_valid = rules.hasDefault;
-    if (rules.hasDefault)
-        m_fallbackText = rules.defaultText;
-    else
-        m_fallbackText = QStringLiteral("0");
+    assignShared(m_fallbackText, rules.hasDefault ? rules.defaultText : zeroFallbackText());
     restoreValue(rules);
     m_restoredRules = &rules;
 }
@@ -759,7 +772,10 @@ int ValidatedStringProperty::setFromNmeaString(QStringView text)
 
 void ValidatedStringProperty::restoreValue(const Rules &rules)
 {
-    m_value = rules.hasDefault ? rules.defaultText : QString();
+    if (rules.hasDefault)
+        assignShared(m_value, rules.defaultText);
+    else
+        m_value.clear();
 }
 
 QString ValidatedStringProperty::value() const

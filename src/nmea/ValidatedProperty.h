@@ -109,7 +109,7 @@ protected:
 
     // The validators whose verdict on a number text the kinds work out in one pass with the conversion,
     // known from the validator's class when the property is built (the validator is never replaced).
-    enum ValidatorKind { NoValidator, IntRange, DoubleRange, SharedPattern, OtherValidator };
+    enum ValidatorKind : signed char { NoValidator, IntRange, DoubleRange, SharedPattern, OtherValidator };
     static ValidatorKind validatorKindOf(const QValidator *validator);
     // Whether the validator reads numbers as the one-pass reading does: a locale with ASCII digits,
     // "-" and "." (English or C, default number options), as the field validators are built. Worked out
@@ -118,19 +118,21 @@ protected:
     // What an invalid value is written as: empty where the field may be, else the fallback text.
     QString noValueText() const;
 
+    // The small members fill the gaps between the larger ones, so that a property takes no more memory
+    // than its values need: a message holds one per field, and writing a stored message out reads them all.
     QValidator *m_validator;
     bool m_valid;
     bool m_safe;
-    int m_fixedLength;
-    int m_maxFieldLength;
-    bool m_canBeNullField;
-    QString m_fallbackText;
-    int m_validityCounter;
-    int m_validityLimit;
     ValidatorKind m_validatorKind;
     enum class PlainNumbers : signed char { Unknown, Yes, No };
     PlainNumbers m_plainNumbers = PlainNumbers::Unknown;
+    int m_fixedLength;
+    int m_maxFieldLength;
+    bool m_canBeNullField;
     bool m_watchingValidator = false;
+    QString m_fallbackText;
+    int m_validityCounter;
+    int m_validityLimit;
     const Rules *m_restoredRules = nullptr;
 };
 

@@ -75,10 +75,44 @@ void HandlerGsv::handleReceivedMessage(NmeaMessage *message)
 
 namespace {
 
+// The texts of the numbers 0 to 9 and the keys "total,number" made of them, built once: a report has at
+// most 9 parts, and every received part needs its key and its group's several times.
+struct GsvKeyTexts
+{
+    QString numbers[10];
+    QString keys[10][10];
+
+    GsvKeyTexts()
+    {
+        for (int total = 0; total < 10; ++total) {
+            numbers[total] = QString::number(total);
+            for (int number = 0; number < 10; ++number)
+                keys[total][number] = QString::number(total) + QLatin1Char(',') + QString::number(number);
+        }
+    }
+};
+
+const GsvKeyTexts &gsvKeyTexts()
+{
+    static const GsvKeyTexts texts;
+    return texts;
+}
+
+bool isDigitValue(int value)
+{
+    return value >= 0 && value <= 9;
+}
+
+// QString::number(value).
+QString numberText(int value)
+{
+    return isDigitValue(value) ? gsvKeyTexts().numbers[value] : QString::number(value);
+}
+
 QString totalMessagesText(const NmeaMessage *message)
 {
     const auto *gsv = qobject_cast<const MsgGsv *>(message);
-    return gsv ? QString::number(gsv->GSV_TotalMessages()->value()) : QString();
+    return gsv ? numberText(gsv->GSV_TotalMessages()->value()) : QString();
 }
 
 } // namespace
@@ -88,7 +122,11 @@ QString HandlerGsv::sentenceKey(const NmeaMessage *message) const
     const auto *gsv = qobject_cast<const MsgGsv *>(message);
     if (!gsv)
         return QString();
-    return totalMessagesText(gsv) + QLatin1Char(',') + QString::number(gsv->GSV_MessageNumber()->value());
+    const int total = gsv->GSV_TotalMessages()->value();
+    const int number = gsv->GSV_MessageNumber()->value();
+    if (isDigitValue(total) && isDigitValue(number))
+        return gsvKeyTexts().keys[total][number];
+    return numberText(total) + QLatin1Char(',') + numberText(number);
 }
 
 QString HandlerGsv::groupKey(const NmeaMessage *message) const
@@ -98,8 +136,12 @@ QString HandlerGsv::groupKey(const NmeaMessage *message) const
 
 bool HandlerGsv::isComplete() const
 {
+    const QString group = storedGroupKey();
+    // A group key is a number as QString::number writes it, mostly of one digit.
+    if (group.size() == 1 && group.at(0).unicode() >= '0' && group.at(0).unicode() <= '9')
+        return sentenceCount() == group.at(0).unicode() - '0';
     bool ok = false;
-    const int total = storedGroupKey().toInt(&ok, 10);
+    const int total = group.toInt(&ok, 10);
     return ok && sentenceCount() == total;
 }
 
