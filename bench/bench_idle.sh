@@ -12,6 +12,10 @@
 #   --vary       the peer changes each numeric value by a tenth on every send, so the screen redraws them
 set -euo pipefail
 
+# shellcheck source=../tests/desktop/desktop_session.sh
+. "$(cd "$(dirname "$0")" && pwd)/../tests/desktop/desktop_session.sh"
+enter_private_network "$0" "$@"
+
 seconds=60
 cpu=""
 vary=""
@@ -31,22 +35,6 @@ if [ $# -ne 2 ]; then
 fi
 program=$(realpath "$1")
 peer=$(realpath "$2")
-
-# Into a network namespace of our own: only its loopback exists, with multicast routed to it.
-if [ "${TESSARY_BENCH_IDLE_NETNS:-}" != "inside" ]; then
-    userns=""
-    [ "$(id -u)" -ne 0 ] && userns="--map-root-user"
-    exec unshare --net $userns -- env TESSARY_BENCH_IDLE_NETNS=inside sh -c '
-        ip link set lo up &&
-        ip link set lo multicast on &&
-        ip route add 224.0.0.0/4 dev lo &&
-        exec "$@"' sh "$0" --seconds "$seconds" ${cpu:+--cpu "$cpu"} $vary "$program" "$peer"
-fi
-links=$(ip -o link show | awk -F': ' '{print $2}' | sed 's/@.*//' | sort | tr '\n' ' ')
-if [ "$links" != "lo " ]; then
-    echo "not alone in a network namespace (links: $links)" >&2
-    exit 1
-fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessary-bench-idle.XXXXXX")
 mkdir -p "$work/run" "$work/peer"
@@ -74,36 +62,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# wait_for SECONDS COMMAND...: runs the command every 100 ms until it succeeds; fails after the time.
-wait_for() {
-    local limit=$(($1 * 10)); shift
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ "$tries" -ge "$limit" ] && return 1
-        sleep 0.1
-    done
-}
-
-window() {
-    wait_for "$2" xdotool search --onlyvisible --name "$1" || fail "no window \"$1\""
-    xdotool search --onlyvisible --name "$1" | head -n 1
-}
-
-press() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
-}
-
-peer_printed() {
-    grep -qx "$1" "$work/peer.log"
-}
-
 # The unit's processor time so far in clock ticks: user and system time of all its threads.
 ticks() {
     # The command name in parentheses may hold spaces; the fields counted after it do not.
@@ -127,14 +85,7 @@ measure() {
     }'
 }
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 800x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-exec 3>&-
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+start_virtual_display
 
 (cd "$work/peer" && exec "$peer" --interval 200 $vary) >"$work/peer.log" 2>&1 &
 peer_pid=$!

@@ -20,23 +20,9 @@ program=$(realpath "$1")
 peer=$(realpath "$2")
 pictures=$3
 
-# ---------------------------------------------------------------------------------------------------
-# Into a network namespace of our own: only its loopback exists, with multicast routed to it. The
-# machine's interfaces are out of reach from here on. Needs root or unprivileged user namespaces.
-if [ "${TESSARY_WHOLE_PROGRAM_NETNS:-}" != "inside" ]; then
-    userns=""
-    [ "$(id -u)" -ne 0 ] && userns="--map-root-user"
-    exec unshare --net $userns -- env TESSARY_WHOLE_PROGRAM_NETNS=inside sh -c '
-        ip link set lo up &&
-        ip link set lo multicast on &&
-        ip route add 224.0.0.0/4 dev lo &&
-        exec "$@"' sh "$0" "$@"
-fi
-links=$(ip -o link show | awk -F': ' '{print $2}' | sed 's/@.*//' | sort | tr '\n' ' ')
-if [ "$links" != "lo " ]; then
-    echo "FAIL: not alone in a network namespace (links: $links)" >&2
-    exit 1
-fi
+# shellcheck source=desktop_session.sh
+. "$here/desktop_session.sh"
+enter_private_network "$0" "$@"
 
 mkdir -p "$pictures"
 pictures=$(realpath "$pictures")
@@ -63,11 +49,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
 step() {
     echo "-- $*"
 }
@@ -75,35 +56,11 @@ step() {
 # ---------------------------------------------------------------------------------------------------
 # Helpers of the steps.
 
-# wait_for SECONDS COMMAND...: runs the command every 100 ms until it succeeds; fails after the time.
-wait_for() {
-    local limit=$(($1 * 10)); shift
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ "$tries" -ge "$limit" ] && return 1
-        sleep 0.1
-    done
-}
-
-# window NAME_PATTERN [SECONDS]: the id of the visible window whose title matches, waited for.
-window() {
-    local pattern=$1 seconds=${2:-20}
-    wait_for "$seconds" xdotool search --onlyvisible --name "$pattern" || fail "no window \"$pattern\""
-    xdotool search --onlyvisible --name "$pattern" | head -n 1
-}
-
 # geometry WINDOW: "X Y WIDTH HEIGHT" of the window on the screen.
 geometry() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$X $Y $WIDTH $HEIGHT"
-}
-
-# press WINDOW X Y: a click (press and release) at a point of the window.
-press() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
 }
 
 # long_press WINDOW X Y MILLISECONDS: the button held down for the time.
@@ -143,10 +100,6 @@ peer_saw() {
     grep -Eq "^RX $1" "$work/peer.log"
 }
 
-peer_printed() {
-    grep -qx "$1" "$work/peer.log"
-}
-
 expect_sentence() {
     local pattern=$1 seconds=${2:-10}
     wait_for "$seconds" peer_saw "$pattern" || fail "the unit sent no sentence matching $pattern"
@@ -169,14 +122,7 @@ program_alive() {
 # ---------------------------------------------------------------------------------------------------
 main() {
     step "virtual display"
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 800x480x24 -fbdir "$work/screen" -nolisten tcp >"$work/xvfb.log" 2>&1 &
-    pids+=($!)
-    exec 3>&-
-    wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    export QT_QPA_PLATFORM=xcb
-    unset WAYLAND_DISPLAY
+    start_virtual_display -fbdir "$work/screen"
     echo "   DISPLAY=$DISPLAY"
 
     step "junction-box peer"
