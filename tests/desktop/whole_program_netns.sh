@@ -210,6 +210,38 @@ main() {
     [ "$(count_colour 400 34 380 440 '#cecece' 24)" -lt 2000 ] || fail "the setup side stayed on the screen"
     program_alive
 
+    step "display setup"
+    # The display pages lead back to their navigation page: "Back" from SCREEN SETUP lands on the
+    # navigation page (SCREEN SETUP, REMOTE DIMMING SETUP, NETWORK SETUP at the right), "Back" again on
+    # the setup menu, and DISPLAY SETUP then opens the navigation page again, so every display page stays
+    # reachable. Pages are told apart by the colours of the navigation buttons' column.
+    local navigation
+    press "$main_window" 55 15
+    press "$main_window" 590 438
+    picture 07-display-setup
+    navigation=$(region 420 34 370 264)
+    echo "   navigation: $navigation"
+    [ "$(count_colour 420 34 370 264 '#cecece' 24)" -ge 20000 ] || fail "DISPLAY SETUP shows no navigation buttons"
+    press "$main_window" 610 78
+    picture 08-screen-setup
+    [ "$(region 420 34 370 264)" != "$navigation" ] || fail "SCREEN SETUP did not open its page"
+    press "$main_window" 55 15
+    picture 09-display-setup-back
+    [ "$(region 420 34 370 264)" = "$navigation" ] || fail "Back from SCREEN SETUP did not land on the navigation page"
+    press "$main_window" 55 15
+    picture 10-setup-menu-again
+    [ "$(count_colour 400 34 380 440 '#cecece' 24)" -ge 20000 ] || fail "Back from the navigation page did not reach the setup menu"
+    press "$main_window" 590 438
+    picture 11-display-setup-again
+    [ "$(region 420 34 370 264)" = "$navigation" ] || fail "DISPLAY SETUP again did not show the navigation page"
+    press "$main_window" 610 166
+    picture 12-remote-dimming-setup
+    [ "$(region 420 34 370 264)" != "$navigation" ] || fail "REMOTE DIMMING SETUP did not open its page"
+    long_press "$main_window" 55 15 2500
+    [ "$(distinct_colours 630 31 170 320)" -ge 3 ] || fail "the side buttons of page A did not come back"
+    [ "$(count_colour 400 34 380 440 '#cecece' 24)" -lt 2000 ] || fail "the setup side stayed on the screen"
+    program_alive
+
     step "trip resets"
     # Held for 1.4 s, the trip counter's side button resets the trip at the junction box: one single
     # change "Trip=0" per hold, sent once (runtime values are not acknowledged or repeated).
@@ -222,7 +254,7 @@ main() {
     resets=$(trip_resets)
     echo "   trip resets at the peer: $resets of $holds holds"
     [ "$resets" -eq "$holds" ] || fail "$holds holds of the trip button reset the trip $resets times"
-    picture 07-trip-reset
+    picture 13-trip-reset
     program_alive
 
     step "done"
