@@ -44,19 +44,8 @@ peer_pid=""
 cleanup() {
     local status=$?
     [ -n "$peer_pid" ] && kill -CONT "$peer_pid" 2>/dev/null
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    # On standard error: a failing step may have its standard output redirected.
-    if [ "$status" -ne 0 ]; then
-        {
-            echo "---- program output (last lines)"; tail -n 20 "$work/program.log" 2>/dev/null || true
-            echo "---- peer output (last lines)"; tail -n 20 "$work/peer.log" 2>/dev/null || true
-        } >&2
-    fi
+    stop_processes
+    [ "$status" -ne 0 ] && show_logs 20
     rm -rf "$work"
     exit "$status"
 }

@@ -69,3 +69,23 @@ press() {
 peer_printed() {
     grep -qx "$1" "$work/peer.log"
 }
+
+# stop_processes: stops the processes this script started (`pids`), newest first, and waits for them.
+stop_processes() {
+    local i pid
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+    done
+    for pid in "${pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+}
+
+# show_logs LINES: the last lines of what the program and the peer printed, on standard error (a failing
+# step may have its standard output redirected).
+show_logs() {
+    {
+        echo "---- program output (last lines)"; tail -n "$1" "$work/program.log" 2>/dev/null || true
+        echo "---- peer output (last lines)"; tail -n "$1" "$work/peer.log" 2>/dev/null || true
+    } >&2
+}

@@ -32,17 +32,8 @@ pids=()
 
 cleanup() {
     local status=$?
-    # Only the processes this script started, newest first.
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null || true
-    done
-    for pid in "${pids[@]}"; do
-        wait "$pid" 2>/dev/null || true
-    done
-    if [ "$status" -ne 0 ]; then
-        echo "---- program output (last lines)"; tail -n 40 "$work/program.log" 2>/dev/null || true
-        echo "---- peer output (last lines)"; tail -n 40 "$work/peer.log" 2>/dev/null || true
-    fi
+    stop_processes
+    [ "$status" -ne 0 ] && show_logs 40
     cp "$work/program.log" "$work/peer.log" "$pictures/" 2>/dev/null || true
     rm -rf "$work"
     exit "$status"
